@@ -1,0 +1,68 @@
+// The console's command table: each ":word" line is parsed into arguments
+// and runs the desktop command it stands for through the same command code.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/console_ui.h"
+
+namespace tq::cli {
+
+// A ":word arg arg ..." line split at blanks; `rest` is the text after the
+// command word, for commands whose last argument is free text.
+struct CommandLine {
+  std::string word;
+  std::vector<std::string> args;
+  std::string rest;
+
+  // The text after the first `count` arguments.
+  std::string RestAfter(size_t count) const;
+};
+
+class ConsoleContext;
+
+struct ConsoleCommand {
+  const char* name;  // without the colon, lower case
+  const char* usage;  // the arguments
+  const char* summary;
+  bool (*run)(ConsoleContext& context, const CommandLine& line);
+};
+
+class ConsoleContext {
+ public:
+  explicit ConsoleContext(ConsoleUi& ui) : ui_(ui) {}
+  ConsoleUi& ui() { return ui_; }
+
+  // Answers the next form of type T with `fill`.
+  template <class T, class Fill>
+  void Answer(Fill fill) {
+    ui_.QueueForm([fill](Form& form) {
+      T* typed = dynamic_cast<T*>(&form);
+      if (!typed) return false;
+      return fill(*typed);
+    });
+  }
+
+  // Reports bad arguments of `command` and returns false.
+  bool Usage(const ConsoleCommand& command);
+  bool Usage(const char* name);
+
+ private:
+  ConsoleUi& ui_;
+};
+
+// Number arguments: the whole text must be a number.
+std::optional<double> ParseNumber(const std::string& text);
+std::optional<int> ParseInteger(const std::string& text);
+
+// The table, in the order :help lists it.
+const std::vector<ConsoleCommand>& ConsoleCommands();
+const ConsoleCommand* FindConsoleCommand(const std::string& word);
+
+// Each subsystem adds its commands.
+void AddObjectCommands(std::vector<ConsoleCommand>& table);
+void AddLinearAlgebraCommands(std::vector<ConsoleCommand>& table);
+
+}  // namespace tq::cli

@@ -1,0 +1,92 @@
+#include "cli/console_session.h"
+
+#include <cctype>
+
+namespace tq::cli {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+CommandLine SplitCommand(const std::string& text) {
+  CommandLine line;
+  size_t at = 1;  // after the colon
+  size_t end = at;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  line.word = text.substr(at, end - at);
+  size_t restFrom = end;
+  while (restFrom < text.size() && IsBlank(text[restFrom])) ++restFrom;
+  line.rest = text.substr(restFrom);
+  while (!line.rest.empty() && IsBlank(line.rest.back())) line.rest.pop_back();
+  size_t i = 0;
+  while (i < line.rest.size()) {
+    while (i < line.rest.size() && IsBlank(line.rest[i])) ++i;
+    size_t j = i;
+    while (j < line.rest.size() && !IsBlank(line.rest[j])) ++j;
+    if (j > i) line.args.push_back(line.rest.substr(i, j - i));
+    i = j;
+  }
+  return line;
+}
+
+}  // namespace
+
+ConsoleSession::ConsoleSession(ConsoleUi& ui) : ui_(ui), context_(ui) {
+  SetCurrentUi(&ui_);
+  SetCurrentDocument(&document_);
+}
+
+ConsoleSession::~ConsoleSession() {
+  // The workspace is discarded silently.
+  SetCurrentUi(nullptr);
+  SetCurrentDocument(nullptr);
+}
+
+bool ConsoleSession::RunLine(const std::string& raw) {
+  std::string text = raw;
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  if (first == text.size() || text[first] == '#') return true;
+  bool ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+  ui_.ClearForms();
+  std::fflush(stdout);
+  return ok;
+}
+
+bool ConsoleSession::RunCommand(const std::string& text) {
+  CommandLine line = SplitCommand(text);
+  const ConsoleCommand* command = FindConsoleCommand(line.word);
+  if (!command) {
+    ui_.Error("Unknown command :" + line.word + " (:help lists the commands)");
+    return false;
+  }
+  line.word = command->name;
+  return command->run(context_, line);
+}
+
+bool ConsoleSession::RunCalculatorEntry(const std::string&) {
+  ui_.Error("Calculator entries are not available in this version.");
+  return false;
+}
+
+bool ConsoleSession::OpenWorkspace(const std::string& path) {
+  ui_.Error("Unable to open " + path + ": workspace files are not supported in this version.");
+  return false;
+}
+
+bool ConsoleSession::RunStream(FILE* in) {
+  bool ok = true;
+  std::string line;
+  int c;
+  for (;;) {
+    line.clear();
+    while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
+    if (c == EOF && line.empty()) break;
+    ok = RunLine(line) && ok;
+    if (c == EOF) break;
+  }
+  return ok;
+}
+
+}  // namespace tq::cli

@@ -1,0 +1,39 @@
+// Runs console lines: comments, :commands and calculator entries.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "cli/console_commands.h"
+#include "cli/console_ui.h"
+#include "core/object_list.h"
+
+namespace tq::cli {
+
+class ConsoleSession {
+ public:
+  explicit ConsoleSession(ConsoleUi& ui);
+  ~ConsoleSession();
+  ConsoleSession(const ConsoleSession&) = delete;
+  ConsoleSession& operator=(const ConsoleSession&) = delete;
+
+  // Runs one line; false when its command was not carried out.
+  bool RunLine(const std::string& line);
+  // Runs every line of a stream; false when any line failed.
+  bool RunStream(FILE* in);
+  // Opens a workspace file as the desktop program opens one named on its
+  // command line.
+  bool OpenWorkspace(const std::string& path);
+
+  ConsoleUi& ui() { return ui_; }
+
+ private:
+  bool RunCommand(const std::string& text);
+  bool RunCalculatorEntry(const std::string& text);
+
+  ConsoleUi& ui_;
+  ConsoleContext context_;
+  Document document_;
+};
+
+}  // namespace tq::cli

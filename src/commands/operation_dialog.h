@@ -1,0 +1,55 @@
+// The pattern shared by the operation dialogs of linear algebra and
+// statistics: read and cut the names, check their lengths, look the sources
+// up, validate the output name, call the engine, report or show the error.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "commands/forms.h"
+#include "core/math_object.h"
+
+namespace tq {
+
+// What pressing the action button led to.
+struct DialogOutcome {
+  bool close;
+  bool carriedOut;
+};
+
+inline constexpr DialogOutcome kStayOpen{false, false};
+
+// A source list of the dialog's form, filled with the objects of `mask`.
+NameList SourceList(const char* label, uint32_t mask);
+// The editable output list, filled with the bare names of `mask`'s objects.
+NameList OutputList(const char* label, uint32_t mask);
+
+// Step 1: the names of every source list, then the output name.
+std::vector<std::string> ReadDialogNames(const OperationForm& form);
+
+// Step 2: shows `message` unless the name is 1 to 1000 characters long.
+bool CheckDialogNameLength(const std::string& name, const char* message);
+
+// Step 3: "Unable to find 1st argument" (ordinal "1st" or "2nd").
+MathObject* FindDialogSource(const std::string& name, uint32_t mask, const char* ordinal);
+
+// Step 4: the output name rules, with the dialog's own message ("matrix" or
+// "vector") unless the check has shown its own.
+bool CheckOutputName(const std::string& name, const char* outputKind);
+
+// Step 8: the engine's message, or the generic one.
+void ShowEngineFailure();
+
+// Shows the form until an action closes it or the user cancels; returns
+// whether the operation was carried out.
+template <class Apply>
+bool RunOperationDialog(OperationForm& form, Apply apply) {
+  while (ShowForm(form)) {
+    DialogOutcome outcome = apply(form);
+    if (outcome.close) return outcome.carriedOut;
+  }
+  return false;
+}
+
+}  // namespace tq

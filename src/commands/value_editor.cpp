@@ -1,0 +1,38 @@
+#include "commands/value_editor.h"
+
+#include <cstdio>
+
+#include "core/string_format.h"
+
+namespace tq {
+
+std::string CellText(double value) { return StringPrintf("%20.12G ", value); }
+
+std::string CellEditText(double value) { return StringPrintf("%.12G", value); }
+
+bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_view text) {
+  if (text.empty() || text.size() > 254) return false;
+  double value = 0.0;
+  std::string copy(text);
+  if (std::sscanf(copy.c_str(), "%lg", &value) != 1) return false;
+  if (auto* matrix = dynamic_cast<MatrixObject*>(&object)) {
+    if (row < 1 || row > matrix->rows || column < 1 || column > matrix->columns) return false;
+    matrix->at(row, column) = value;
+    return true;
+  }
+  if (auto* vector = dynamic_cast<VectorObject*>(&object)) {
+    if (row < 1 || row > vector->size || column != 1) return false;
+    vector->at(row) = value;
+    return true;
+  }
+  return false;
+}
+
+void OpenValueEditor(MathObject& object) {
+  ValueEditorForm form;
+  form.title = object.kind == KIND_MATRIX ? "Edit values in matrix" : "Edit values in vector";
+  form.object = &object;
+  ShowForm(form);
+}
+
+}  // namespace tq

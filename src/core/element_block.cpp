@@ -1,0 +1,66 @@
+#include "core/element_block.h"
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace tq {
+
+namespace {
+
+int64_t g_allocationsUntilFailure = -1;
+constexpr size_t kHugePage = size_t{2} << 20;
+
+}  // namespace
+
+void SetAllocationFailureAfter(int64_t successes) { g_allocationsUntilFailure = successes; }
+
+bool AllocationAllowed() {
+  if (g_allocationsUntilFailure < 0) return true;
+  if (g_allocationsUntilFailure == 0) return false;
+  --g_allocationsUntilFailure;
+  return true;
+}
+
+ElementBlock::~ElementBlock() { Release(); }
+
+ElementBlock::ElementBlock(ElementBlock&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+ElementBlock& ElementBlock::operator=(ElementBlock&& other) noexcept {
+  if (this != &other) {
+    Release();
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+  }
+  return *this;
+}
+
+bool ElementBlock::Allocate(size_t count, double initial) {
+  Release();
+  if (count == 0 || count > SIZE_MAX / sizeof(double) || !AllocationAllowed()) return false;
+  size_t bytes = count * sizeof(double);
+  void* p = nullptr;
+  if (bytes >= kHugePage) {
+    size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    p = std::aligned_alloc(kHugePage, rounded);
+    if (p) madvise(p, rounded, MADV_HUGEPAGE);
+  } else {
+    p = std::aligned_alloc(64, (bytes + 63) / 64 * 64);
+  }
+  if (!p) return false;
+  data_ = static_cast<double*>(p);
+  size_ = count;
+  std::fill_n(data_, count, initial);
+  return true;
+}
+
+void ElementBlock::Release() {
+  std::free(data_);
+  data_ = nullptr;
+  size_ = 0;
+}
+
+}  // namespace tq

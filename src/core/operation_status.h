@@ -1,0 +1,75 @@
+// The one process-wide error record that every engine operation, evaluation
+// and numerical routine reports through, and the codes and texts of faults.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace tq {
+
+// Error codes; each is also a bit of OperationStatus.flags.
+enum : int32_t {
+  OPERR_FAILED = 1,
+  OPERR_ALLOC = 2,
+  OPERR_ARGUMENT = 4,
+  OPERR_TRAPPED = 16,
+  OPERR_FAULT = 24,
+  OPERR_NUMLIB = 32,
+  OPERR_NUMLIB_ALLOC = 64,
+};
+
+// Fault codes: the platform's exception codes and the program's own two.
+enum : uint32_t {
+  FAULT_ACCESS_VIOLATION = 0xC0000005u,
+  FAULT_ARRAY_BOUNDS = 0xC000008Cu,
+  FAULT_FLT_DENORMAL_OPERAND = 0xC000008Du,
+  FAULT_FLT_DIVIDE_BY_ZERO = 0xC000008Eu,
+  FAULT_FLT_INEXACT_RESULT = 0xC000008Fu,
+  FAULT_FLT_INVALID_OPERATION = 0xC0000090u,
+  FAULT_FLT_OVERFLOW = 0xC0000091u,
+  FAULT_FLT_STACK_CHECK = 0xC0000092u,
+  FAULT_FLT_UNDERFLOW = 0xC0000093u,
+  FAULT_INT_DIVIDE_BY_ZERO = 0xC0000094u,
+  FAULT_INT_OVERFLOW = 0xC0000095u,
+  FAULT_NO_MEMORY = 0xC0000017u,
+  FAULT_NUMLIB_ALLOC = 0xE0002001u,
+  FAULT_NUMLIB = 0xE0002002u,
+};
+
+inline constexpr int kStatusMessageSize = 1024;
+
+struct OperationStatusRecord {
+  int32_t lastCode = 0;
+  int32_t flags = 0;
+  char message[kStatusMessageSize] = {};
+  uint32_t faultCode = 0;
+  int32_t inProtectedCall = 0;
+  uint32_t savedControlWord = 0;
+};
+
+extern OperationStatusRecord OperationStatus;
+
+// A fault that ends a protected computation: thrown by the numerical-library
+// error routines inside a protected call and caught by the protected frame.
+struct FaultException {
+  uint32_t code;
+};
+
+void ResetOperationStatus();
+int32_t SetOperationError(std::string_view text);
+int32_t SetAllocationError(std::string_view text);
+void AppendOperationFailure(std::string_view text);
+
+// The text of a fault code, as TranslateFault puts it into the message.
+const char* FaultText(uint32_t code);
+int32_t TranslateFault(uint32_t code);
+
+// Invalid input to a numerical routine, and work arrays that cannot be
+// allocated: record the error, and inside a protected call end it.
+void NumLibError(std::string_view text);
+void NumLibAllocError(std::string_view text);
+
+// The message as a view (it is always NUL-terminated).
+std::string_view OperationMessage();
+
+}  // namespace tq

@@ -1,0 +1,50 @@
+#include "core/ui_port.h"
+
+#include <cstdio>
+#include <string>
+
+namespace tq {
+
+namespace {
+UiPort* g_ui = nullptr;
+}
+
+UiPort* CurrentUi() { return g_ui; }
+void SetCurrentUi(UiPort* ui) { g_ui = ui; }
+
+void ShowMessage(std::string_view text) {
+  if (g_ui) g_ui->ShowMessage(text);
+}
+
+bool AskYesNo(std::string_view text) { return g_ui && g_ui->AskYesNo(text); }
+
+bool ShowForm(Form& form) { return g_ui && g_ui->ShowForm(form); }
+
+void ReportV(const char* format, va_list args) {
+  if (!g_ui) return;
+  va_list copy;
+  va_copy(copy, args);
+  char small[512];
+  int n = std::vsnprintf(small, sizeof small, format, copy);
+  va_end(copy);
+  if (n < 0) return;
+  std::string line;
+  if (size_t(n) < sizeof small) {
+    line.assign(small, size_t(n));
+  } else {
+    line.resize(size_t(n) + 1);
+    std::vsnprintf(line.data(), line.size(), format, args);
+    line.resize(size_t(n));
+  }
+  line += "\r\n";
+  g_ui->Output(line);
+}
+
+void Report(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  ReportV(format, args);
+  va_end(args);
+}
+
+}  // namespace tq

@@ -1,0 +1,17 @@
+#include "core/user_cancel.h"
+
+#include "core/ui_port.h"
+
+namespace tq {
+
+int32_t UserCancelled = 0;
+
+int32_t PollUserCancel() {
+  UiPort* ui = CurrentUi();
+  if (!ui || !ui->CancelRequested()) return 0;
+  if (!ui->AskYesNo(kStopQuestion)) return 0;
+  UserCancelled = 1;
+  return 1;
+}
+
+}  // namespace tq

@@ -1,0 +1,156 @@
+#include "core/operation_status.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/protected_call.h"
+#include "support/scripted_ui.h"
+
+namespace tq {
+namespace {
+
+using StatusTest = testing::WorkbenchTest;
+
+TEST_F(StatusTest, SetOperationErrorReplacesTheMessage) {
+  EXPECT_EQ(SetOperationError("first"), OPERR_ARGUMENT);
+  EXPECT_EQ(SetOperationError("second"), OPERR_ARGUMENT);
+  EXPECT_EQ(OperationMessage(), "second\n");
+  EXPECT_EQ(OperationStatus.lastCode, OPERR_ARGUMENT);
+  EXPECT_EQ(OperationStatus.flags, OPERR_ARGUMENT);
+}
+
+TEST_F(StatusTest, AllocationErrorUsesCodeTwo) {
+  EXPECT_EQ(SetAllocationError("unable allocate vector"), OPERR_ALLOC);
+  EXPECT_EQ(OperationMessage(), "unable allocate vector\n");
+  EXPECT_EQ(OperationStatus.flags, OPERR_ALLOC);
+}
+
+TEST_F(StatusTest, AppendOperationFailureAddsALineAfterALongEnoughMessage) {
+  SetOperationError("Vectors have different number of elements.");
+  AppendOperationFailure("Vector operation failed");
+  EXPECT_EQ(OperationMessage(),
+            "Vectors have different number of elements.\nVector operation failed\n");
+  EXPECT_EQ(OperationStatus.lastCode, OPERR_FAILED);
+  EXPECT_EQ(OperationStatus.flags, OPERR_FAILED | OPERR_ARGUMENT);
+}
+
+TEST_F(StatusTest, AppendOperationFailureReplacesShortOrAbsentMessages) {
+  AppendOperationFailure("Matrix operation failed");  // lastCode 0
+  EXPECT_EQ(OperationMessage(), "Matrix operation failed\n");
+  ResetOperationStatus();
+  SetOperationError("short");  // 6 characters with its line end
+  AppendOperationFailure("Matrix operation failed");
+  EXPECT_EQ(OperationMessage(), "Matrix operation failed\n");
+}
+
+TEST_F(StatusTest, ResetClearsEverything) {
+  SetOperationError("x");
+  OperationStatus.faultCode = 5;
+  ResetOperationStatus();
+  EXPECT_EQ(OperationStatus.lastCode, 0);
+  EXPECT_EQ(OperationStatus.flags, 0);
+  EXPECT_EQ(OperationStatus.faultCode, 0u);
+  EXPECT_EQ(OperationMessage(), "");
+}
+
+TEST_F(StatusTest, MessagesLongerThanTheBufferAreTruncated) {
+  SetOperationError(std::string(5000, 'a'));
+  EXPECT_EQ(OperationMessage().size(), size_t(kStatusMessageSize - 1));
+}
+
+TEST_F(StatusTest, TranslateFaultTexts) {
+  struct Row {
+    uint32_t code;
+    const char* text;
+  };
+  const Row rows[] = {
+      {0xC000008E, "Floating point error\nDivide by zero\n"},
+      {0xC0000090, "Floating point error\nInvalid operation\n"},
+      {0xC0000091, "Floating point error\nOverflow of numerical value\n"},
+      {0xC0000092, "Floating point error\nstack error\n"},
+      {0xC0000093, "Floating point error\nUnderflow of numerical value\n"},
+      {0xC0000094, "Integer value divide by zero\n"},
+      {0xC0000095, "Integer value overflow\n"},
+      {0xC0000005, "Memory access violation\nPossibly access outside array bounds\n"},
+      {0xC000008C, "Memory access violation\nArray bounds exceeded\n"},
+      {0xC000008D, "Floating point or memory access error\n"},
+      {0xC000008F, "Floating point or memory access error\n"},
+  };
+  for (const Row& row : rows) {
+    ResetOperationStatus();
+    EXPECT_EQ(TranslateFault(row.code), OPERR_FAULT);
+    EXPECT_EQ(OperationMessage(), row.text) << std::hex << row.code;
+    EXPECT_EQ(OperationStatus.lastCode, OPERR_FAULT);
+    EXPECT_EQ(OperationStatus.flags & OPERR_FAULT, OPERR_FAULT);
+  }
+}
+
+TEST_F(StatusTest, TranslateFaultKeepsTheLibraryText) {
+  NumLibError("Arithmetic error in user function");
+  TranslateFault(FAULT_NUMLIB);
+  EXPECT_EQ(OperationMessage(), "Numerical library error\nArithmetic error in user function\n");
+}
+
+TEST_F(StatusTest, NumLibErrorOutsideAProtectedCallOnlyRecords) {
+  NumLibError("Arithmetic error in user function");
+  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB);
+  EXPECT_NE(OperationStatus.flags & OPERR_NUMLIB, 0);
+  NumLibAllocError("allocation failure in dvector()");
+  EXPECT_EQ(OperationMessage(),
+            "Numerical library cannot allocate memory\nallocation failure in dvector()\n");
+  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB_ALLOC);
+}
+
+TEST_F(StatusTest, NumLibErrorInsideAProtectedCallEndsIt) {
+  bool reachedEnd = false;
+  int32_t result = RunProtected([&] {
+    NumLibError("Arithmetic error in user function");
+    reachedEnd = true;
+    return 1;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_FALSE(reachedEnd);
+  EXPECT_EQ(OperationStatus.faultCode, FAULT_NUMLIB);
+  EXPECT_NE(OperationStatus.flags & OPERR_TRAPPED, 0);
+  EXPECT_EQ(OperationStatus.inProtectedCall, 0);
+  TranslateFault(OperationStatus.faultCode);
+  EXPECT_EQ(OperationMessage(), "Numerical library error\nArithmetic error in user function\n");
+}
+
+volatile double g_zero = 0.0;
+volatile double g_huge = 1e308;
+volatile double g_sink = 0.0;  // keeps the faulting operations alive
+
+TEST_F(StatusTest, ProtectedCallTrapsDivisionByZeroFromTheFlags) {
+  int32_t result = RunProtected([&] {
+    g_sink = 1.0 / g_zero;
+    return 1;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_DIVIDE_BY_ZERO);
+  TranslateFault(OperationStatus.faultCode);
+  EXPECT_EQ(OperationMessage(), "Floating point error\nDivide by zero\n");
+  EXPECT_EQ(OperationStatus.lastCode, 24);
+}
+
+TEST_F(StatusTest, ProtectedCallPrefersOverflowToTheInvalidOperationItCauses) {
+  RunProtected([&] {
+    double inf = g_huge * 10.0;
+    g_sink = inf - inf;
+    return 1;
+  });
+  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_OVERFLOW);
+}
+
+TEST_F(StatusTest, ProtectedCallIgnoresUnderflowAndInexact) {
+  int32_t result = RunProtected([&] {
+    g_sink = 1e-308 * 1e-10 + 1.0 / 3.0;
+    return 1;
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(OperationStatus.flags, 0);
+}
+
+}  // namespace
+}  // namespace tq

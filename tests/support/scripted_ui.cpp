@@ -1,0 +1,51 @@
+#include "support/scripted_ui.h"
+
+#include "core/element_block.h"
+#include "core/operation_status.h"
+#include "core/user_cancel.h"
+
+namespace tq::testing {
+
+void ScriptedUi::Output(std::string_view line) { output.append(line); }
+
+void ScriptedUi::ShowMessage(std::string_view text) { messages.emplace_back(text); }
+
+bool ScriptedUi::AskYesNo(std::string_view text) {
+  questions.emplace_back(text);
+  if (answers_.empty()) return false;
+  bool answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+bool ScriptedUi::ShowForm(Form& form) {
+  ++formsShown;
+  if (forms_.empty()) return false;
+  FormAnswer answer = std::move(forms_.front());
+  forms_.pop_front();
+  return answer(form);
+}
+
+bool ScriptedUi::CancelRequested() { return ++polls == cancelAtPoll_; }
+
+void ScriptedUi::AnswerQuestions(std::initializer_list<bool> answers) {
+  answers_.insert(answers_.end(), answers.begin(), answers.end());
+}
+
+void WorkbenchTest::SetUp() {
+  ResetOperationStatus();
+  OperationStatus.inProtectedCall = 0;
+  UserCancelled = 0;
+  NameMessageShown = 0;
+  SetAllocationFailureAfter(-1);
+  SetCurrentDocument(&document);
+  SetCurrentUi(&ui);
+}
+
+void WorkbenchTest::TearDown() {
+  SetAllocationFailureAfter(-1);
+  SetCurrentUi(nullptr);
+  SetCurrentDocument(nullptr);
+}
+
+}  // namespace tq::testing

@@ -1,0 +1,66 @@
+// A Ui port for tests: records every report line, message, question and
+// form, and answers questions and forms from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/object_list.h"
+#include "core/ui_port.h"
+
+namespace tq::testing {
+
+class ScriptedUi : public UiPort {
+ public:
+  using FormAnswer = std::function<bool(Form&)>;
+
+  void Output(std::string_view line) override;
+  void ShowMessage(std::string_view text) override;
+  bool AskYesNo(std::string_view text) override;
+  bool ShowForm(Form& form) override;
+  bool CancelRequested() override;
+
+  // Answers for the next questions, in order; with none left the answer is No.
+  void AnswerQuestions(std::initializer_list<bool> answers);
+  // Answers the next form of type T; with none left a form is cancelled.
+  template <class T, class Fill>
+  void AnswerForm(Fill fill) {
+    forms_.push_back([fill](Form& form) {
+      T* typed = dynamic_cast<T*>(&form);
+      EXPECT_NE(typed, nullptr) << "a form of another type was shown";
+      if (!typed) return false;
+      fill(*typed);
+      return true;
+    });
+  }
+  // The cancel poll answers yes on its n-th call (counted from 1).
+  void RequestCancelAtPoll(int n) { cancelAtPoll_ = n; }
+
+  // The output window text, with "\r\n" line ends.
+  std::string output;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  int formsShown = 0;
+  int polls = 0;
+
+ private:
+  std::deque<bool> answers_;
+  std::deque<FormAnswer> forms_;
+  int cancelAtPoll_ = 0;
+};
+
+// Every test starts from a fresh workspace, status and port.
+class WorkbenchTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  ScriptedUi ui;
+  Document document;
+};
+
+}  // namespace tq::testing
