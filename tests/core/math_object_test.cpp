@@ -1,0 +1,84 @@
+#include "core/math_object.h"
+
+#include <gtest/gtest.h>
+
+#include "core/element_block.h"
+#include "core/operation_status.h"
+#include "support/scripted_ui.h"
+
+namespace tq {
+namespace {
+
+using ObjectTest = testing::WorkbenchTest;
+
+TEST_F(ObjectTest, ConstructorsFillEveryElementAndAreValid) {
+  VectorObject v(3, 2.5);
+  EXPECT_EQ(v.status, STATUS_VALID);
+  EXPECT_EQ(v.size, 3);
+  EXPECT_EQ(v.at(1), 2.5);
+  EXPECT_EQ(v.at(3), 2.5);
+  MatrixObject m(3, 2, -1.0);  // 3 columns, 2 rows
+  EXPECT_EQ(m.status, STATUS_VALID);
+  EXPECT_EQ(m.rows, 2);
+  EXPECT_EQ(m.columns, 3);
+  m.at(2, 1) = 7;
+  EXPECT_EQ(m.data()[3], 7);  // row 2 starts after the 3 elements of row 1
+  EXPECT_EQ(m.at(1, 3), -1.0);
+  EXPECT_EQ(OperationStatus.flags, 0);
+}
+
+TEST_F(ObjectTest, MatrixSizeLimits) {
+  MatrixObject tooMany(2, 50000001, 0.0);
+  EXPECT_EQ(tooMany.status, STATUS_ALLOC_FAILED);
+  EXPECT_EQ(OperationMessage(), "invalid Matrix parameters\n");
+  EXPECT_EQ(OperationStatus.lastCode, OPERR_ALLOC);
+
+  ResetOperationStatus();
+  MatrixObject noRows(3, 0, 0.0);
+  EXPECT_EQ(noRows.status, STATUS_ALLOC_FAILED);
+  MatrixObject huge(100000001, 1, 0.0);
+  EXPECT_EQ(huge.status, STATUS_ALLOC_FAILED);
+  // The exact product decides, not a wrapped 32-bit one.
+  MatrixObject wraps(65536, 65536, 0.0);
+  EXPECT_EQ(wraps.status, STATUS_ALLOC_FAILED);
+  EXPECT_EQ(OperationMessage(), "invalid Matrix parameters\n");
+}
+
+TEST_F(ObjectTest, VectorSizeLimits) {
+  VectorObject big(100000001, 0.0);
+  EXPECT_EQ(big.status, STATUS_ALLOC_FAILED);
+  EXPECT_EQ(OperationMessage(), "invalid vector parameters\n");
+  ResetOperationStatus();
+  VectorObject none(0, 0.0);
+  EXPECT_EQ(none.status, STATUS_ALLOC_FAILED);
+}
+
+TEST_F(ObjectTest, StorageThatCannotBeObtainedLeavesStatusMinusOne) {
+  SetAllocationFailureAfter(0);
+  VectorObject v(10, 0.0);
+  EXPECT_EQ(v.status, STATUS_ALLOC_FAILED);
+  EXPECT_EQ(OperationMessage(), "unable allocate vector\n");
+  MatrixObject m(2, 2, 0.0);
+  EXPECT_EQ(m.status, STATUS_ALLOC_FAILED);
+  EXPECT_EQ(OperationMessage(), "unable allocate matrix\n");
+  EXPECT_EQ(OperationStatus.flags, OPERR_ALLOC);
+}
+
+TEST_F(ObjectTest, ChartAndSeriesDefaults) {
+  ChartObject chart;
+  EXPECT_EQ(chart.kind, KIND_CHART);
+  EXPECT_EQ(chart.Options, 17);
+  EXPECT_EQ(chart.XLabel, "X");
+  EXPECT_EQ(chart.YLabel, "Y");
+  EXPECT_EQ(chart.XMin, -10.0);
+  EXPECT_EQ(chart.YMax, 10.0);
+  SeriesObject series;
+  EXPECT_EQ(series.kind, KIND_SERIES);
+  EXPECT_EQ(series.status, STATUS_VALID);
+  EXPECT_EQ(series.MarkerSize, 3);
+  EXPECT_EQ(series.RangeMin, 1.0);
+  EXPECT_EQ(series.PointCount, 10.0);
+}
+
+}  // namespace
+}  // namespace tq
