@@ -1,0 +1,103 @@
+// The console binary end to end: exact standard output, messages on
+// standard error, exit status.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/run_console.h"
+
+namespace tq::testing {
+namespace {
+
+TEST(ConsoleEndToEnd, MultiplyAndDisplay) {
+  ConsoleRun run = RunConsole({"-c", ":matrix A 2 3 1", "-c", ":matrix B 3 2 2", "-c",
+                               ":multiply A B C", "-c", ":display C"});
+  EXPECT_EQ(run.out,
+            "Created Matrix A 2x3\n"
+            "Created Matrix B 3x2\n"
+            "Multiplied matrices A and B\n"
+            "output stored in new matrix <C>\n"
+            "Matrix  C  2x2\n"
+            "row 1:\n"
+            "                  6.                    6.  \n"
+            "row 2:\n"
+            "                  6.                    6.  \n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(ConsoleEndToEnd, ScriptFromStandardInputWithCommentsAndCaseInsensitiveWords) {
+  ConsoleRun run = RunConsole({}, "# a comment\n\n   \n:VECTOR v 3 0.5\n:Values v 1 2.5\n:list\n");
+  EXPECT_EQ(run.out, "Created Vector v (3)\nEditing Vector  v  (3)\nv  vector (3)\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(ConsoleEndToEnd, AQuestionIsAnsweredNoByDefaultAndTheLineFails) {
+  ConsoleRun run = RunConsole({"-c", ":matrix m 1 1", "-c", ":vector v 2"});
+  EXPECT_EQ(run.out, "Created Vector v (2)\n");
+  EXPECT_EQ(run.err,
+            "Warning\nspecified matrix dimensions 1 x 1;\nDo you want to create this small "
+            "matrix?\n[No]\n");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(ConsoleEndToEnd, YesAnswersEveryQuestion) {
+  ConsoleRun run = RunConsole({"--yes", "-c", ":matrix m 1 1", "-c", ":deleteall"});
+  EXPECT_EQ(run.out, "Created Matrix m 1x1\nDeleted Matrix <m>\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(ConsoleEndToEnd, ARefusedDialogCountsAsCancelled) {
+  ConsoleRun run = RunConsole({"-c", ":vector v 2", "-c", ":vector w 2", "-c", ":add v w pi"});
+  EXPECT_EQ(run.out, "Created Vector v (2)\nCreated Vector w (2)\n");
+  EXPECT_EQ(run.err,
+            "Error: new variable name is reserved keyword \n<pi>\nPlease choose another name.\n");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(ConsoleEndToEnd, EngineFailureShowsErrorText) {
+  ConsoleRun run = RunConsole(
+      {"-c", ":matrix A 2 3", "-c", ":matrix B 3 2", "-c", ":add A B C", "-c", ":list"});
+  EXPECT_EQ(run.err,
+            "Error:\nInvalid arguments. Matrices must have equal number columns and equal number "
+            "of rows.\n\n");
+  EXPECT_EQ(run.out, "Created Matrix A 2x3\nCreated Matrix B 3x2\nA  matrix 2x3\nB  matrix 3x2\n");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(ConsoleEndToEnd, DeleteAndTranspose) {
+  ConsoleRun run = RunConsole({"-c", ":matrix A 2 3 4", "-c", ":transpose a T", "-c",
+                               ":delete A t", "-c", ":list"});
+  EXPECT_EQ(run.out,
+            "Created Matrix A 2x3\nTransposed matrix <a>\noutput stored in new matrix <T>\n"
+            "Deleted Matrix <A>\nDeleted Matrix <T>\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(ConsoleEndToEnd, BadArgumentsAndUnknownCommands) {
+  ConsoleRun run = RunConsole({"-c", ":vector v", "-c", ":frobnicate", "-c", ":display nothing"});
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("usage: :vector NAME SIZE [INIT]"), std::string::npos);
+  EXPECT_NE(run.err.find("Unknown command :frobnicate"), std::string::npos);
+  EXPECT_NE(run.err.find("There are no matrices or vectors in the list."), std::string::npos);
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(ConsoleEndToEnd, BadInvocation) {
+  EXPECT_EQ(RunConsole({"--bogus"}).status, 2);
+  EXPECT_EQ(RunConsole({"-c"}).status, 2);
+  ConsoleRun help = RunConsole({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("usage: tallyquist-cli"), std::string::npos);
+}
+
+TEST(ConsoleEndToEnd, HelpListsTheCommands) {
+  ConsoleRun run = RunConsole({"-c", ":help"});
+  for (const char* word : {":vector NAME SIZE [INIT]", ":matrix", ":values", ":display", ":delete",
+                           ":deleteall", ":list", ":add", ":subtract", ":multiply", ":transpose"})
+    EXPECT_NE(run.out.find(word), std::string::npos) << word;
+  EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace
+}  // namespace tq::testing

@@ -1,0 +1,55 @@
+#include "support/run_console.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace tq::testing {
+
+namespace {
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'')
+      quoted += "'\\''";
+    else
+      quoted += c;
+  }
+  return quoted + "'";
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+}  // namespace
+
+ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input) {
+  char dir[] = "/tmp/tq-cli-XXXXXX";
+  if (!mkdtemp(dir)) return {};
+  const std::string base = dir;
+  {
+    std::ofstream in(base + "/in", std::ios::binary);
+    in << input;
+  }
+  std::string command = Quote(TQ_CLI_PATH);
+  for (const std::string& arg : args) command += " " + Quote(arg);
+  command += " <" + base + "/in >" + base + "/out 2>" + base + "/err";
+  int raw = std::system(command.c_str());
+  ConsoleRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadAll(base + "/out");
+  run.err = ReadAll(base + "/err");
+  std::system(("rm -rf " + Quote(base)).c_str());
+  return run;
+}
+
+}  // namespace tq::testing

@@ -1,0 +1,18 @@
+// Runs the tallyquist-cli binary and captures its three output channels.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tq::testing {
+
+struct ConsoleRun {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+// Runs the console with `args`, feeding `input` to its standard input.
+ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input = "");
+
+}  // namespace tq::testing
