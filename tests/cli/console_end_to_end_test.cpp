@@ -91,6 +91,16 @@ TEST(ConsoleEndToEnd, BadInvocation) {
   EXPECT_NE(help.out.find("usage: tallyquist-cli"), std::string::npos);
 }
 
+TEST(ConsoleEndToEnd, UnitConversion) {
+  ConsoleRun run = RunConsole({"-c", ":convert temperature 0 1 1", "-c", ":convert Angle 1 0 180",
+                               "-c", ":convert distance 7 7 1"});
+  EXPECT_EQ(run.out,
+            "convert from degrees Celsuis (C) 1\nto degrees Fahrenheit (F) 33.8\n"
+            "convert from degrees 180\nto radians (rad) 3.14159\n");
+  EXPECT_EQ(run.err, "You cannot convert to the same unit.\nPlease select different units.\n");
+  EXPECT_EQ(run.status, 1);
+}
+
 TEST(ConsoleEndToEnd, HelpListsTheCommands) {
   ConsoleRun run = RunConsole({"-c", ":help"});
   for (const char* word : {":vector NAME SIZE [INIT]", ":matrix", ":values", ":display", ":delete",

@@ -1,0 +1,124 @@
+#include "commands/unit_conversion.h"
+
+#include "core/calculator_ans.h"
+#include "core/string_format.h"
+#include "core/ui_port.h"
+
+namespace tq {
+
+namespace {
+
+// What the converter computes: to = (from + offset) * factor.
+struct Conversion {
+  std::string explanation;
+  std::string fromLabel;
+  std::string toLabel;
+  double offset = 0.0;
+  double factor = 0.0;
+};
+
+const char* ExplanationHead(UnitFamily family) {
+  switch (family) {
+    case UnitFamily::kWeight: return "Weight untis conversion from\n";
+    case UnitFamily::kDistance: return "Distance untis conversion from\n";
+    case UnitFamily::kAngle: return "Angle untis conversion from\n";
+    case UnitFamily::kTemperature: return "Temperature untis conversion from\n";
+  }
+  return "";
+}
+
+// The chooser's checks; nothing when the chooser stays open.
+bool ChooseConversion(UnitFamily family, const UnitChooserForm& form, Conversion& out) {
+  const bool temperature = family == UnitFamily::kTemperature;
+  const int last = temperature ? 2 : 10;
+  if (form.from < 0 || form.from > last || form.to < 0 || form.to > last) {
+    ShowMessage("Invalid units selection.\nPlease try again.");
+    return false;
+  }
+  if (form.from == form.to) {
+    ShowMessage("You cannot convert to the same unit.\nPlease select different units.");
+    return false;
+  }
+  const size_t from = size_t(form.from), to = size_t(form.to);
+  const std::string fromUnit = form.units[from], toUnit = form.units[to];
+  out.fromLabel = "convert from " + fromUnit;
+  out.toLabel = "to " + toUnit;
+  out.explanation = ExplanationHead(family) + fromUnit + " to " + toUnit;
+  if (temperature) {
+    TemperatureFormula formula = TemperatureConversion(from, to);
+    out.offset = formula.offset;
+    out.factor = formula.factor;
+    std::string text = formula.offset < 0
+                           ? StringPrintf("(t-%f)*%f ", -formula.offset, formula.factor)
+                           : StringPrintf("(t+%f)*%f ", formula.offset, formula.factor);
+    out.explanation += " conversion formula \n" + text;
+    return true;
+  }
+  if (!(UnitFactor(family, to) > 0)) {
+    ShowMessage("Error\nUnable to find conversion factor.");
+    return false;
+  }
+  out.factor = ConversionFactor(family, from, to);
+  out.explanation += "\nTo convert multiply by " + StringPrintf("%f", out.factor);
+  return true;
+}
+
+// The converter; true when a value was converted.
+bool RunConverter(const Conversion& conversion) {
+  UnitConverterForm form;
+  form.explanation = conversion.explanation;
+  form.fromLabel = conversion.fromLabel;
+  form.toLabel = conversion.toLabel;
+  bool converted = false;
+  while (ShowForm(form)) {
+    switch (form.pressed) {
+      case UnitConverterForm::Button::kConvert:
+        if (!(conversion.factor > 0)) {
+          ShowMessage("Error: unable to convert value");
+          break;
+        }
+        form.to = (form.from + conversion.offset) * conversion.factor;
+        Report("%s %G", form.fromLabel.c_str(), form.from);
+        Report("%s %G", form.toLabel.c_str(), form.to);
+        converted = true;
+        break;
+      case UnitConverterForm::Button::kClear:
+        form.from = 0.0;
+        form.to = 0.0;
+        break;
+      case UnitConverterForm::Button::kFromAns: form.from = CalculatorAns(); break;
+      case UnitConverterForm::Button::kToAns: CalculatorAns() = form.to; break;
+      case UnitConverterForm::Button::kClose: return converted;
+    }
+  }
+  return converted;
+}
+
+}  // namespace
+
+const char* UnitConversionTitle(UnitFamily family) {
+  switch (family) {
+    case UnitFamily::kWeight: return "Weight units conversion";
+    case UnitFamily::kDistance: return "Distance units conversion";
+    case UnitFamily::kAngle: return "Angle units conversion";
+    case UnitFamily::kTemperature: return "Temperature units conversion";
+  }
+  return "";
+}
+
+bool UnitConversionCommand(UnitFamily family) {
+  UnitChooserForm chooser;
+  chooser.title = UnitConversionTitle(family);
+  for (const char* unit : UnitNames(family)) chooser.units.emplace_back(unit);
+  chooser.from = 0;
+  chooser.to = family == UnitFamily::kTemperature ? 1 : 4;
+  Conversion conversion;
+  while (ShowForm(chooser)) {
+    if (chooser.from >= int(chooser.units.size())) chooser.from = -1;
+    if (chooser.to >= int(chooser.units.size())) chooser.to = -1;
+    if (ChooseConversion(family, chooser, conversion)) return RunConverter(conversion);
+  }
+  return false;
+}
+
+}  // namespace tq
