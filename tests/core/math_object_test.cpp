@@ -44,6 +44,13 @@ TEST_F(ObjectTest, MatrixSizeLimits) {
   EXPECT_EQ(OperationMessage(), "invalid Matrix parameters\n");
 }
 
+TEST_F(ObjectTest, TheLargestMatrixIsWithinRange) {
+  MatrixObject tall(1, 100000000, 0.25);  // one column
+  ASSERT_EQ(tall.status, STATUS_VALID);
+  EXPECT_EQ(tall.at(100000000, 1), 0.25);
+  EXPECT_EQ(OperationStatus.flags, 0);
+}
+
 TEST_F(ObjectTest, VectorSizeLimits) {
   VectorObject big(100000001, 0.0);
   EXPECT_EQ(big.status, STATUS_ALLOC_FAILED);
