@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "linalg/matrix_multiply.h"
+#include "linalg/matrix_multiply_kernels.h"
 
 namespace {
 
@@ -35,8 +37,7 @@ std::vector<double> RandomBlock(int64_t count, unsigned seed) {
 
 // Runs c[m x n] = a[m x k] * b[k x n] with `multiply`, m = k = range(0),
 // n = range(1), and reports the rate in GFLOP/s (2 m k n per product).
-template <auto multiply>
-void MultiplyAtSize(benchmark::State& state) {
+void MultiplyAtSize(benchmark::State& state, tq::MultiplyKernelFunction multiply) {
   const int64_t m = state.range(0), k = state.range(0), n = state.range(1);
   const std::vector<double> a = RandomBlock(m * k, 1);
   const std::vector<double> b = RandomBlock(k * n, 2);
@@ -61,11 +62,26 @@ void ColumnSizes(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK(MultiplyAtSize<tq::MultiplyBlocks>)->Name("MultiplyBlocks")->Apply(SquareSizes);
-BENCHMARK(MultiplyAtSize<PlainLoop>)->Name("PlainLoop")->Apply(SquareSizes);
-BENCHMARK(MultiplyAtSize<tq::MultiplyBlocks>)->Name("MultiplyBlocks/vector")->Apply(ColumnSizes);
-BENCHMARK(MultiplyAtSize<PlainLoop>)->Name("PlainLoop/vector")->Apply(ColumnSizes);
-
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("MultiplyBlocks", MultiplyAtSize, tq::MultiplyBlocks)
+      ->Apply(SquareSizes);
+  benchmark::RegisterBenchmark("PlainLoop", MultiplyAtSize, PlainLoop)->Apply(SquareSizes);
+  benchmark::RegisterBenchmark("MultiplyBlocks/vector", MultiplyAtSize, tq::MultiplyBlocks)
+      ->Apply(ColumnSizes);
+  benchmark::RegisterBenchmark("PlainLoop/vector", MultiplyAtSize, PlainLoop)->Apply(ColumnSizes);
+  // Each instruction-set variant this processor runs, at the largest size.
+  for (const tq::MultiplyKernel& kernel : tq::AvailableMultiplyKernels()) {
+    if (kernel.run == tq::MultiplyBlocksPlain) continue;
+    benchmark::RegisterBenchmark((std::string("Variant/") + kernel.name).c_str(), MultiplyAtSize,
+                                 kernel.run)
+        ->Args({1000, 1000})
+        ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

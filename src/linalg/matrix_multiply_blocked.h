@@ -41,13 +41,13 @@ struct ScalarLanes {
 
 // Where one register tile reads its packed operands and writes its results.
 struct TileArgs {
-  int64_t depth;             // number of terms in this depth block
-  const double* packed_a;    // depth x rows, rows interleaved per index p
-  const double* packed_b;    // depth x strip width, `b_stride` apart per index p
+  int64_t depth;           // number of terms in this depth block
+  const double* packed_a;  // depth x rows, rows interleaved per index p
+  const double* packed_b;  // depth x strip width, `b_stride` apart per index p
   int64_t b_stride;
-  double* c;                 // top-left element of the tile
-  int64_t c_stride;          // row length of c
-  bool carry;                // continue the sums stored in c (not the first block)
+  double* c;         // top-left element of the tile
+  int64_t c_stride;  // row length of c
+  bool carry;        // continue the sums stored in c (not the first block)
 };
 
 // kRows x kVecs vectors of c, the last vector limited to `mask` when

@@ -229,7 +229,8 @@ TEST(MatrixMultiplyFlags, SameFlagsAsPlainLoop) {
   for (const Shape& s : kShapes) {
     for (bool extreme : {false, true}) {
       const auto a = extreme ? ExtremeValues(s.m * s.k, seed) : OrdinaryValues(s.m * s.k, seed);
-      const auto b = extreme ? ExtremeValues(s.k * s.n, seed + 1) : OrdinaryValues(s.k * s.n, seed + 1);
+      const auto b =
+          extreme ? ExtremeValues(s.k * s.n, seed + 1) : OrdinaryValues(s.k * s.n, seed + 1);
       seed += 2;
       const int want = FlagsRaisedBy(MultiplyBlocksPlain, a, b, s);
       for (const MultiplyKernel& variant : VariantsUnderTest())
