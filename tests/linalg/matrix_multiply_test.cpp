@@ -113,6 +113,14 @@ TEST(MatrixMultiplyBitIdentity, HugeValuesAndInfinityOverEveryShape) {
   for (const Shape& s : kShapes) ExpectSameAsPlain(s, true, seed += 2);
 }
 
+// Every tile height and every partial width of every variant's tile.
+TEST(MatrixMultiplyBitIdentity, EverySmallShape) {
+  unsigned seed = 201;
+  for (int64_t m = 1; m <= 17; ++m)
+    for (int64_t n = 1; n <= 50; ++n)
+      for (int64_t k : {1, 3}) ExpectSameAsPlain({m, k, n}, false, seed += 2);
+}
+
 TEST(MatrixMultiplyBitIdentity, ThousandSquare) {
   const Shape s{1000, 1000, 1000};
   const auto a = OrdinaryValues(s.m * s.k, 7);
