@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "linalg/matrix_multiply_kernels.h"
+
 namespace tq {
 
 void MultiplyBlocksPlain(const double* a, const double* b, double* c, int64_t m, int64_t k,
@@ -17,8 +19,63 @@ void MultiplyBlocksPlain(const double* a, const double* b, double* c, int64_t m,
   }
 }
 
+void MultiplyMatrixColumn(const double* a, const double* b, double* c, int64_t m, int64_t k) {
+  // Four rows at once: four independent sums, each from +0.0 in index order.
+  constexpr int64_t kRows = 4;
+  int64_t i = 0;
+  for (; i + kRows <= m; i += kRows) {
+    const double* a0 = a + i * k;
+    const double* a1 = a0 + k;
+    const double* a2 = a1 + k;
+    const double* a3 = a2 + k;
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    for (int64_t p = 0; p < k; ++p) {
+      const double bp = b[p];
+      s0 += a0[p] * bp;
+      s1 += a1[p] * bp;
+      s2 += a2[p] * bp;
+      s3 += a3[p] * bp;
+    }
+    c[i] = s0;
+    c[i + 1] = s1;
+    c[i + 2] = s2;
+    c[i + 3] = s3;
+  }
+  for (; i < m; ++i) {
+    const double* ai = a + i * k;
+    double s = 0.0;
+    for (int64_t p = 0; p < k; ++p) s += ai[p] * b[p];
+    c[i] = s;
+  }
+}
+
+std::vector<MultiplyKernel> AvailableMultiplyKernels() {
+  std::vector<MultiplyKernel> kernels;
+#if defined(__x86_64__)
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx512f")) kernels.push_back({"avx512f", MultiplyBlockedAvx512});
+  if (__builtin_cpu_supports("avx")) kernels.push_back({"avx", MultiplyBlockedAvx});
+  kernels.push_back({"sse2", MultiplyBlockedSse2});
+#endif
+  kernels.push_back({"plain", MultiplyBlocksPlain});
+  return kernels;
+}
+
+namespace {
+
+MultiplyKernelFunction WidestKernel() {
+  static const MultiplyKernelFunction widest = AvailableMultiplyKernels().front().run;
+  return widest;
+}
+
+}  // namespace
+
 void MultiplyBlocks(const double* a, const double* b, double* c, int64_t m, int64_t k, int64_t n) {
-  MultiplyBlocksPlain(a, b, c, m, k, n);
+  if (n == 1) {
+    MultiplyMatrixColumn(a, b, c, m, k);
+    return;
+  }
+  WidestKernel()(a, b, c, m, k, n);
 }
 
 }  // namespace tq
