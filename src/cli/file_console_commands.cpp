@@ -37,7 +37,7 @@ std::optional<size_t> EntryFor(const std::vector<std::string>& entries, const st
 
 // :import and :export: the list dialog, then the file dialog.
 bool RunDataFile(ConsoleContext& context, const CommandLine& line, bool (*menu)()) {
-  if (line.args.size() != 2) return context.Usage(line.word.c_str());
+  if (line.args.size() < 2) return context.Usage(line.word.c_str());
   const std::string name = line.args[0];
   ConsoleUi* ui = &context.ui();
   bool found = true;
@@ -51,7 +51,7 @@ bool RunDataFile(ConsoleContext& context, const CommandLine& line, bool (*menu)(
     }
     return true;
   });
-  AnswerPath(context, line.args[1]);
+  AnswerPath(context, line.RestAfter(1));  // the file name may hold blanks
   return menu() && found;
 }
 
