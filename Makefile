@@ -1,10 +1,13 @@
 # Entry points: `make run` and `make test` do all the setup on a fresh Debian 12 machine.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TARGETS := workspace_reader import_matrix import_vector
+FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build run test test-fast test-asan bench clean
+.PHONY: all setup build run demo test test-fast test-asan fuzz bench clean
 
 all: build
 
@@ -18,7 +21,11 @@ build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/tallyquist-cli $(RUN_ARGS)
+	$(BUILD)/bin/tallyquist-cli $(wildcard examples/demo.mts) $(RUN_ARGS)
+
+# The demo workspace is written by the program itself from its script.
+demo: build
+	$(BUILD)/bin/tallyquist-cli -f examples/demo.tqs
 
 test-fast: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -32,10 +39,26 @@ test-asan: setup $(ASAN_BUILD)/build.ninja
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-test: test-fast test-asan
+# Each fuzz target runs for FUZZ_SECONDS from the seed corpus; a crash or a
+# sanitizer report fails the run.
+$(FUZZ_BUILD)/build.ninja: | setup
+	CC=clang CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD) $(CMAKE_GEN)
+
+fuzz: setup $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  echo "== fuzz_$$t ($(FUZZ_SECONDS) s)"; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  $(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 \
+	    -artifact_prefix=$(FUZZ_BUILD)/crash-$$t- \
+	    $(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t 2>$(FUZZ_BUILD)/fuzz_$$t.log \
+	    || { tail -n 40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
+	done
+
+test: test-fast test-asan fuzz
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

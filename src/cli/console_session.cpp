@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "commands/file_commands.h"
+
 namespace tq::cli {
 
 namespace {
@@ -70,10 +72,7 @@ bool ConsoleSession::RunCalculatorEntry(const std::string&) {
   return false;
 }
 
-bool ConsoleSession::OpenWorkspace(const std::string& path) {
-  ui_.Error("Unable to open " + path + ": workspace files are not supported in this version.");
-  return false;
-}
+bool ConsoleSession::OpenWorkspace(const std::string& path) { return OpenDocumentFile(path); }
 
 bool ConsoleSession::RunStream(FILE* in) {
   bool ok = true;

@@ -33,6 +33,7 @@ ConsoleUi::ConsoleUi(FILE* out, FILE* err, bool interactive, QuestionAnswer answ
     : out_(out), err_(err), interactive_(interactive), answer_(answer) {}
 
 void ConsoleUi::Output(std::string_view line) {
+  windowText_.append(line);
   // The output window's "\r\n" line ends become plain line ends.
   size_t from = 0;
   while (from < line.size()) {

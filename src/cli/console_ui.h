@@ -26,6 +26,8 @@ class ConsoleUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
+  // Everything Output wrote to standard output.
+  std::string WindowText() override { return windowText_; }
 
   // The next forms a command shows are answered by these fillers, in order;
   // a form shown when none is left (a dialog shown again after a refusal)
@@ -45,6 +47,7 @@ class ConsoleUi : public UiPort {
   QuestionAnswer answer_;
   bool stopPending_ = false;  // an interrupt in a script: its question is answered Yes
   std::deque<FormFiller> fillers_;
+  std::string windowText_;
 };
 
 // Set by the SIGINT handler, read by the cancel poll and the prompt.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <string>
 #include <string_view>
 
 namespace tq {
@@ -28,6 +29,8 @@ class UiPort {
   // True when the user has asked to interrupt since the last poll (a key
   // press or click in the desktop program, Ctrl+C in the console).
   virtual bool CancelRequested() = 0;
+  // The whole text of the output window (what Save window text writes).
+  virtual std::string WindowText() { return {}; }
 };
 
 // The front end's port; nothing is shown while none is set.

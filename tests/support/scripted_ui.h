@@ -23,6 +23,7 @@ class ScriptedUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
+  std::string WindowText() override { return output; }
 
   // Answers for the next questions, in order; with none left the answer is No.
   void AnswerQuestions(std::initializer_list<bool> answers);

@@ -1,0 +1,83 @@
+#include "commands/entry_names.h"
+#include "commands/file_commands.h"
+#include "commands/file_forms.h"
+#include "commands/forms.h"
+#include "commands/object_commands.h"
+#include "core/object_list.h"
+#include "core/ui_port.h"
+#include "workspace/data_file.h"
+
+namespace tq {
+
+namespace {
+
+constexpr size_t kMaxEntryLength = 999;
+
+bool RefuseEmptyWorkspace() {
+  if (!IsObjectListEmpty()) return false;
+  ShowMessage("No items in the list.\nYou must create matrix or vector first.");
+  return true;
+}
+
+// The list dialog of matrices and vectors; the chosen name, or nothing
+// when the dialog was cancelled.
+bool ChooseDataObject(const char* title, const char* prompt, std::string& name) {
+  ObjectChoiceForm form;
+  form.title = title;
+  form.prompt = prompt;
+  form.button = "OK";
+  form.entries = MatrixAndVectorEntries();
+  while (ShowForm(form)) {
+    if (form.selected.empty() || form.selected.front() >= form.entries.size()) {
+      ShowMessage("Please select one item in the list");
+      continue;
+    }
+    name = form.entries[form.selected.front()];
+    if (name.size() > kMaxEntryLength) name.clear();
+    CutAtFirstBlank(name);
+    return true;
+  }
+  return false;
+}
+
+// The file dialog of the data file commands.
+bool ChooseDataFile(bool save, std::string& path) {
+  FileNameForm form;
+  form.title = save ? "Export data to file" : "Import data from file";
+  form.filter = kTextFileFilter;
+  form.save = save;
+  form.promptOverwrite = save;
+  if (!ShowForm(form) || form.path.empty()) return false;
+  path = form.path;
+  return true;
+}
+
+}  // namespace
+
+bool MenuImportData() { return !RefuseEmptyWorkspace() && ImportDataCommand(); }
+
+bool MenuExportData() { return !RefuseEmptyWorkspace() && ExportDataCommand(); }
+
+bool ImportDataCommand() {
+  std::string name, path;
+  if (!ChooseDataObject("Import data from file dialog",
+                        "Import data from file to matrix or vector.\nPlease select matrix or "
+                        "vector",
+                        name))
+    return false;
+  if (name.empty() || !ChooseDataFile(false, path)) return false;
+  return ImportObject(name, path) == 1;
+}
+
+bool ExportDataCommand() {
+  std::string name, path;
+  if (!ChooseDataObject("Export data from file dialog",
+                        "Export data to file from matrix or vector.\nPlease select matrix or "
+                        "vector",
+                        name))
+    return false;
+  if (name.empty() || !ChooseDataFile(true, path)) return false;
+  return ExportObject(name, path) == 1;
+}
+
+}  // namespace tq

@@ -1,0 +1,80 @@
+#include "commands/file_commands.h"
+
+#include "commands/file_forms.h"
+#include "core/object_list.h"
+#include "core/ui_port.h"
+#include "workspace/workspace_file.h"
+
+namespace tq {
+
+int32_t KeepObjectsOnOpen = 0;
+
+namespace {
+
+FileNameForm WorkspaceFileForm(bool save) {
+  FileNameForm form;
+  form.title = save ? "Save As" : "Open";
+  form.filter = kWorkspaceFileFilter;
+  form.defaultExtension = "mts";
+  form.save = save;
+  form.promptOverwrite = save;
+  return form;
+}
+
+bool SaveTo(const std::string& path) {
+  if (SaveWorkspaceFile(path) != 1) return false;
+  CurrentWorkspacePath() = path;
+  return true;
+}
+
+}  // namespace
+
+std::string& CurrentWorkspacePath() {
+  static std::string path;
+  return path;
+}
+
+void DeleteContents() {
+  if (!KeepObjectsOnOpen) DeleteAllObjects();
+  KeepObjectsOnOpen = 0;
+}
+
+bool FileNewCommand() {
+  DeleteContents();
+  CurrentWorkspacePath().clear();
+  return true;
+}
+
+bool FileOpenCommand() {
+  FileNameForm form = WorkspaceFileForm(false);
+  if (!ShowForm(form) || form.path.empty()) return false;
+  return OpenDocumentFile(form.path);
+}
+
+bool OpenDocumentFile(const std::string& path) {
+  KeepObjectsOnOpen = 0;
+  if (!IsObjectListEmpty() &&
+      !AskYesNo("Delete all existing objects?\nIf you press Yes than all\nexisting objects will be "
+                "\ndeleted.\nIf you choose No than\nnew objects will be added;\nobjects with same "
+                "name will be replaced."))
+    KeepObjectsOnOpen = 1;
+  // The file is read and checked completely before the workspace changes.
+  const bool opened = OpenWorkspaceFile(path, KeepObjectsOnOpen == 1) == 1;
+  if (opened) CurrentWorkspacePath() = path;
+  KeepObjectsOnOpen = 0;
+  return opened;
+}
+
+bool FileSaveCommand() {
+  if (CurrentWorkspacePath().empty()) return FileSaveAsCommand();
+  return SaveTo(CurrentWorkspacePath());
+}
+
+bool FileSaveAsCommand() {
+  FileNameForm form = WorkspaceFileForm(true);
+  form.path = CurrentWorkspacePath();
+  if (!ShowForm(form) || form.path.empty()) return false;
+  return SaveTo(form.path);
+}
+
+}  // namespace tq

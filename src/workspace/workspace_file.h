@@ -1,0 +1,29 @@
+// Saving and opening workspace files. Reading is staged: the whole file is
+// read and checked before the workspace changes, so a refused file leaves
+// the workspace exactly as it was.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "workspace/workspace_format.h"
+
+namespace tq {
+
+// Writes every valid object to `path` through a temporary file beside it
+// that replaces the target only when it was written completely. Reports
+// "Workspace saved in file"; shows a message and returns 0 on failure.
+int32_t SaveWorkspaceFile(const std::string& path);
+
+// Reads and checks a whole file without touching the workspace.
+WorkspaceContents ReadWorkspaceFile(const std::string& path);
+
+// Replaces the workspace with the file's objects or, with `keepObjects`,
+// merges them in (objects of the same name are replaced). Shows the
+// problem's message and returns 0 when the file is refused.
+int32_t OpenWorkspaceFile(const std::string& path, bool keepObjects);
+
+// Puts checked contents into the workspace with the reports of an open.
+void ApplyWorkspaceContents(WorkspaceContents contents, bool keepObjects);
+
+}  // namespace tq
