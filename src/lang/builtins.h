@@ -12,6 +12,15 @@ namespace tq::lang {
 // index).
 double ApplyBuiltin1(int index, double x, int32_t* status);
 
+// The integer part through a 32-bit integer: truncation toward zero;
+// values beyond the 32-bit range give its nearest end, NaN stays NaN.
+inline double IntegerPart(double value) {
+  if (value != value) return value;
+  if (value >= 2147483647.0) return 2147483647.0;
+  if (value <= -2147483648.0) return -2147483648.0;
+  return double(int32_t(value));
+}
+
 double LogGamma(double x);
 double Gamma(double x, int32_t* status);
 void Fresnel(double x, double* fc, double* fs);

@@ -1,5 +1,6 @@
 #include "lang/function_checks.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/fp_flags.h"
@@ -7,7 +8,9 @@
 #include "core/operation_status.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
+#include "lang/fast_form.h"
 #include "lang/function_objects.h"
+#include "lang/interpreter.h"
 #include "lang/lang_state.h"
 
 namespace tq {
@@ -145,6 +148,65 @@ double EvaluateAt(double x, int32_t& status, std::string& errorText) {
     return x;
   }
   return value;
+}
+
+namespace {
+
+constexpr size_t kBatchSize = 256;
+
+// One batch through the fast form; false when a point failed or a fault
+// flag was raised, and the batch must be evaluated point by point.
+bool RunCleanBatch(const double* xs, double* values, size_t count) {
+  ClearSseFlags();
+  bool ok = true;
+  for (size_t i = 0; i < count; ++i) ok &= lang::RunFastForm(xs[i], &values[i]);
+  // The flag read must follow every computation stored above.
+  asm volatile("" : : : "memory");
+  if (!ok || FaultFromSseFlags(ReadSseFlags())) return false;
+  for (size_t i = 0; i < count; ++i) ok &= std::isfinite(values[i]);
+  return ok;
+}
+
+}  // namespace
+
+size_t EvaluateAtPoints(const double* xs, double* values, int32_t* statuses, size_t count,
+                        std::vector<PointFailure>* failures) {
+  size_t failed = 0;
+  bool lastClean = false;
+  std::string text;
+  for (size_t start = 0; start < count; start += kBatchSize) {
+    size_t n = std::min(kBatchSize, count - start);
+    lastClean = false;
+    if (lang::HasFastForm() && lang::CompiledByInterface()) {
+      if (!lang::CountPolls(n)) {
+        for (size_t i = start; i < count; ++i) {
+          values[i] = xs[i];
+          statuses[i] = -1;
+          if (failures) failures->push_back({i, -1, lang::kTerminatedByUser});
+        }
+        return failed + (count - start);
+      }
+      lastClean = RunCleanBatch(xs + start, values + start, n);
+    }
+    if (lastClean) {
+      std::fill(statuses + start, statuses + start + n, 0);
+      continue;
+    }
+    for (size_t i = start; i < start + n; ++i) {
+      values[i] = EvaluateAt(xs[i], statuses[i], text);
+      if (statuses[i] == 0) continue;
+      ++failed;
+      if (failures) failures->push_back({i, statuses[i], text});
+    }
+  }
+  if (lastClean) {
+    // As after a successful EvaluateAt of the last point.
+    lang::ResultRegister = values[count - 1];
+    lang::ArgumentCell = xs[count - 1];
+    OperationStatus.flags = 0;
+    OperationStatus.message[0] = '\0';
+  }
+  return failed;
 }
 
 }  // namespace tq

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tq {
 
@@ -25,5 +26,19 @@ int32_t CheckFunctionForElements(std::string name);
 // errorText says why (a run-time error, a floating-point fault, a NaN or an
 // infinite result); OperationStatus describes this evaluation only.
 double EvaluateAt(double x, int32_t& status, std::string& errorText);
+
+struct PointFailure {
+  size_t index;
+  int32_t status;
+  std::string text;
+};
+
+// EvaluateAt at every point of xs, with the same values, statuses and
+// texts, for the engines that evaluate a function over many points. A
+// function without side effects runs in batches whose fault flags are
+// tested once; a batch that raised one is evaluated again point by point.
+// Returns the number of failed points; their texts go to `failures`.
+size_t EvaluateAtPoints(const double* xs, double* values, int32_t* statuses, size_t count,
+                        std::vector<PointFailure>* failures = nullptr);
 
 }  // namespace tq

@@ -3,6 +3,7 @@
 #include "core/object_list.h"
 #include "core/string_format.h"
 #include "core/user_cancel.h"
+#include "lang/fast_form.h"
 #include "lang/interpreter.h"
 #include "lang/lang_state.h"
 #include "lang/parser.h"
@@ -45,11 +46,15 @@ int32_t CompileText(std::string_view text, std::string* errorBuffer) {
   // Strings in the compiled code point into the source: keep our own copy.
   if (text.data() != I.source.data()) I.source.assign(text);
   lang::Program.compiled = 0;
+  lang::ClearFastForm();
   lang::StartScan(I.source.data(), I.source.size());
   int32_t result = lang::ParseText();
   if (result == 0) {
     lang::ResolveLabels();
-    if (lang::Program.compiled) return 0;
+    if (lang::Program.compiled) {
+      lang::BuildFastForm();
+      return 0;
+    }
   }
   *errorBuffer = "Syntax error.\nUnable to compile function.";
   return result > 0 ? result : -3;

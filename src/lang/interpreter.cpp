@@ -45,15 +45,6 @@ void SetErrorText(std::string_view text) {
   R.errorText[n] = '\0';
 }
 
-// The integer part through a 32-bit integer: truncation toward zero;
-// values beyond the 32-bit range give its nearest end, NaN stays NaN.
-double IntegerPart(double value) {
-  if (std::isnan(value)) return value;
-  if (value >= 2147483647.0) return 2147483647.0;
-  if (value <= -2147483648.0) return -2147483648.0;
-  return double(int32_t(value));
-}
-
 void AppendIoItem(int32_t kind, const void* reference) {
   if (R.ioMode == IO_NONE) RaiseEvalError(6);
   if (R.ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
@@ -231,6 +222,22 @@ void PollCancel() {
 }
 
 void ClearPollCounter() { R.pollCounter = 0; }
+
+bool CountPolls(size_t count) {
+  for (;;) {
+    size_t room = size_t(kPollEvery - R.pollCounter);
+    if (count < room) {
+      R.pollCounter += int32_t(count);
+      return true;
+    }
+    count -= room;
+    R.pollCounter = 0;
+    if (PollUserCancel() == 1) {
+      UserCancelled = 1;
+      return false;
+    }
+  }
+}
 
 double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   int32_t unused = 0;

@@ -3,6 +3,7 @@
 // RunCompiled as a return code and a message.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -35,6 +36,9 @@ double RunCompiled(double x, int32_t* returnCode, char* messageBuffer);
 void PollCancel();
 // A compile starts counting the polls afresh.
 void ClearPollCounter();
+// Counts `count` polls at once, asking the front end where PollCancel
+// would; false (and UserCancelled 1) when the user stopped.
+bool CountPolls(size_t count);
 
 // The message of a run-time error code.
 std::string EvalErrorText(int32_t code);

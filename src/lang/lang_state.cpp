@@ -1,5 +1,6 @@
 #include "lang/lang_state.h"
 
+#include "lang/fast_form.h"
 #include "lang/function_objects.h"
 #include "lang/interpreter.h"
 
@@ -24,6 +25,7 @@ void ResetLanguageState() {
   UsesUiOperator = 0;
   ClearPollCounter();
   ResetFunctionInterface();
+  ClearFastForm();
 }
 
 }  // namespace tq::lang

@@ -1,0 +1,23 @@
+// A second form of straight-line programs without side effects, for
+// evaluating one function at many points: the top of the value stack is
+// kept in a register, and an operand that is x or a constant is fused into
+// the operation that takes it. It gives the same values as the byte code.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tq::lang {
+
+// Builds the fast form of the current compiled program; false when the
+// program stores into variables, calls rand, jumps, or performs I/O.
+bool BuildFastForm();
+// Whether the current compiled program has a fast form.
+bool HasFastForm();
+void ClearFastForm();
+
+// Evaluates the fast form at x into *value. False when the byte code would
+// have ended with a run-time error (division by zero, a gamma argument).
+bool RunFastForm(double x, double* value);
+
+}  // namespace tq::lang
