@@ -6,9 +6,7 @@ namespace tq::lang {
 
 namespace {
 
-constexpr double kLog2E = 1.4426950408889634;
-
-double Exp(double x) { return std::exp2(x * kLog2E); }
+double Exp(double x) { return ExpViaExp2(x); }
 
 // 1/Gamma(x) = x + sum of a[k] x^k, k = 2..22.
 constexpr double kReciprocalGammaSeries[21] = {

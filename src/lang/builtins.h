@@ -3,6 +3,7 @@
 // series.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace tq::lang {
@@ -20,6 +21,9 @@ inline double IntegerPart(double value) {
   if (value <= -2147483648.0) return -2147483648.0;
   return double(int32_t(value));
 }
+
+// e to the power x, computed as 2 to the power x log2 e.
+inline double ExpViaExp2(double x) { return std::exp2(x * 1.4426950408889634); }
 
 double LogGamma(double x);
 double Gamma(double x, int32_t* status);

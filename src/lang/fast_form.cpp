@@ -1,5 +1,6 @@
 #include "lang/fast_form.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "lang/builtins.h"
@@ -141,62 +142,100 @@ bool BuildFastForm() {
   return F.usable;
 }
 
-bool RunFastForm(double x, double* value) {
-  double stack[kValueStackSize + 1];
-  double* sp = stack;  // entries below the top
-  double top = 0.0, result = ResultRegister;
-  const FastOp* op = F.ops;
-  const FastOp* const end = F.ops + F.count;
-  for (; op < end; ++op) {
-    switch (op->op) {
-      case Fast::kPushX: *sp++ = top; top = x; break;
-      case Fast::kPushConst: *sp++ = top; top = op->constant; break;
-      case Fast::kPushCell: *sp++ = top; top = *op->cell; break;
-      case Fast::kPushRow: *sp++ = top; top = double(RowRegister); break;
-      case Fast::kPushColumn: *sp++ = top; top = double(ColumnRegister); break;
-      case Fast::kAdd: top = *--sp + top; break;
-      case Fast::kSub: top = *--sp - top; break;
-      case Fast::kMul: top = *--sp * top; break;
-      case Fast::kDiv:
-        if (top == 0.0) return false;
-        top = *--sp / top;
-        break;
-      case Fast::kPow: --sp; top = top == 2.0 ? *sp * *sp : std::pow(*sp, top); break;
-      case Fast::kLess: --sp; top = Truth(*sp < top); break;
-      case Fast::kGreater: --sp; top = Truth(*sp > top); break;
-      case Fast::kLessEqual: --sp; top = Truth(*sp <= top); break;
-      case Fast::kGreaterEqual: --sp; top = Truth(*sp >= top); break;
-      case Fast::kEqual: --sp; top = Truth(*sp == top); break;
-      case Fast::kNotEqual: --sp; top = Truth(*sp != top); break;
-      case Fast::kAnd: --sp; top = Truth(!(*sp == 0.0 || top == 0.0)); break;
-      case Fast::kOr: --sp; top = Truth(!(*sp == 0.0 && top == 0.0)); break;
-      case Fast::kAddX: top = top + x; break;
-      case Fast::kSubX: top = top - x; break;
-      case Fast::kMulX: top = top * x; break;
-      case Fast::kDivX:
-        if (x == 0.0) return false;
-        top = top / x;
-        break;
-      case Fast::kAddK: top = top + op->constant; break;
-      case Fast::kSubK: top = top - op->constant; break;
-      case Fast::kMulK: top = top * op->constant; break;
-      case Fast::kDivK: top = top / op->constant; break;
-      case Fast::kPowK: top = std::pow(top, op->constant); break;
-      case Fast::kSquare: top = top * top; break;
-      case Fast::kNegate: top = -top; break;
-      case Fast::kNot: top = Truth(top == 0.0); break;
-      case Fast::kIntPart: top = IntegerPart(top); break;
-      case Fast::kBuiltin: {
-        int32_t status = 0;
-        top = ApplyBuiltin1(op->builtin, top, &status);
-        if (status) return false;
-        break;
-      }
-      case Fast::kSetResult: result = top; top = *--sp; break;
+namespace {
+
+// The value stack, one row of points per entry; two spare rows below the
+// bottom keep the operand rows of the first instruction in bounds.
+using Row = double[kFastBatchSize];
+constexpr int kSpareRows = 2;
+Row gStack[kSpareRows + kValueStackSize + 1];
+
+template <class Op>
+inline void Each(double* target, size_t count, Op op) {
+  for (size_t i = 0; i < count; ++i) target[i] = op(target[i], i);
+}
+
+// A built-in over a row; the common ones in tight loops.
+bool ApplyBuiltinRow(int index, double* row, size_t count) {
+  switch (index) {
+    case 1: Each(row, count, [](double v, size_t) { return std::sin(v); }); return true;
+    case 2: Each(row, count, [](double v, size_t) { return std::cos(v); }); return true;
+    case 3: Each(row, count, [](double v, size_t) { return ExpViaExp2(v); }); return true;
+    case 4: Each(row, count, [](double v, size_t) { return std::fabs(v); }); return true;
+    case 13: Each(row, count, [](double v, size_t) { return std::sqrt(v); }); return true;
+    case 14: Each(row, count, [](double v, size_t) { return std::log(v); }); return true;
+    default: {
+      int32_t status = 0;
+      Each(row, count, [&](double v, size_t) { return ApplyBuiltin1(index, v, &status); });
+      return status == 0;
     }
   }
-  *value = result;
-  return true;
+}
+
+}  // namespace
+
+bool RunFastFormBatch(const double* xs, double* values, size_t n) {
+  if (n > kFastBatchSize) return false;
+  Row* sp = gStack + kSpareRows;  // next free entry; the top is sp[-1]
+  bool ok = true;
+  for (size_t k = 0; k < F.count; ++k) {
+    const FastOp& op = F.ops[k];
+    double* top = sp[-1];
+    double* next = sp[-2];
+    const double c = op.constant;
+    switch (op.op) {
+      case Fast::kPushX: std::copy(xs, xs + n, *sp++); break;
+      case Fast::kPushConst: std::fill(*sp, *sp + n, c); ++sp; break;
+      case Fast::kPushCell: std::fill(*sp, *sp + n, *op.cell); ++sp; break;
+      case Fast::kPushRow: std::fill(*sp, *sp + n, double(RowRegister)); ++sp; break;
+      case Fast::kPushColumn: std::fill(*sp, *sp + n, double(ColumnRegister)); ++sp; break;
+      case Fast::kAdd: Each(next, n, [&](double a, size_t i) { return a + top[i]; }); --sp; break;
+      case Fast::kSub: Each(next, n, [&](double a, size_t i) { return a - top[i]; }); --sp; break;
+      case Fast::kMul: Each(next, n, [&](double a, size_t i) { return a * top[i]; }); --sp; break;
+      case Fast::kDiv:
+        for (size_t i = 0; i < n; ++i) ok &= top[i] != 0.0;
+        Each(next, n, [&](double a, size_t i) { return a / top[i]; });
+        --sp;
+        break;
+      case Fast::kPow:
+        Each(next, n, [&](double a, size_t i) { return top[i] == 2.0 ? a * a : std::pow(a, top[i]); });
+        --sp;
+        break;
+      case Fast::kLess: Each(next, n, [&](double a, size_t i) { return Truth(a < top[i]); }); --sp; break;
+      case Fast::kGreater: Each(next, n, [&](double a, size_t i) { return Truth(a > top[i]); }); --sp; break;
+      case Fast::kLessEqual: Each(next, n, [&](double a, size_t i) { return Truth(a <= top[i]); }); --sp; break;
+      case Fast::kGreaterEqual: Each(next, n, [&](double a, size_t i) { return Truth(a >= top[i]); }); --sp; break;
+      case Fast::kEqual: Each(next, n, [&](double a, size_t i) { return Truth(a == top[i]); }); --sp; break;
+      case Fast::kNotEqual: Each(next, n, [&](double a, size_t i) { return Truth(a != top[i]); }); --sp; break;
+      case Fast::kAnd:
+        Each(next, n, [&](double a, size_t i) { return Truth(!(a == 0.0 || top[i] == 0.0)); });
+        --sp;
+        break;
+      case Fast::kOr:
+        Each(next, n, [&](double a, size_t i) { return Truth(!(a == 0.0 && top[i] == 0.0)); });
+        --sp;
+        break;
+      case Fast::kAddX: Each(top, n, [&](double a, size_t i) { return a + xs[i]; }); break;
+      case Fast::kSubX: Each(top, n, [&](double a, size_t i) { return a - xs[i]; }); break;
+      case Fast::kMulX: Each(top, n, [&](double a, size_t i) { return a * xs[i]; }); break;
+      case Fast::kDivX:
+        for (size_t i = 0; i < n; ++i) ok &= xs[i] != 0.0;
+        Each(top, n, [&](double a, size_t i) { return a / xs[i]; });
+        break;
+      case Fast::kAddK: Each(top, n, [c](double a, size_t) { return a + c; }); break;
+      case Fast::kSubK: Each(top, n, [c](double a, size_t) { return a - c; }); break;
+      case Fast::kMulK: Each(top, n, [c](double a, size_t) { return a * c; }); break;
+      case Fast::kDivK: Each(top, n, [c](double a, size_t) { return a / c; }); break;
+      case Fast::kPowK: Each(top, n, [c](double a, size_t) { return std::pow(a, c); }); break;
+      case Fast::kSquare: Each(top, n, [](double a, size_t) { return a * a; }); break;
+      case Fast::kNegate: Each(top, n, [](double a, size_t) { return -a; }); break;
+      case Fast::kNot: Each(top, n, [](double a, size_t) { return Truth(a == 0.0); }); break;
+      case Fast::kIntPart: Each(top, n, [](double a, size_t) { return IntegerPart(a); }); break;
+      case Fast::kBuiltin: ok &= ApplyBuiltinRow(op.builtin, top, n); break;
+      case Fast::kSetResult: std::copy(top, top + n, values); --sp; break;
+    }
+  }
+  return ok;
 }
 
 }  // namespace tq::lang

@@ -16,8 +16,11 @@ bool BuildFastForm();
 bool HasFastForm();
 void ClearFastForm();
 
-// Evaluates the fast form at x into *value. False when the byte code would
-// have ended with a run-time error (division by zero, a gamma argument).
-bool RunFastForm(double x, double* value);
+inline constexpr size_t kFastBatchSize = 256;
+
+// Evaluates the fast form at up to kFastBatchSize points, one instruction
+// over all points at a time. False when the byte code would have ended with
+// a run-time error at one of them (division by zero, a gamma argument).
+bool RunFastFormBatch(const double* xs, double* values, size_t count);
 
 }  // namespace tq::lang

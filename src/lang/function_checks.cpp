@@ -152,14 +152,13 @@ double EvaluateAt(double x, int32_t& status, std::string& errorText) {
 
 namespace {
 
-constexpr size_t kBatchSize = 256;
+constexpr size_t kBatchSize = lang::kFastBatchSize;
 
 // One batch through the fast form; false when a point failed or a fault
 // flag was raised, and the batch must be evaluated point by point.
 bool RunCleanBatch(const double* xs, double* values, size_t count) {
   ClearSseFlags();
-  bool ok = true;
-  for (size_t i = 0; i < count; ++i) ok &= lang::RunFastForm(xs[i], &values[i]);
+  bool ok = lang::RunFastFormBatch(xs, values, count);
   // The flag read must follow every computation stored above.
   asm volatile("" : : : "memory");
   if (!ok || FaultFromSseFlags(ReadSseFlags())) return false;
