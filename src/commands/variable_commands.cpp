@@ -1,6 +1,7 @@
 #include "commands/variable_commands.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include "commands/language_forms.h"
@@ -25,7 +26,12 @@ std::string EntryName(const std::string& entry) {
 
 std::vector<std::string> VariableListEntries() {
   std::vector<std::string> entries = ObjectListEntries(OBJMASK_VARIABLE);
-  std::stable_sort(entries.begin(), entries.end());
+  // Sorted as a list box sorts: ignoring case.
+  std::stable_sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+  });
   return entries;
 }
 

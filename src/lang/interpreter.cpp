@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "core/fp_flags.h"
 #include "core/user_cancel.h"
@@ -38,6 +39,10 @@ struct Registers {
 };
 
 Registers R;
+
+// rand() starts from the time at program start, as the desktop program
+// seeds it when it starts.
+const bool kRandomSeeded = (std::srand(unsigned(std::time(nullptr))), true);
 
 void SetErrorText(std::string_view text) {
   size_t n = std::min(text.size(), size_t(kMessageSize - 1));

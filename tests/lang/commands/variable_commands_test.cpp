@@ -19,9 +19,11 @@ class VariableCommandsTest : public LangTest {
 TEST_F(VariableCommandsTest, CreateListsNameAndValue) {
   AnswerCreate("y", 1.0 / 3);
   AnswerCreate("x", 0.1);
+  AnswerCreate("Z", 2);
   EXPECT_TRUE(CreateVariableCommand());
   EXPECT_TRUE(CreateVariableCommand());
-  EXPECT_EQ(VariableListEntries(), (std::vector<std::string>{"x = 0.1", "y = 0.333333333333"}));
+  EXPECT_TRUE(CreateVariableCommand());
+  EXPECT_EQ(VariableListEntries(), (std::vector<std::string>{"x = 0.1", "y = 0.333333333333", "Z = 2"}));
   EXPECT_EQ(ui.output, "");
 }
 
