@@ -150,32 +150,56 @@ using Row = double[kFastBatchSize];
 constexpr int kSpareRows = 2;
 Row gStack[kSpareRows + kValueStackSize + 1];
 
+constexpr size_t kN = kFastBatchSize;
+
+// Every operation runs over whole rows: a constant trip count and rows that
+// do not overlap let the compiler use vector instructions.
 template <class Op>
-inline void Each(double* target, size_t count, Op op) {
-  for (size_t i = 0; i < count; ++i) target[i] = op(target[i], i);
+inline void Each(double* __restrict target, Op op) {
+  for (size_t i = 0; i < kN; ++i) target[i] = op(target[i]);
+}
+
+template <class Op>
+inline void Each(double* __restrict target, const double* __restrict operand, Op op) {
+  for (size_t i = 0; i < kN; ++i) target[i] = op(target[i], operand[i]);
+}
+
+inline void Fill(double* __restrict target, double value) { std::fill(target, target + kN, value); }
+
+inline bool NoZero(const double* __restrict row) {
+  bool ok = true;
+  for (size_t i = 0; i < kN; ++i) ok &= row[i] != 0.0;
+  return ok;
 }
 
 // A built-in over a row; the common ones in tight loops.
-bool ApplyBuiltinRow(int index, double* row, size_t count) {
+bool ApplyBuiltinRow(int index, double* row) {
   switch (index) {
-    case 1: Each(row, count, [](double v, size_t) { return std::sin(v); }); return true;
-    case 2: Each(row, count, [](double v, size_t) { return std::cos(v); }); return true;
-    case 3: Each(row, count, [](double v, size_t) { return ExpViaExp2(v); }); return true;
-    case 4: Each(row, count, [](double v, size_t) { return std::fabs(v); }); return true;
-    case 13: Each(row, count, [](double v, size_t) { return std::sqrt(v); }); return true;
-    case 14: Each(row, count, [](double v, size_t) { return std::log(v); }); return true;
+    case 1: Each(row, [](double v) { return std::sin(v); }); return true;
+    case 2: Each(row, [](double v) { return std::cos(v); }); return true;
+    case 3: Each(row, [](double v) { return ExpViaExp2(v); }); return true;
+    case 4: Each(row, [](double v) { return std::fabs(v); }); return true;
+    case 13: Each(row, [](double v) { return std::sqrt(v); }); return true;
+    case 14: Each(row, [](double v) { return std::log(v); }); return true;
     default: {
       int32_t status = 0;
-      Each(row, count, [&](double v, size_t) { return ApplyBuiltin1(index, v, &status); });
+      Each(row, [&](double v) { return ApplyBuiltin1(index, v, &status); });
       return status == 0;
     }
   }
 }
 
+// The points of a batch, padded with copies of its last point so that the
+// spare lanes compute (and flag) nothing the real points do not.
+alignas(64) double gX[kN];
+
 }  // namespace
 
 bool RunFastFormBatch(const double* xs, double* values, size_t n) {
-  if (n > kFastBatchSize) return false;
+  if (n == 0 || n > kN) return false;
+  std::copy(xs, xs + n, gX);
+  std::fill(gX + n, gX + kN, xs[n - 1]);
+  const double* x = gX;
   Row* sp = gStack + kSpareRows;  // next free entry; the top is sp[-1]
   bool ok = true;
   for (size_t k = 0; k < F.count; ++k) {
@@ -184,54 +208,54 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
     double* next = sp[-2];
     const double c = op.constant;
     switch (op.op) {
-      case Fast::kPushX: std::copy(xs, xs + n, *sp++); break;
-      case Fast::kPushConst: std::fill(*sp, *sp + n, c); ++sp; break;
-      case Fast::kPushCell: std::fill(*sp, *sp + n, *op.cell); ++sp; break;
-      case Fast::kPushRow: std::fill(*sp, *sp + n, double(RowRegister)); ++sp; break;
-      case Fast::kPushColumn: std::fill(*sp, *sp + n, double(ColumnRegister)); ++sp; break;
-      case Fast::kAdd: Each(next, n, [&](double a, size_t i) { return a + top[i]; }); --sp; break;
-      case Fast::kSub: Each(next, n, [&](double a, size_t i) { return a - top[i]; }); --sp; break;
-      case Fast::kMul: Each(next, n, [&](double a, size_t i) { return a * top[i]; }); --sp; break;
+      case Fast::kPushX: std::copy(x, x + kN, *sp++); break;
+      case Fast::kPushConst: Fill(*sp++, c); break;
+      case Fast::kPushCell: Fill(*sp++, *op.cell); break;
+      case Fast::kPushRow: Fill(*sp++, double(RowRegister)); break;
+      case Fast::kPushColumn: Fill(*sp++, double(ColumnRegister)); break;
+      case Fast::kAdd: Each(next, top, [](double a, double b) { return a + b; }); --sp; break;
+      case Fast::kSub: Each(next, top, [](double a, double b) { return a - b; }); --sp; break;
+      case Fast::kMul: Each(next, top, [](double a, double b) { return a * b; }); --sp; break;
       case Fast::kDiv:
-        for (size_t i = 0; i < n; ++i) ok &= top[i] != 0.0;
-        Each(next, n, [&](double a, size_t i) { return a / top[i]; });
+        ok &= NoZero(top);
+        Each(next, top, [](double a, double b) { return a / b; });
         --sp;
         break;
       case Fast::kPow:
-        Each(next, n, [&](double a, size_t i) { return top[i] == 2.0 ? a * a : std::pow(a, top[i]); });
+        Each(next, top, [](double a, double b) { return b == 2.0 ? a * a : std::pow(a, b); });
         --sp;
         break;
-      case Fast::kLess: Each(next, n, [&](double a, size_t i) { return Truth(a < top[i]); }); --sp; break;
-      case Fast::kGreater: Each(next, n, [&](double a, size_t i) { return Truth(a > top[i]); }); --sp; break;
-      case Fast::kLessEqual: Each(next, n, [&](double a, size_t i) { return Truth(a <= top[i]); }); --sp; break;
-      case Fast::kGreaterEqual: Each(next, n, [&](double a, size_t i) { return Truth(a >= top[i]); }); --sp; break;
-      case Fast::kEqual: Each(next, n, [&](double a, size_t i) { return Truth(a == top[i]); }); --sp; break;
-      case Fast::kNotEqual: Each(next, n, [&](double a, size_t i) { return Truth(a != top[i]); }); --sp; break;
+      case Fast::kLess: Each(next, top, [](double a, double b) { return Truth(a < b); }); --sp; break;
+      case Fast::kGreater: Each(next, top, [](double a, double b) { return Truth(a > b); }); --sp; break;
+      case Fast::kLessEqual: Each(next, top, [](double a, double b) { return Truth(a <= b); }); --sp; break;
+      case Fast::kGreaterEqual: Each(next, top, [](double a, double b) { return Truth(a >= b); }); --sp; break;
+      case Fast::kEqual: Each(next, top, [](double a, double b) { return Truth(a == b); }); --sp; break;
+      case Fast::kNotEqual: Each(next, top, [](double a, double b) { return Truth(a != b); }); --sp; break;
       case Fast::kAnd:
-        Each(next, n, [&](double a, size_t i) { return Truth(!(a == 0.0 || top[i] == 0.0)); });
+        Each(next, top, [](double a, double b) { return Truth(!(a == 0.0 || b == 0.0)); });
         --sp;
         break;
       case Fast::kOr:
-        Each(next, n, [&](double a, size_t i) { return Truth(!(a == 0.0 && top[i] == 0.0)); });
+        Each(next, top, [](double a, double b) { return Truth(!(a == 0.0 && b == 0.0)); });
         --sp;
         break;
-      case Fast::kAddX: Each(top, n, [&](double a, size_t i) { return a + xs[i]; }); break;
-      case Fast::kSubX: Each(top, n, [&](double a, size_t i) { return a - xs[i]; }); break;
-      case Fast::kMulX: Each(top, n, [&](double a, size_t i) { return a * xs[i]; }); break;
+      case Fast::kAddX: Each(top, x, [](double a, double b) { return a + b; }); break;
+      case Fast::kSubX: Each(top, x, [](double a, double b) { return a - b; }); break;
+      case Fast::kMulX: Each(top, x, [](double a, double b) { return a * b; }); break;
       case Fast::kDivX:
-        for (size_t i = 0; i < n; ++i) ok &= xs[i] != 0.0;
-        Each(top, n, [&](double a, size_t i) { return a / xs[i]; });
+        ok &= NoZero(x);
+        Each(top, x, [](double a, double b) { return a / b; });
         break;
-      case Fast::kAddK: Each(top, n, [c](double a, size_t) { return a + c; }); break;
-      case Fast::kSubK: Each(top, n, [c](double a, size_t) { return a - c; }); break;
-      case Fast::kMulK: Each(top, n, [c](double a, size_t) { return a * c; }); break;
-      case Fast::kDivK: Each(top, n, [c](double a, size_t) { return a / c; }); break;
-      case Fast::kPowK: Each(top, n, [c](double a, size_t) { return std::pow(a, c); }); break;
-      case Fast::kSquare: Each(top, n, [](double a, size_t) { return a * a; }); break;
-      case Fast::kNegate: Each(top, n, [](double a, size_t) { return -a; }); break;
-      case Fast::kNot: Each(top, n, [](double a, size_t) { return Truth(a == 0.0); }); break;
-      case Fast::kIntPart: Each(top, n, [](double a, size_t) { return IntegerPart(a); }); break;
-      case Fast::kBuiltin: ok &= ApplyBuiltinRow(op.builtin, top, n); break;
+      case Fast::kAddK: Each(top, [c](double a) { return a + c; }); break;
+      case Fast::kSubK: Each(top, [c](double a) { return a - c; }); break;
+      case Fast::kMulK: Each(top, [c](double a) { return a * c; }); break;
+      case Fast::kDivK: Each(top, [c](double a) { return a / c; }); break;
+      case Fast::kPowK: Each(top, [c](double a) { return std::pow(a, c); }); break;
+      case Fast::kSquare: Each(top, [](double a) { return a * a; }); break;
+      case Fast::kNegate: Each(top, [](double a) { return -a; }); break;
+      case Fast::kNot: Each(top, [](double a) { return Truth(a == 0.0); }); break;
+      case Fast::kIntPart: Each(top, [](double a) { return IntegerPart(a); }); break;
+      case Fast::kBuiltin: ok &= ApplyBuiltinRow(op.builtin, top); break;
       case Fast::kSetResult: std::copy(top, top + n, values); --sp; break;
     }
   }

@@ -75,6 +75,9 @@ TEST_F(BatchEvaluationTest, FailingPointsGetTheirOwnStatusAndText) {
   ExpectSameAsPointByPoint("x*1e308*10", xs);
   AddVariable("inf", INFINITY);
   ExpectSameAsPointByPoint("x+inf", xs);
+  // Batches of one point, failing and not.
+  ExpectSameAsPointByPoint("1/x", {0.0});
+  ExpectSameAsPointByPoint("1/x", {2.0});
 }
 
 TEST_F(BatchEvaluationTest, ProgramsWithSideEffectsRunPointByPoint) {
