@@ -153,6 +153,26 @@ void InsertText(const std::string& text) {
   calc.modified = true;
 }
 
+bool InsertBuiltinItem(const std::string& item) {
+  if (item.empty() || item[0] == ' ') return false;
+  InsertText(item.substr(0, item.find(' ')));
+  return true;
+}
+
+bool InsertFunctionItem(const std::string& item) {
+  if (item.empty() || item[0] == ' ') return false;
+  InsertText(item.substr(0, item.find_first_of(" :(")));
+  return true;
+}
+
+bool StartFunctionEditMode() {
+  if (FunctionListItems().size() < 2) {
+    ShowMessage("There are no user defined functions. Please create function first.");
+    return false;
+  }
+  return true;
+}
+
 const std::vector<std::string>& BuiltinListItems() {
   static const std::vector<std::string> items = {
       " Transcendental functions", "sin(x)       sine", "cos(x)      cosine",

@@ -26,6 +26,15 @@ bool EvaluateEntry();
 // answer, anything else starts a new expression.
 void InsertText(const std::string& text);
 
+// A selection in the built-in list inserts the item up to its first blank
+// ("sin(x)"); in the function list, the name up to a blank, ":" or "(".
+// False for a header item (the window beeps).
+bool InsertBuiltinItem(const std::string& item);
+bool InsertFunctionItem(const std::string& item);
+
+// "Edit function": false, after a message, when there is no function.
+bool StartFunctionEditMode();
+
 // The three lists of the window, each with its header item.
 const std::vector<std::string>& BuiltinListItems();
 std::vector<std::string> VariableListItems();

@@ -38,6 +38,18 @@ TEST_F(CalculatorTest, OperatorContinuesTheAnswerAndADigitStartsAnew) {
   EXPECT_EQ(Calculator().entry, "7^2");
 }
 
+TEST_F(CalculatorTest, ListSelectionsInsertNames) {
+  EXPECT_FALSE(InsertBuiltinItem(BuiltinListItems()[0]));
+  EXPECT_TRUE(InsertBuiltinItem(BuiltinListItems()[1]));
+  EXPECT_EQ(Calculator().entry, "sin(x)");
+  EXPECT_TRUE(InsertFunctionItem("f:  description"));
+  EXPECT_EQ(Calculator().entry, "sin(x)f");
+  EXPECT_FALSE(StartFunctionEditMode());
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"There are no user defined functions. Please create function first."});
+  AddFunction("f", "x");
+  EXPECT_TRUE(StartFunctionEditMode());
+}
+
 TEST_F(CalculatorTest, AnsIsTheLastAnswer) {
   ASSERT_TRUE(Enter("ans+1"));
   EXPECT_EQ(Calculator().ans, 1);
