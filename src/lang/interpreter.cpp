@@ -1,5 +1,6 @@
 #include "lang/interpreter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,5 @@
 #include "lang/program_io.h"
 
-#include <cstring>
-
 #include "core/string_format.h"
 #include "core/user_cancel.h"
 
