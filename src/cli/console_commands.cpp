@@ -59,6 +59,7 @@ std::vector<ConsoleCommand> BuildTable() {
   AddLinearAlgebraCommands(table);
   AddUnitCommands(table);
   AddFileCommands(table);
+  AddLanguageCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

@@ -66,5 +66,6 @@ void AddObjectCommands(std::vector<ConsoleCommand>& table);
 void AddLinearAlgebraCommands(std::vector<ConsoleCommand>& table);
 void AddUnitCommands(std::vector<ConsoleCommand>& table);
 void AddFileCommands(std::vector<ConsoleCommand>& table);
+void AddLanguageCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli

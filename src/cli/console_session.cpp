@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "commands/file_commands.h"
+#include "cli/language_console.h"
 
 namespace tq::cli {
 
@@ -67,9 +68,8 @@ bool ConsoleSession::RunCommand(const std::string& text) {
   return command->run(context_, line);
 }
 
-bool ConsoleSession::RunCalculatorEntry(const std::string&) {
-  ui_.Error("Calculator entries are not available in this version.");
-  return false;
+bool ConsoleSession::RunCalculatorEntry(const std::string& text) {
+  return RunCalculatorLine(ui_, text);
 }
 
 bool ConsoleSession::OpenWorkspace(const std::string& path) { return OpenDocumentFile(path); }

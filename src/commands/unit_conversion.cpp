@@ -1,6 +1,6 @@
 #include "commands/unit_conversion.h"
 
-#include "core/calculator_ans.h"
+#include "commands/calculator_commands.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
 
@@ -86,8 +86,8 @@ bool RunConverter(const Conversion& conversion) {
         form.from = 0.0;
         form.to = 0.0;
         break;
-      case UnitConverterForm::Button::kFromAns: form.from = CalculatorAns(); break;
-      case UnitConverterForm::Button::kToAns: CalculatorAns() = form.to; break;
+      case UnitConverterForm::Button::kFromAns: form.from = Calculator().ans; break;
+      case UnitConverterForm::Button::kToAns: Calculator().ans = form.to; break;
       case UnitConverterForm::Button::kClose: return converted;
     }
   }

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/calculator_ans.h"
+#include "commands/calculator_commands.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -99,10 +99,10 @@ TEST_F(UnitConversionTest, ChooserStartsWithItsDefaultsAndRefusesBadChoices) {
 }
 
 TEST_F(UnitConversionTest, AnsButtonsAndClear) {
-  CalculatorAns() = 10.0;
+  Calculator().ans = 10.0;
   Convert(UnitFamily::kDistance, 3, 0, 0,
           {Button::kFromAns, Button::kConvert, Button::kToAns, Button::kClear, Button::kClose});
-  EXPECT_EQ(CalculatorAns(), 10000.0);
+  EXPECT_EQ(Calculator().ans, 10000.0);
   EXPECT_EQ(lastTo, 0.0);  // cleared before Close
   EXPECT_EQ(ui.output, "convert from kilometers (km) 10\r\nto meters (m) 10000\r\n");
 }

@@ -1,0 +1,234 @@
+// Calculator lines and :function, :describe, :compile, :execute, :inputs,
+// :var. While a program runs, its output statements wait for Enter (or s to
+// stop) on a terminal and continue in a script; its input statements ask
+// for each field on a terminal and take the :inputs queue otherwise.
+#include <deque>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/console_commands.h"
+#include "cli/language_console.h"
+#include "commands/calculator_commands.h"
+#include "commands/function_commands.h"
+#include "commands/language_forms.h"
+#include "commands/variable_commands.h"
+#include "core/object_list.h"
+#include "core/string_format.h"
+#include "lang/program_io.h"
+
+namespace tq::cli {
+
+namespace {
+
+// Values queued by :inputs for the input statements of scripts.
+std::deque<double> gQueuedInputs;
+
+// Reads one line from the terminal; false at the end of input.
+bool ReadReply(std::string& reply) { return bool(std::getline(std::cin, reply)); }
+
+// The console's port while the language runs: program dialogs are answered
+// here, everything else by the console's own port.
+class ProgramConsolePort : public UiPort {
+ public:
+  explicit ProgramConsolePort(ConsoleUi& ui) : ui_(ui), previous_(CurrentUi()) { SetCurrentUi(this); }
+  ~ProgramConsolePort() override { SetCurrentUi(previous_); }
+  ProgramConsolePort(const ProgramConsolePort&) = delete;
+  ProgramConsolePort& operator=(const ProgramConsolePort&) = delete;
+
+  void Output(std::string_view line) override { ui_.Output(line); }
+  void ShowMessage(std::string_view text) override { ui_.ShowMessage(text); }
+  bool AskYesNo(std::string_view text) override { return ui_.AskYesNo(text); }
+  bool CancelRequested() override { return ui_.CancelRequested(); }
+  bool ShowForm(Form& form) override {
+    if (dynamic_cast<ProgramMessageForm*>(&form)) return Continue();
+    if (auto* input = dynamic_cast<ProgramInputForm*>(&form)) return Input(*input);
+    return ui_.ShowForm(form);
+  }
+
+ private:
+  // The output text is already in the report; Enter continues, s stops.
+  bool Continue() {
+    if (!ui_.interactive()) return true;
+    std::fflush(stdout);
+    std::fputs("Program message: Enter to continue, s to stop ", stderr);
+    std::fflush(stderr);
+    std::string reply;
+    if (!ReadReply(reply)) return false;
+    return TrimBlanks(reply) != "s";
+  }
+
+  bool Input(ProgramInputForm& form) {
+    if (!ui_.interactive()) {
+      for (int k = 0; k < form.fieldCount; ++k) {
+        if (gQueuedInputs.empty()) {
+          ui_.Error("No value queued with :inputs for the program's input statement");
+          return false;
+        }
+        form.values[k] = gQueuedInputs.front();
+        gQueuedInputs.pop_front();
+      }
+      return true;
+    }
+    std::fflush(stdout);
+    if (!form.prompt.empty()) std::fprintf(stderr, "%s\n", form.prompt.c_str());
+    for (int k = 0; k < form.fieldCount; ++k) {
+      for (;;) {
+        std::string label = form.labels[k].empty() ? StringPrintf("Value %d", k + 1) : form.labels[k];
+        std::fprintf(stderr, "%s [%.12G] (s to stop): ", label.c_str(), form.values[k]);
+        std::fflush(stderr);
+        std::string reply;
+        if (!ReadReply(reply)) return false;
+        reply = TrimBlanks(reply);
+        if (reply == "s") return false;
+        if (reply.empty()) break;
+        if (auto value = ParseNumber(reply)) {
+          form.values[k] = *value;
+          break;
+        }
+        std::fputs("Please type a number.\n", stderr);
+      }
+    }
+    return true;
+  }
+
+  ConsoleUi& ui_;
+  UiPort* previous_;
+};
+
+FunctionObject* FindFunction(const std::string& name) {
+  return FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
+}
+
+bool RunFunction(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() < 2) return context.Usage("function");
+  std::string name = line.args[0];
+  std::string body = line.RestAfter(1);
+  if (FunctionObject* existing = FindFunction(name)) {
+    std::string description = existing->description;
+    context.Answer<FunctionEditForm>([body, description](FunctionEditForm& form) {
+      form.body = body;
+      form.description = description;
+      return true;
+    });
+    return EditFunctionButton({existing->name});
+  }
+  context.Answer<FunctionEditForm>([name, body](FunctionEditForm& form) {
+    form.name = name;
+    form.body = body;
+    return true;
+  });
+  return CreateFunctionButton();
+}
+
+bool RunDescribe(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.empty()) return context.Usage("describe");
+  FunctionObject* function = FindFunction(line.args[0]);
+  if (!function) {
+    context.ui().Error("No function named <" + line.args[0] + ">");
+    return false;
+  }
+  std::string description = line.RestAfter(1);
+  context.Answer<FunctionEditForm>([description](FunctionEditForm& form) {
+    form.description = description;
+    return true;
+  });
+  return EditFunctionButton({function->name});
+}
+
+bool RunCompile(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 1) return context.Usage("compile");
+  return CompileFunctionButton({line.args[0]});
+}
+
+bool RunExecute(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 1) return context.Usage("execute");
+  std::string name = line.args[0];
+  bool found = true;
+  ConsoleUi* ui = &context.ui();
+  context.Answer<ExecuteMenuForm>([name, ui, &found](ExecuteMenuForm& form) {
+    for (size_t i = 0; i < form.items.size(); ++i) {
+      std::string itemName = form.items[i].substr(0, form.items[i].find(' '));
+      if (NamesEqualIgnoringCase(itemName, name)) {
+        form.chosen = int(i);
+        return true;
+      }
+    }
+    ui->Error("No function named <" + name + "> in the Execute menu");
+    found = false;
+    return false;
+  });
+  ProgramConsolePort port(context.ui());
+  return ExecuteFunctionMenuCommand() && found;
+}
+
+bool RunInputs(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.empty()) {
+    gQueuedInputs.clear();
+    return true;
+  }
+  std::vector<double> values;
+  for (const std::string& arg : line.args) {
+    auto value = ParseNumber(arg);
+    if (!value) return context.Usage("inputs");
+    values.push_back(*value);
+  }
+  gQueuedInputs.insert(gQueuedInputs.end(), values.begin(), values.end());
+  return true;
+}
+
+bool RunVar(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.empty()) {
+    for (const std::string& entry : VariableListEntries()) context.ui().Output(entry + "\r\n");
+    return true;
+  }
+  if (line.args[0] == "-d") {
+    if (line.args.size() < 2) return context.Usage("var");
+    return DeleteVariablesCommand(std::vector<std::string>(line.args.begin() + 1, line.args.end()));
+  }
+  if (line.args.size() > 2) return context.Usage("var");
+  double value = 0.0;
+  if (line.args.size() == 2) {
+    auto parsed = ParseNumber(line.args[1]);
+    if (!parsed) return context.Usage("var");
+    value = *parsed;
+  }
+  std::string name = line.args[0];
+  if (auto* variable = FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)) {
+    context.Answer<EditVariableForm>([value](EditVariableForm& form) {
+      form.value = value;
+      return true;
+    });
+    return EditVariableCommand({variable->name});
+  }
+  context.Answer<CreateVariableForm>([name, value](CreateVariableForm& form) {
+    form.name = name;
+    form.initial = value;
+    return true;
+  });
+  return CreateVariableCommand();
+}
+
+}  // namespace
+
+bool RunCalculatorLine(ConsoleUi& ui, const std::string& text) {
+  ProgramConsolePort port(ui);
+  Calculator().entry = text;
+  Calculator().modified = true;
+  return EvaluateEntry();
+}
+
+void AddLanguageCommands(std::vector<ConsoleCommand>& table) {
+  table.push_back({"function", "NAME BODY",
+                   "create a function or program (\";\" ends a line), or replace its body",
+                   RunFunction});
+  table.push_back({"describe", "NAME TEXT", "set a function's description", RunDescribe});
+  table.push_back({"compile", "NAME", "compile a function (Compile button)", RunCompile});
+  table.push_back({"execute", "NAME", "run a program at x = ans (Execute function menu)", RunExecute});
+  table.push_back({"inputs", "[V...]", "queue values for input statements in scripts (none: clear)",
+                   RunInputs});
+  table.push_back({"var", "[NAME [VALUE] | -d NAME...]",
+                   "list, create or set, or delete variables", RunVar});
+}
+
+}  // namespace tq::cli

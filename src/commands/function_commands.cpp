@@ -1,0 +1,209 @@
+#include "commands/function_commands.h"
+
+#include <memory>
+
+#include "commands/calculator_commands.h"
+#include "commands/language_forms.h"
+#include "core/object_list.h"
+#include "core/string_format.h"
+#include "core/ui_port.h"
+#include "lang/function_checks.h"
+#include "lang/function_objects.h"
+#include "lang/interpreter.h"
+
+namespace tq {
+
+namespace {
+
+constexpr size_t kMaxBody = 32767;
+constexpr size_t kMaxListName = 999;
+constexpr size_t kMaxShownCompileMessage = 511;
+constexpr size_t kMaxMenuItems = 200;
+constexpr size_t kMenuNameWidth = 16;
+constexpr size_t kMenuItemWidth = 80;
+
+// A list item's function name: its text up to the first blank or colon;
+// empty when that is not 1 to 999 characters.
+std::string ItemName(const std::string& item) {
+  std::string name = item.substr(0, item.find_first_of(" :"));
+  return name.size() <= kMaxListName ? name : std::string();
+}
+
+bool CheckBody(const std::string& body) {
+  if (body.empty()) {
+    ShowMessage("Error:\nFunction body is empty.");
+    return false;
+  }
+  if (body.size() > kMaxBody) {
+    ShowMessage("Error:\nFunction body is too long.\nFunctions longer than 32767 bytes are not permitted.");
+    return false;
+  }
+  return true;
+}
+
+// Exactly one selected item; otherwise the message and no name.
+std::string OneSelected(const std::vector<std::string>& selected, const char* multipleMessage) {
+  if (selected.empty()) {
+    ShowMessage("No items selected in the list");
+    return {};
+  }
+  if (selected.size() > 1) {
+    ShowMessage(multipleMessage);
+    return {};
+  }
+  return ItemName(selected.front());
+}
+
+// Compiles the named function, showing the error; then reports the start.
+bool CompileForExecution(const std::string& name) {
+  std::string message;
+  int32_t result = CompileFunction(name, message);
+  if (result != 0) {
+    ShowCompileError(name, result, message);
+    return false;
+  }
+  Report("Executing function %s", name.c_str());
+  return true;
+}
+
+}  // namespace
+
+void ShowCompileError(const std::string& text, int32_t returnCode, const std::string& message) {
+  if (text.empty() || text.size() >= 1024) {
+    ShowMessage("Syntax error in expression\nPlease correct error and try again.\n");
+    return;
+  }
+  bool shown = !message.empty() && message.size() <= kMaxShownCompileMessage;
+  if (returnCode >= 1 && returnCode <= 99999) {
+    std::string detail = StringPrintf("\nat line number %d", returnCode);
+    if (shown) detail += "  " + message;
+    ShowMessage("Syntax error in function\n" + text + detail + "\nPlease correct error and try again.\n");
+    return;
+  }
+  std::string detail = shown ? "\n" + message : std::string();
+  ShowMessage("Syntax error in expression\n" + text + detail + "\nPlease correct error and try again.\n");
+}
+
+std::vector<std::string> FunctionListEntries() { return ObjectListEntries(OBJMASK_FUNCTION); }
+
+bool CreateFunctionButton() {
+  FunctionEditForm form;
+  form.creating = true;
+  while (ShowForm(form)) {
+    if (!ValidateNewName(form.name)) {
+      if (!NameMessageShown)
+        ShowMessage("Error:\nInvalid function name\n<" + form.name +
+                    ">\nPlease enter valid name.\nName shall containg only letters and digits "
+                    "and charater _.\nFirst character must not be digit.");
+      continue;
+    }
+    if (!CheckBody(form.body)) continue;
+    auto function = std::make_unique<FunctionObject>(form.body);
+    function->name = form.name;
+    function->description = form.description;
+    return AddObject(std::move(function)) != 0;
+  }
+  return false;
+}
+
+bool EditFunctionButton(const std::vector<std::string>& selected) {
+  std::string name =
+      OneSelected(selected, "Multiple selection is not permitted.\nPlease select one function to edit.");
+  if (name.empty()) return false;
+  auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
+  if (!function) return false;
+  FunctionEditForm form;
+  form.creating = false;
+  form.name = function->name;
+  form.description = function->description;
+  form.body = function->body;
+  while (ShowForm(form)) {
+    if (!CheckBody(form.body)) continue;
+    function->body = form.body;
+    function->description = form.description;
+    return true;
+  }
+  return false;
+}
+
+bool DeleteFunctionsButton(const std::vector<std::string>& selected) {
+  if (selected.empty()) {
+    ShowMessage("No items selected in the list");
+    return false;
+  }
+  for (const std::string& item : selected) {
+    std::string name = ItemName(item);
+    if (!name.empty()) DeleteObjectByName(name);
+  }
+  return true;
+}
+
+bool CompileFunctionButton(const std::vector<std::string>& selected) {
+  std::string name = OneSelected(
+      selected, "Multiple selection is not permitted.\nPlease select one function to compile.");
+  if (name.empty()) return false;
+  std::string message;
+  int32_t result = CompileFunction(name, message);
+  if (result != 0) {
+    ShowCompileError(name, result, message);
+    return false;
+  }
+  ShowMessage("Function compiled successfully\n");
+  return true;
+}
+
+ExecuteOutcome ExecuteFunctionButton(const std::vector<std::string>& selected) {
+  std::string name = OneSelected(
+      selected, "Multiple selection is not permitted.\nPlease select one function to execute.");
+  if (name.empty() || !CompileForExecution(name)) return ExecuteOutcome::kStayOpen;
+  return ExecuteCurrentFunction() ? ExecuteOutcome::kReopen : ExecuteOutcome::kClosed;
+}
+
+std::vector<std::string> ExecuteMenuItems() {
+  std::vector<std::string> items;
+  for (MathObject* object = FindFirstObject(OBJMASK_FUNCTION);
+       object && items.size() < kMaxMenuItems; object = FindNextObject(OBJMASK_FUNCTION)) {
+    auto* function = static_cast<FunctionObject*>(object);
+    std::string item = function->name;
+    if (item.size() < kMenuNameWidth) item.resize(kMenuNameWidth, ' ');
+    if (!function->description.empty()) item += "  " + function->description;
+    if (item.size() > kMenuItemWidth) item.resize(kMenuItemWidth);
+    items.push_back(item);
+  }
+  return items;
+}
+
+bool ExecuteFunctionMenuCommand() {
+  // The names bound to the menu's commands, in menu order.
+  std::vector<std::string> names;
+  for (MathObject* object = FindFirstObject(OBJMASK_FUNCTION);
+       object && names.size() < kMaxMenuItems; object = FindNextObject(OBJMASK_FUNCTION))
+    names.push_back(object->name);
+  if (names.empty()) {
+    ShowMessage("There are no user-defined functions currently.\nYou need to create function(s) first.");
+    return false;
+  }
+  ExecuteMenuForm form;
+  form.items = ExecuteMenuItems();
+  if (!ShowForm(form) || form.chosen < 0 || size_t(form.chosen) >= names.size()) return false;
+  std::string name = names[size_t(form.chosen)];
+  if (name.empty() || name.size() > 1023) return false;
+  if (!CompileForExecution(name)) return false;
+  return ExecuteCurrentFunction();
+}
+
+bool ExecuteCurrentFunction() {
+  int32_t status = 0;
+  std::string errorText;
+  EvaluateAt(Calculator().ans, status, errorText);
+  if (status != 0) {
+    ShowMessage(errorText == lang::kTerminatedByUser
+                    ? errorText
+                    : "Runtime calculation error in expression\n" + errorText);
+    return false;
+  }
+  Report("Calculation completed");
+  return true;
+}
+
+}  // namespace tq

@@ -1,0 +1,87 @@
+#include "commands/variable_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "commands/language_forms.h"
+#include "core/object_list.h"
+#include "core/ui_port.h"
+
+namespace tq {
+
+namespace {
+
+constexpr size_t kMaxSelected = 10000;
+constexpr size_t kMaxEntry = 999;
+
+// The name of a list entry: its text cut at the first blank; empty when
+// the entry or the name is not 1 to 999 characters.
+std::string EntryName(const std::string& entry) {
+  if (entry.empty() || entry.size() > kMaxEntry) return {};
+  return entry.substr(0, entry.find(' '));
+}
+
+}  // namespace
+
+std::vector<std::string> VariableListEntries() {
+  std::vector<std::string> entries = ObjectListEntries(OBJMASK_VARIABLE);
+  // Sorted as a list box sorts: ignoring case.
+  std::stable_sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+  });
+  return entries;
+}
+
+bool CreateVariableCommand() {
+  CreateVariableForm form;
+  if (!ShowForm(form)) return false;
+  if (!ValidateNewName(form.name)) {
+    if (!NameMessageShown)
+      ShowMessage("Error:\nInvalid variable name\n<" + form.name +
+                  ">\nPlease enter valid name.\nName shall containg only letters and digits and "
+                  "charater _.\nFirst character must not be digit.");
+    return false;
+  }
+  auto variable = std::make_unique<VariableObject>(form.initial);
+  variable->name = form.name;
+  DeleteObjectByName(form.name);
+  return AddObject(std::move(variable)) != 0;
+}
+
+bool DeleteVariablesCommand(const std::vector<std::string>& selected) {
+  if (selected.empty()) {
+    ShowMessage("No items selected in the list");
+    return false;
+  }
+  for (size_t i = 0; i < selected.size() && i < kMaxSelected; ++i) {
+    std::string name = EntryName(selected[i]);
+    if (!name.empty()) DeleteObjectByName(name);
+  }
+  return true;
+}
+
+bool EditVariableCommand(const std::vector<std::string>& selected) {
+  if (selected.empty()) {
+    ShowMessage("No items selected in the list");
+    return false;
+  }
+  if (selected.size() > 1) {
+    ShowMessage("Multiple selection is not permitted.\nPlease select one variable to edit.");
+    return false;
+  }
+  std::string name = EntryName(selected.front());
+  if (name.empty()) return false;
+  auto* variable = FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE);
+  if (!variable) return false;
+  EditVariableForm form;
+  form.name = variable->name;
+  form.value = variable->value;
+  if (!ShowForm(form)) return false;
+  variable->value = form.value;
+  return true;
+}
+
+}  // namespace tq

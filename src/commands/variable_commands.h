@@ -1,0 +1,16 @@
+// The Variables dialog's buttons.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tq {
+
+// The dialog's list: "name = value" entries sorted by name.
+std::vector<std::string> VariableListEntries();
+
+bool CreateVariableCommand();
+bool DeleteVariablesCommand(const std::vector<std::string>& selected);
+bool EditVariableCommand(const std::vector<std::string>& selected);
+
+}  // namespace tq
