@@ -1,0 +1,150 @@
+#include "lang/function_checks.h"
+
+#include <cmath>
+
+#include "core/fp_flags.h"
+#include "core/object_list.h"
+#include "core/operation_status.h"
+#include "core/string_format.h"
+#include "core/ui_port.h"
+#include "lang/function_objects.h"
+#include "lang/lang_state.h"
+
+namespace tq {
+
+namespace {
+
+constexpr size_t kMaxFunctionName = 999;
+constexpr size_t kMaxShownCompileMessage = 511;
+
+bool ShownLength(const std::string& text) {
+  return !text.empty() && text.size() <= kMaxShownCompileMessage;
+}
+
+std::string AnsMessage(const std::string& name) {
+  return "Incorrect function argument:\nFunction " + name +
+         "f(x) must depend on variable x.\nFunction must not depend on variable ans.\n"
+         "Please correct error and try again.";
+}
+
+std::string OperatorMessage(const std::string& name) {
+  return "Incorrect operator:\nFunction " + name +
+         "(x) must not contain user-interface operators: INPUT, OUTPUT, PRINT.\n"
+         "Please correct error and try again.";
+}
+
+// Compiles with the usage flags recorded.
+int32_t CompileForCheck(std::string& name) {
+  AnalysisMode = 1;
+  UsesX = 0;
+  UsesAns = 0;
+  int32_t result = CompileFunctionByName(name);
+  AnalysisMode = 0;
+  return result;
+}
+
+}  // namespace
+
+int32_t CompileFunctionByName(std::string& name) {
+  size_t cut = name.find_first_of(" :");
+  if (cut != std::string::npos) name.erase(cut);
+  if (name.empty() || name.size() > kMaxFunctionName) return -1;
+  if (!FindObject(name, OBJMASK_FUNCTION)) {
+    ShowMessage("Error:\nFunction name string is incorrect.\nPlease select valid function name in the list");
+    return -1;
+  }
+  std::string message;
+  int32_t result = CompileFunction(name, message);
+  if (result == 0) return 0;
+  std::string detail;
+  if (result >= 1 && result <= 99999) {
+    detail = StringPrintf("\nat line number %d", result);
+    if (ShownLength(message)) detail += "  " + message;
+    ShowMessage("Syntax error in function " + name + " " + detail +
+                "\nPlease correct error and try again.\n");
+  } else {
+    if (ShownLength(message)) detail = "\n" + message;
+    ShowMessage("Syntax error in function\n" + name + " " + detail +
+                "\nPlease correct error and try again.\n");
+  }
+  return -1;
+}
+
+int32_t CheckFunctionForAnalysis(std::string name) {
+  if (int32_t result = CompileForCheck(name)) return result;
+  if (UsesX == 0) {
+    ShowMessage("Incorrect function argument:\nFunction " + name +
+                "(x) must depend on variable x.\nPlease correct error and try again.");
+    return -1;
+  }
+  if (UsesAns == 1) {
+    ShowMessage(AnsMessage(name));
+    return -1;
+  }
+  if (UsesUiOperator == 1) {
+    ShowMessage(OperatorMessage(name));
+    return -1;
+  }
+  return 0;
+}
+
+int32_t CheckFunctionForElements(std::string name) {
+  if (int32_t result = CompileForCheck(name)) return result;
+  if (UsesX == 1) {
+    if (UsesAns == 1) {
+      ShowMessage(AnsMessage(name));
+      return -1;
+    }
+    if (UsesUiOperator == 1) {
+      ShowMessage(OperatorMessage(name));
+      return -1;
+    }
+    return 0;
+  }
+  bool yes = AskYesNo("Warning:\nFunction " + name +
+                      "(x) should depend on variable x.\nFunction can use variables _M and _N "
+                      "to get \nrow and column numbers.\nThis function does not depend on "
+                      "variable x.\nDo you want to continue anyway?");
+  return yes ? 0 : -1;
+}
+
+double EvaluateAt(double x, int32_t& status, std::string& errorText) {
+  status = -1;
+  errorText.clear();
+  OperationStatus.flags = 0;
+  OperationStatus.message[0] = '\0';
+  ClearSseFlags();
+  OperationStatus.inProtectedCall = 1;
+  double value = EvaluateFunction(x, &status, errorText);
+  // The flag read must follow the computation of the value.
+  asm volatile("" : : "x"(value) : "memory");
+  if (uint32_t fault = FaultFromSseFlags(ReadSseFlags())) {
+    ClearSseFlags();
+    OperationStatus.flags |= OPERR_TRAPPED;
+    OperationStatus.faultCode = fault;
+  }
+  OperationStatus.inProtectedCall = 0;
+  if (status != 0 || OperationStatus.flags != 0) {
+    if (OperationStatus.flags & (8 | OPERR_TRAPPED))
+      TranslateFault(OperationStatus.faultCode);
+    else
+      AppendOperationFailure("Calculation failed");
+    std::string_view message = OperationMessage();
+    if (errorText.empty() && !message.empty() && message.size() <= 1023) errorText.assign(message);
+    status = -1;
+    return value;
+  }
+  if (std::isnan(value)) {
+    status = -1;
+    errorText = "Invalid value of arithmetic function operand.";
+    return x;
+  }
+  if (!std::isfinite(value)) {
+    status = -1;
+    errorText = "Arithmetic calculation overflow.";
+    return x;
+  }
+  return value;
+}
+
+}  // namespace tq

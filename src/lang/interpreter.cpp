@@ -1,0 +1,260 @@
+#include "lang/interpreter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/fp_flags.h"
+#include "core/user_cancel.h"
+#include "lang/builtins.h"
+#include "lang/lang_state.h"
+#include "lang/opcodes.h"
+#include "lang/program_io.h"
+
+namespace tq::lang {
+
+double ArgumentCell = 0.0;
+
+namespace {
+
+// Leaves the machine for RunCompiled; the text is in Registers::errorText.
+struct EvalExit {};
+
+constexpr int kPollEvery = 32;
+constexpr int32_t kConditionCountdown = 20;
+// Codes without a text of their own (" Error %d " with code + 100).
+constexpr int32_t kErrorValueStackOverflow = 9;
+constexpr int32_t kErrorIoListOverflow = 10;
+
+struct Registers {
+  double stack[kValueStackSize];
+  int32_t countdown = kConditionCountdown;
+  int32_t pollCounter = 0;
+  int32_t ioMode = IO_NONE;
+  int32_t ioCount = 0;
+  IoItem ioList[kIoListSize];
+  char errorText[kMessageSize] = {};
+};
+
+Registers R;
+
+void SetErrorText(std::string_view text) {
+  size_t n = std::min(text.size(), size_t(kMessageSize - 1));
+  std::memcpy(R.errorText, text.data(), n);
+  R.errorText[n] = '\0';
+}
+
+// The integer part through a 32-bit integer: truncation toward zero;
+// values beyond the 32-bit range give its nearest end, NaN stays NaN.
+double IntegerPart(double value) {
+  if (std::isnan(value)) return value;
+  if (value >= 2147483647.0) return 2147483647.0;
+  if (value <= -2147483648.0) return -2147483648.0;
+  return double(int32_t(value));
+}
+
+void AppendIoItem(int32_t kind, const void* reference) {
+  if (R.ioMode == IO_NONE) RaiseEvalError(6);
+  if (R.ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
+  R.ioList[R.ioCount++] = IoItem{kind, reference};
+}
+
+// Countdown step of a condition: every 21st test polls for a stop.
+inline void ConditionCountdown() {
+  if (R.countdown-- == 0) {
+    R.countdown = kConditionCountdown;
+    PollCancel();
+  }
+}
+
+double Execute(double x) {
+  PollCancel();
+  R.ioMode = IO_NONE;
+  R.ioCount = 0;
+  R.countdown = kConditionCountdown;
+  ArgumentCell = x;
+  if (Program.stackDepth > kValueStackSize) RaiseEvalError(kErrorValueStackOverflow);
+
+  const uint8_t* const code = Program.code;
+  const uint8_t* pc = code;
+  const uint8_t* const end = code + Program.length;
+  double* sp = R.stack;  // next free entry; the top is sp[-1]
+  while (pc < end) {
+    uint8_t opcode = *pc++;
+    switch (opcode) {
+      case OP_End:
+        return ResultRegister;
+      case OP_Constant:
+        *sp++ = ReadOperand<double>(pc);
+        pc += sizeof(double);
+        break;
+      case OP_Argument:
+        *sp++ = ArgumentCell;
+        pc += 1;
+        break;
+      case OP_Variable:
+        *sp++ = *ReadOperand<const double*>(pc);
+        pc += sizeof(void*);
+        break;
+      case OP_Row:
+        *sp++ = double(RowRegister);
+        break;
+      case OP_Column:
+        *sp++ = double(ColumnRegister);
+        break;
+      case OP_Rand:
+        *sp++ = double(std::rand() % 32768) / 32768.0;
+        break;
+      case OP_IntPart:
+        sp[-1] = IntegerPart(sp[-1]);
+        break;
+      case OP_Builtin: {
+        int32_t status = 0;
+        sp[-1] = ApplyBuiltin1(*pc++, sp[-1], &status);
+        if (status) RaiseEvalError(status);
+        break;
+      }
+      case OP_Negate:
+        sp[-1] = -sp[-1];
+        break;
+      case OP_Not:
+        sp[-1] = sp[-1] == 0.0 ? 1.0 : 0.0;
+        break;
+      case OP_Add: --sp; sp[-1] = sp[-1] + sp[0]; break;
+      case OP_Subtract: --sp; sp[-1] = sp[-1] - sp[0]; break;
+      case OP_Multiply: --sp; sp[-1] = sp[-1] * sp[0]; break;
+      case OP_Divide:
+        --sp;
+        if (sp[0] == 0.0) RaiseEvalError(7);
+        sp[-1] = sp[-1] / sp[0];
+        break;
+      case OP_Power:
+        --sp;
+        // A square exactly as pow gives it, without the call.
+        sp[-1] = sp[0] == 2.0 ? sp[-1] * sp[-1] : std::pow(sp[-1], sp[0]);
+        break;
+      case OP_Less: --sp; sp[-1] = sp[-1] < sp[0] ? 1.0 : 0.0; break;
+      case OP_Greater: --sp; sp[-1] = sp[-1] > sp[0] ? 1.0 : 0.0; break;
+      case OP_LessEqual: --sp; sp[-1] = sp[-1] <= sp[0] ? 1.0 : 0.0; break;
+      case OP_GreaterEqual: --sp; sp[-1] = sp[-1] >= sp[0] ? 1.0 : 0.0; break;
+      case OP_Equal: --sp; sp[-1] = sp[-1] == sp[0] ? 1.0 : 0.0; break;
+      case OP_NotEqual: --sp; sp[-1] = sp[-1] != sp[0] ? 1.0 : 0.0; break;
+      case OP_And: --sp; sp[-1] = (sp[-1] == 0.0 || sp[0] == 0.0) ? 0.0 : 1.0; break;
+      case OP_Or: --sp; sp[-1] = (sp[-1] == 0.0 && sp[0] == 0.0) ? 0.0 : 1.0; break;
+      case OP_SetResult:
+        ResultRegister = *--sp;
+        break;
+      case OP_StoreVariable: {
+        double value = *--sp;
+        *ReadOperand<double*>(pc) = value;
+        ResultRegister = value;
+        pc += sizeof(void*);
+        break;
+      }
+      case OP_Jump:
+        pc = code + ReadOperand<LabelOperand>(pc);
+        break;
+      case OP_JumpIfZero:
+        ConditionCountdown();
+        if (*--sp == 0.0)
+          pc = code + ReadOperand<LabelOperand>(pc);
+        else
+          pc += sizeof(LabelOperand);
+        break;
+      case OP_Mark:
+        pc += sizeof(LabelOperand);
+        break;
+      case OP_Input:
+      case OP_Output:
+      case OP_Print:
+        R.ioMode = opcode == OP_Input ? IO_INPUT : opcode == OP_Output ? IO_OUTPUT : IO_PRINT;
+        R.ioCount = 0;
+        break;
+      case OP_ListVariable:
+        AppendIoItem(IO_ITEM_VARIABLE, ReadOperand<const void*>(pc));
+        pc += sizeof(void*);
+        break;
+      case OP_ListString:
+        AppendIoItem(IO_ITEM_STRING, ReadOperand<const void*>(pc));
+        pc += sizeof(void*);
+        break;
+      case OP_PerformIo:
+        if (R.ioMode < IO_INPUT || R.ioMode > IO_PRINT) RaiseEvalError(6);
+        PerformIoStatement(R.ioMode, R.ioList, R.ioCount);
+        R.ioMode = IO_NONE;
+        R.ioCount = 0;
+        break;
+      default:
+        RaiseEvalError(6);
+    }
+  }
+  return ResultRegister;
+}
+
+}  // namespace
+
+std::string EvalErrorText(int32_t code) {
+  switch (code) {
+    case 1: return "Special function argument must be #0 ";
+    case 2: return "Special function argument must be \xF2" "0 ";
+    case 3: return "Order of Special function must be \xF2" "0 ";
+    case 4: return "Special function argument must be \xF2" "-1 ";
+    case 5: return "Unrecognized function ";
+    case 6: return "Unrecognized operator ";
+    case 7: return "Floating point error: Divide by zero ";
+    default: {
+      char text[32];
+      std::snprintf(text, sizeof text, " Error %d ", code + 100);
+      return text;
+    }
+  }
+}
+
+void RaiseEvalError(int32_t code) {
+  SetErrorText(EvalErrorText(code));
+  throw EvalExit{};
+}
+
+void AbortEvaluation(std::string_view text) {
+  SetErrorText(text);
+  throw EvalExit{};
+}
+
+void PollCancel() {
+  if (++R.pollCounter < kPollEvery) return;
+  R.pollCounter = 0;
+  if (PollUserCancel() == 1) {
+    UserCancelled = 1;
+    AbortEvaluation(kTerminatedByUser);
+  }
+}
+
+void ClearPollCounter() { R.pollCounter = 0; }
+
+double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
+  int32_t unused = 0;
+  if (!returnCode) returnCode = &unused;
+  *returnCode = messageBuffer ? -1 : -4;
+  if (!Program.compiled) {
+    if (messageBuffer) std::snprintf(messageBuffer, kMessageSize, "%s", "Function was not compiled properly");
+    *returnCode = -5;
+    return x;
+  }
+  R.errorText[0] = '\0';
+  try {
+    double value = Execute(x);
+    *returnCode = 0;
+    return value;
+  } catch (const EvalExit&) {
+    // A pending exception flag must not leak into the next run.
+    ClearFpExceptions();
+    *returnCode = UserCancelled ? -1000 : -5;
+    size_t length = std::strlen(R.errorText);
+    if (messageBuffer && length > 0 && length < size_t(kMessageSize))
+      std::memcpy(messageBuffer, R.errorText, length + 1);
+    return x;
+  }
+}
+
+}  // namespace tq::lang
