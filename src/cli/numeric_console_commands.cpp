@@ -1,9 +1,10 @@
-// :roots, :minimums, :maximums, :integral
+// :roots, :minimums, :maximums, :integral, :compute
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/console_commands.h"
+#include "commands/compute_dialog.h"
 #include "commands/search_commands.h"
 
 namespace tq::cli {
@@ -109,6 +110,18 @@ bool RunIntegral(ConsoleContext& context, const CommandLine& line) {
   return IntegralCommand();
 }
 
+bool RunCompute(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 3) return context.Usage("compute");
+  std::vector<std::string> args = line.args;
+  context.Answer<ComputeForm>([args](ComputeForm& form) {
+    form.source.text = args[0];
+    form.function.text = args[1];
+    form.output.text = args[2];
+    return true;
+  });
+  return MenuComputeForAllElements();
+}
+
 constexpr const char* kSearchUsage =
     "F LOWER UPPER [INTERVALS [TOLERANCE [MAXITER]]] [--save R FR | --nosave]";
 
@@ -120,6 +133,8 @@ void AddNumericCommands(std::vector<ConsoleCommand>& table) {
   table.push_back({"maximums", kSearchUsage, "find maximums of f(x)", RunMaximums});
   table.push_back(
       {"integral", "F LOWER UPPER [ABSTOL [RELTOL]]", "calculate the integral of f(x)", RunIntegral});
+  table.push_back({"compute", "SRC F OUT", "compute f(x) for all elements of a matrix or vector",
+                   RunCompute});
 }
 
 }  // namespace tq::cli
