@@ -60,6 +60,7 @@ std::vector<ConsoleCommand> BuildTable() {
   AddUnitCommands(table);
   AddFileCommands(table);
   AddLanguageCommands(table);
+  AddNumericCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

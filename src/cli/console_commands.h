@@ -67,5 +67,6 @@ void AddLinearAlgebraCommands(std::vector<ConsoleCommand>& table);
 void AddUnitCommands(std::vector<ConsoleCommand>& table);
 void AddFileCommands(std::vector<ConsoleCommand>& table);
 void AddLanguageCommands(std::vector<ConsoleCommand>& table);
+void AddNumericCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli

@@ -1,0 +1,264 @@
+#include "commands/search_commands.h"
+
+#include <cstring>
+#include <memory>
+
+#include "commands/entry_names.h"
+#include "core/object_list.h"
+#include "core/operation_status.h"
+#include "core/string_format.h"
+#include "core/user_cancel.h"
+#include "lang/function_checks.h"
+#include "numeric/extremum_search.h"
+#include "numeric/integration.h"
+#include "numeric/root_finding.h"
+
+namespace tq {
+
+namespace {
+
+// What differs between the three searches.
+struct SearchTexts {
+  const char* title;
+  const char* attempting;
+  const char* foundOne;
+  const char* foundMany;
+  const char* pointsName;
+  const char* valuesName;
+  double (*engine)(double, double, int32_t, int32_t, double);
+};
+
+const SearchTexts& TextsOf(SearchKind kind) {
+  static const SearchTexts kRoots{"Find roots",
+                                  "Attempting to find roots of equation f(x)=0",
+                                  "%d root found",
+                                  "%d roots found",
+                                  "vector_roots",
+                                  "vector_f_roots",
+                                  FindRoots};
+  static const SearchTexts kMinimums{"Find Minimums",
+                                     "Attempting to find minimums of function f(x)",
+                                     "%d minimum found",
+                                     "%d minimums found",
+                                     "vector_min",
+                                     "vector_f_min",
+                                     FindMinimums};
+  static const SearchTexts kMaximums{"Find Maximums",
+                                     "Attempting to find maximums of function f(x)",
+                                     "%d maximum found",
+                                     "%d maximums found",
+                                     "vector_max",
+                                     "vector_f_max",
+                                     FindMaximums};
+  switch (kind) {
+    case SearchKind::kRoots: return kRoots;
+    case SearchKind::kMinimums: return kMinimums;
+    case SearchKind::kMaximums: return kMaximums;
+  }
+  return kRoots;
+}
+
+constexpr const char* kNoFunctions =
+    "Warning: \nThere are no functions in the list.\nYou must create new function f(x).";
+constexpr const char* kEmptyFunctionName =
+    "Error:\nFunction name string is empty.\nPlease select valid function name in the list";
+constexpr const char* kUpperAboveLower =
+    "Error:\nValue of upper limit of interval must be  greater than value of lower limit.";
+constexpr const char* kToleranceTooSmall = "Error:\nError tolerance must be greater than 1.E-100";
+
+// The function list, with the last chosen function (else the first) shown.
+void FillFunctions(std::vector<std::string>& entries, std::string& text,
+                   const std::string& lastChosen) {
+  entries = ObjectListEntries(OBJMASK_FUNCTION);
+  text.clear();
+  for (const std::string& entry : entries) {
+    std::string name = entry;
+    CutEntryName(name);
+    if (!lastChosen.empty() && name == lastChosen) text = entry;
+  }
+  if (text.empty() && !entries.empty()) text = entries.front();
+  if (entries.empty()) ShowMessage(kNoFunctions);
+}
+
+bool SearchDialogAccepted(const SearchForm& form) {
+  const char* failure = nullptr;
+  if (!(form.lower + 1e-100 < form.upper))
+    failure = kUpperAboveLower;
+  else if (form.intervals < 2)
+    failure = "Error:\nNumber of intervals must be greater or equal 2.";
+  else if (!(form.tolerance >= 1e-100))
+    failure = kToleranceTooSmall;
+  else if (form.maxIterations < 100)
+    failure = "Error:\nMaximum number of iterations must be greater than 100";
+  else if (form.maxIterations > 1000000)
+    failure = "Error:\nMaximum number of iterations must be lesser than 1000000";
+  if (failure) ShowMessage(failure);
+  return !failure;
+}
+
+// The output-options dialog until its OK passes; false on Cancel.
+bool ChooseOutput(const SearchTexts& texts, OutputOptionsForm& options) {
+  options = OutputOptionsForm{};
+  options.vectors = ObjectListEntries(OBJMASK_VECTOR | OBJMASK_NAMES_ONLY);
+  options.pointsName = texts.pointsName;
+  options.valuesName = texts.valuesName;
+  while (ShowForm(options)) {
+    if (!options.save) return true;
+    options.pointsName = ReadEntryName(options.pointsName);
+    options.valuesName = ReadEntryName(options.valuesName);
+    if (options.pointsName.empty() || options.pointsName.size() > 1000) {
+      ShowMessage("Error:\nInvalid roots vector name.\nPlease enter valid vector name.");
+      continue;
+    }
+    if (options.valuesName.empty() || options.valuesName.size() > 1000) {
+      ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
+      continue;
+    }
+    return true;
+  }
+  return false;
+}
+
+// The engine's failure, as the dialogs show it.
+void ShowSearchFailure() {
+  const size_t length = std::strlen(OperationStatus.message);
+  if (OperationStatus.flags != 0 && length >= 2 && length <= 999)
+    ShowMessage(std::string("Error:\n") + OperationStatus.message);
+  else
+    ShowMessage(
+        "Error: Unable to perform the operation.\nFloating point error or not enough memeory.");
+}
+
+void SaveSearchResults(const OutputOptionsForm& options) {
+  SearchResultStore& store = SearchResults();
+  if (!store.SaveResults) return;
+  if (store.Count == 0) {
+    DeleteObjectByName(options.pointsName);
+    DeleteObjectByName(options.valuesName);
+    return;
+  }
+  ResetOperationStatus();
+  auto points = std::make_unique<VectorObject>(store.Count, 0.0);
+  auto values = std::make_unique<VectorObject>(store.Count, 0.0);
+  if (points->status != STATUS_VALID || values->status != STATUS_VALID) return;
+  for (int32_t i = 0; i < store.Count; ++i) {
+    points->at(i + 1) = store.x[size_t(i)];
+    values->at(i + 1) = store.fx[size_t(i)];
+  }
+  points->name = options.pointsName;
+  values->name = options.valuesName;
+  DeleteObjectByName(options.pointsName);
+  DeleteObjectByName(options.valuesName);
+  AddObject(std::move(points));
+  AddObject(std::move(values));
+}
+
+void ReportSummary(SearchKind kind, const SearchTexts& texts) {
+  Report(UserCancelled == 1 ? "Calculation terminated by user" : "Completed");
+  const SearchCounters& counters = CountersOf(kind);
+  Report(counters.found == 1 ? texts.foundOne : texts.foundMany, counters.found);
+  if (counters.toleranceWarnings > 0)
+    Report("%d values x unable to satisfy\r\nspecified limit of error tolerance ",
+           counters.toleranceWarnings);
+  if (counters.discontinuityWarnings > 0)
+    Report("%d values x detected with possible\r\ndiscontinuity of function",
+           counters.discontinuityWarnings);
+}
+
+}  // namespace
+
+bool SearchCommand(SearchKind kind) {
+  const SearchTexts& texts = TextsOf(kind);
+  SearchParameters& parameters = ParametersOf(kind);
+  SearchForm form;
+  form.title = texts.title;
+  form.lower = parameters.Lower;
+  form.upper = parameters.Upper;
+  form.intervals = parameters.Intervals;
+  form.tolerance = parameters.Tolerance;
+  form.maxIterations = parameters.MaxIterations;
+  FillFunctions(form.functions, form.function, parameters.FunctionName);
+  for (;;) {
+    if (!ShowForm(form)) return false;
+    if (!SearchDialogAccepted(form)) continue;
+    parameters.Lower = form.lower;
+    parameters.Upper = form.upper;
+    parameters.Intervals = form.intervals;
+    parameters.Tolerance = form.tolerance;
+    parameters.MaxIterations = form.maxIterations;
+    std::string name = TrimBlanks(form.function);
+    parameters.FunctionName = name;
+    OutputOptionsForm options;
+    if (!ChooseOutput(texts, options)) continue;
+    SearchResults().SaveResults = options.save;
+    SearchResults().Count = 0;
+    if (name.empty() || name.size() > 999) {
+      ShowMessage(kEmptyFunctionName);
+      continue;
+    }
+    if (CheckFunctionForAnalysis(name) != 0) continue;
+    CutEntryName(name);
+    parameters.FunctionName = name;
+    ResetOperationStatus();
+    CountersOf(kind) = SearchCounters{};
+    Report("%s", texts.attempting);
+    Report("in the interval from %G to %G", parameters.Lower, parameters.Upper);
+    if (texts.engine(parameters.Lower, parameters.Upper, parameters.Intervals,
+                     parameters.MaxIterations, parameters.Tolerance) != 1.0) {
+      ShowSearchFailure();
+      continue;
+    }
+    ReportSummary(kind, texts);
+    SaveSearchResults(options);
+    return true;
+  }
+}
+
+bool IntegralCommand() {
+  IntegralParameters& parameters = IntegralSettings();
+  IntegralForm form;
+  form.lower = parameters.Lower;
+  form.upper = parameters.Upper;
+  form.absTolerance = parameters.AbsTolerance;
+  form.relTolerance = parameters.RelTolerance;
+  FillFunctions(form.functions, form.function, parameters.FunctionName);
+  while (ShowForm(form)) {
+    if (!(form.lower + 1e-100 < form.upper)) {
+      ShowMessage(kUpperAboveLower);
+      continue;
+    }
+    if (!(form.absTolerance >= 1e-100)) {
+      ShowMessage(kToleranceTooSmall);
+      continue;
+    }
+    parameters.Lower = form.lower;
+    parameters.Upper = form.upper;
+    parameters.AbsTolerance = form.absTolerance;
+    parameters.RelTolerance = form.relTolerance;
+    std::string name = TrimBlanks(form.function);
+    parameters.FunctionName = name;
+    if (name.empty() || name.size() > 999) {
+      ShowMessage(kEmptyFunctionName);
+      continue;
+    }
+    if (CheckFunctionForAnalysis(name) != 0) continue;
+    CutEntryName(name);
+    parameters.FunctionName = name;
+    ResetOperationStatus();
+    Report("Calculating integral of function f(x)");
+    Report("on the interval from %G to %G", parameters.Lower, parameters.Upper);
+    double result = 0.0;
+    if (Integrate(parameters.Lower, parameters.Upper, parameters.AbsTolerance,
+                  parameters.RelTolerance, result) == 1)
+      return true;
+    const size_t length = std::strlen(OperationStatus.message);
+    if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
+      ShowMessage(std::string("Error:\n") + OperationStatus.message);
+      continue;
+    }
+    return false;
+  }
+  return false;
+}
+
+}  // namespace tq

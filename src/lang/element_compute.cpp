@@ -1,0 +1,173 @@
+#include "lang/element_compute.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "core/object_list.h"
+#include "core/operation_status.h"
+#include "core/user_cancel.h"
+#include "lang/function_checks.h"
+#include "lang/lang_state.h"
+
+namespace tq {
+
+namespace {
+
+bool Valid(const MathObject* object) { return object && object->status == STATUS_VALID; }
+
+// The texts that differ between the matrix and the vector engine.
+struct ComputeTexts {
+  uint32_t sourceMask;
+  const char* sourceName;
+  const char* destName;
+  const char* sourceMissing;
+  const char* sourceSize;
+  const char* createFailed;
+  const char* failure;
+};
+
+constexpr ComputeTexts kMatrixTexts{
+    OBJMASK_MATRIX,
+    "Invalid matrix name",
+    "Invalid destination matrix name",
+    "Unable to find source matrix with the specified name",
+    "Invalid source matrix size.",
+    "Unable to create destination matrix.\nPossibly not enough memory.",
+    "Matrix operation failed"};
+constexpr ComputeTexts kVectorTexts{
+    OBJMASK_VECTOR,
+    "Invalid vector name",
+    "Invalid destination vector name",
+    "Unable to find source vector with the specified name",
+    "Invalid source vector size.",
+    "Unable to create destination vector.\nPossibly not enough memory.",
+    "Vector operation failed"};
+
+int32_t Fail(const char* text) {
+  SetOperationError(text);
+  return 0;
+}
+
+bool LengthOk(const std::string& name) { return !name.empty() && name.size() <= 1000; }
+
+bool HasElements(const MatrixObject& m) { return m.rows >= 1 && m.columns >= 1; }
+bool HasElements(const VectorObject& v) { return v.size >= 1; }
+
+std::unique_ptr<MatrixObject> EmptyLike(const MatrixObject& m) {
+  return std::unique_ptr<MatrixObject>(new (std::nothrow) MatrixObject(m.columns, m.rows, 0.0));
+}
+std::unique_ptr<VectorObject> EmptyLike(const VectorObject& v) {
+  return std::unique_ptr<VectorObject>(new (std::nothrow) VectorObject(v.size, 0.0));
+}
+
+int32_t Loop(const MatrixObject* s, const FunctionObject* f, MatrixObject* r) {
+  return ComputeMatrixElements(s, f, r);
+}
+int32_t Loop(const VectorObject* s, const FunctionObject* f, VectorObject* r) {
+  return ComputeVectorElements(s, f, r);
+}
+
+template <class Object>
+int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
+                const std::string& functionName, const std::string& dest) {
+  ResetOperationStatus();
+  if (!CurrentObjectList()) return Fail("Pointer on math objects list is corrupted");
+  if (!LengthOk(sourceName)) return Fail(texts.sourceName);
+  if (!LengthOk(functionName)) return Fail("Invalid function name");
+  if (!LengthOk(dest)) return Fail(texts.destName);
+  auto* source = dynamic_cast<Object*>(FindObject(sourceName, texts.sourceMask));
+  if (!source) return Fail(texts.sourceMissing);
+  auto* function = dynamic_cast<FunctionObject*>(FindObject(functionName, OBJMASK_FUNCTION));
+  if (!function) return Fail("Unable to find function with the specified name");
+  if (!Valid(source))
+    return Fail("Invalid status of 1st argument. Last operation on this object has failed.");
+  if (!Valid(function))
+    return Fail("Invalid status of 2nd argument. Last operation on this object has failed.");
+  if (!HasElements(*source)) return Fail(texts.sourceSize);
+  if (CheckFunctionForElements(functionName) != 0) {
+    SetOperationError("Unable to compile function. Correct systax error and try again.");
+    return -1;
+  }
+  std::unique_ptr<Object> result = EmptyLike(*source);
+  if (!result) return 0;
+  if (result->status != STATUS_VALID || OperationStatus.flags != 0) return Fail(texts.createFailed);
+  result->name = dest;
+  OperationStatus.message[0] = '\0';
+  int32_t done = Loop(source, function, result.get());
+  if (done == 1 && OperationStatus.flags == 0) {
+    DeleteObjectByName(dest);
+    AddObject(std::move(result));
+    return 1;
+  }
+  const size_t length = std::strlen(OperationStatus.message);
+  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
+    TranslateFault(OperationStatus.faultCode);
+  else if (!(OperationStatus.flags != 0 && length >= 3 && length <= 2047))
+    AppendOperationFailure(texts.failure);
+  return 0;
+}
+
+}  // namespace
+
+int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* function,
+                              MatrixObject* result) {
+  if (!Valid(source)) return Fail("Invalid 1st argument");
+  if (!Valid(function)) return Fail("Invalid 2nd argument");
+  if (!Valid(result)) return Fail("Invalid destination argument");
+  if (source->rows != result->rows || source->columns != result->columns)
+    return Fail("Source and destination matrices have incompatible numbers of rows and columns.");
+  UserCancelled = 0;
+  int32_t status = 0;
+  std::string errorText;
+  const double* in = source->data();
+  double* out = result->data();
+  for (int32_t m = 1; m <= source->rows && UserCancelled == 0; ++m) {
+    lang::RowRegister = m;
+    for (int32_t n = 1; n <= source->columns; ++n) {
+      if (UserCancelled == 1) break;
+      lang::ColumnRegister = n;
+      const double value = EvaluateAt(*in++, status, errorText);
+      *out++ = status == 0 ? value : kMissingValue;
+    }
+  }
+  return 1;
+}
+
+int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* function,
+                              VectorObject* result) {
+  if (!Valid(source)) return Fail("Invalid 1st argument");
+  if (!Valid(function)) return Fail("Invalid 2nd argument");
+  if (!Valid(result)) return Fail("Invalid destination argument");
+  if (source->size != result->size)
+    return Fail("Source and destination vectors have incompatible numbers of elements.");
+  UserCancelled = 0;
+  lang::RowRegister = 1;
+  int32_t status = 0;
+  std::string errorText;
+  const double* in = source->data();
+  double* out = result->data();
+  for (int32_t n = 1; n <= source->size && UserCancelled == 0; ++n) {
+    lang::ColumnRegister = n;
+    const double value = EvaluateAt(in[n - 1], status, errorText);
+    out[n - 1] = status == 0 ? value : kMissingValue;
+  }
+  return 1;
+}
+
+int32_t ComputeFunctionForMatrix(const std::string& source, const std::string& function,
+                                 const std::string& dest) {
+  return Compute<MatrixObject>(kMatrixTexts, source, function, dest);
+}
+
+int32_t ComputeFunctionForVector(const std::string& source, const std::string& function,
+                                 const std::string& dest) {
+  return Compute<VectorObject>(kVectorTexts, source, function, dest);
+}
+
+std::string& ComputeFunctionName() {
+  static std::string name;
+  return name;
+}
+
+}  // namespace tq

@@ -1,0 +1,31 @@
+// A user function applied to every element of a matrix or a vector; the
+// element's row and column are the function's _m and _n.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/math_object.h"
+
+namespace tq {
+
+// 1 done; 0 failed (the status holds why); -1 the function check failed
+// after showing its message.
+int32_t ComputeFunctionForMatrix(const std::string& source, const std::string& function,
+                                 const std::string& dest);
+int32_t ComputeFunctionForVector(const std::string& source, const std::string& function,
+                                 const std::string& dest);
+
+// The marker of an element whose evaluation failed.
+inline constexpr double kMissingValue = 1.1e300;
+
+// The loops themselves, on existing objects (the function already compiled).
+int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* function,
+                              MatrixObject* result);
+int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* function,
+                              VectorObject* result);
+
+// The function created or edited last from the compute dialog.
+std::string& ComputeFunctionName();
+
+}  // namespace tq

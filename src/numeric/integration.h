@@ -1,0 +1,25 @@
+// Definite integrals of f(x) by the adaptive eight-panel Newton-Cotes
+// method (QUANC8), under an absolute and a relative tolerance.
+#pragma once
+
+#include <cstdint>
+
+namespace tq {
+
+// Checks its arguments, integrates and writes its report lines; 1 on success.
+int32_t Integrate(double lower, double upper, double absTolerance, double relTolerance,
+                  double& result);
+
+struct Quanc8Result {
+  double result = 0.0;
+  double errEst = 0.0;
+  int32_t evaluations = 0;
+  // 0 when every sub-interval converged; the integer part counts those that
+  // stopped at the deepest level, the fraction is the part of the interval
+  // left when the evaluation budget ran out.
+  double flag = 0.0;
+};
+
+Quanc8Result Quanc8(double a, double b, double absErr, double relErr, double (*f)(double));
+
+}  // namespace tq

@@ -1,0 +1,55 @@
+#include "numeric/search_engine.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/fp_flags.h"
+#include "core/operation_status.h"
+#include "core/ui_port.h"
+#include "lang/function_objects.h"
+
+namespace tq {
+
+bool CheckSearchArguments(double lower, double upper, int32_t intervals, int32_t minIntervals,
+                          int32_t maxIterations, double tolerance) {
+  const char* failure = nullptr;
+  if (!(upper > lower))
+    failure = "Invalid arguments. \nUpper limit of interval must be greater than lower limit.";
+  else if (!(lower + 1e-30 < upper))
+    failure =
+        "Invalid arguments. \nInterval is too narrow. \nIncrease difference between upper and "
+        "lower limits of interval.";
+  else if (intervals < minIntervals)
+    failure = minIntervals == 3
+                  ? "Invalid arguments. \nNumber of intervals must be greater or equal 3."
+                  : "Invalid arguments. \nNumber of intervals must be greater or equal 2.";
+  else if (maxIterations < 100)
+    failure = "Invalid arguments. \nNumber of interations must be greater or equal 100.";
+  else if (!(tolerance >= 1e-100))
+    failure = "Invalid arguments. \nError tolerance must be positive value greater than 1.E-100.";
+  else if (!(tolerance <= 1e10))
+    failure = "Invalid arguments. \nError tolerance value is too big.";
+  if (!failure) return true;
+  SetOperationError(failure);
+  return false;
+}
+
+double EvaluateOrZero(double x) {
+  int32_t code = 0;
+  std::string message;
+  double value = EvaluateFunction(x, &code, message);
+  // A fault ends the refinement at once, as a trap would.
+  if (uint32_t fault = PendingFpFault(); fault && OperationStatus.inProtectedCall == 1)
+    throw FaultException{fault};
+  if (code != 0 || std::isnan(value)) {
+    NumLibError("Arithmetic error in user function");
+    return 0.0;
+  }
+  return value;
+}
+
+void ReportDiscontinuity(double from, double to) {
+  Report("Warning: Possible discontinuity of\r\nfunction in the interval  %.6G  %.6G", from, to);
+}
+
+}  // namespace tq
