@@ -32,37 +32,41 @@ void UnscrambleColumns(Pivots& pivots, int32_t n, Swap swapColumns) {
 }  // namespace
 
 // The working form: 0-based offsets into contiguous rows. The search for the
-// next pivot runs over each row right after that row was eliminated, while it
-// is still in cache; it takes the largest magnitude among the rows and the
-// columns not yet used as pivots, and of equal ones the last in row order,
-// which is what the plain scan with ">=" chooses.
+// next pivot runs over each row while it is eliminated, still in registers:
+// it takes the largest magnitude among the rows and the columns not yet used
+// as pivots, and of equal ones the last in row order, which is what the
+// plain scan with ">=" chooses. Only a row that reaches the largest
+// magnitude so far is scanned again for the column.
 int32_t GaussJordan(double* a, int32_t n, double* b, int32_t m) {
   Pivots pivots(n);
   if (!pivots.ok()) return 0;
   const size_t N = size_t(n), M = size_t(m);
-  std::unique_ptr<int64_t[]> eligible(new (std::nothrow) int64_t[N]);
-  if (!eligible) {
+  std::unique_ptr<ColumnMask[]> mask(new (std::nothrow) ColumnMask[N]);
+  if (!mask) {
     NumLibAllocError("allocation failure in ivector()");
     return 0;
   }
   for (int32_t j = 1; j <= n; ++j) pivots.count[j] = 0;
-  for (size_t k = 0; k < N; ++k) eligible[k] = -1;  // all ones: not yet a pivot column
+  for (size_t k = 0; k < N; ++k) mask[k] = kSearchColumn;
   auto rowA = [&](size_t i) { return a + i * N; };
   auto rowB = [&](size_t i) { return b + i * M; };
 
-  // The first search covers the whole matrix.
+  // The candidate pivot: row r, column c, of magnitude `largest`.
   bool found = false;
   size_t r = 0, c = 0;
-  double largest = -1.0;
-  for (size_t j = 0; j < N; ++j) {
-    RowLargest hit;
-    if (FindRowLargest(rowA(j), eligible.get(), N, hit) && hit.magnitude >= largest) {
-      largest = hit.magnitude;
-      r = j;
-      c = hit.column;
-      found = true;
-    }
-  }
+  double largest = 0.0;
+  auto consider = [&](size_t row, double rowLargest) {
+    if (found && !(rowLargest >= largest)) return;
+    size_t column;
+    if (!LastColumnWithMagnitude(rowA(row), mask.get(), N, rowLargest, column)) return;
+    found = true;
+    largest = rowLargest;
+    r = row;
+    c = column;
+  };
+
+  // The first search covers the whole matrix.
+  for (size_t j = 0; j < N; ++j) consider(j, LargestInRow(rowA(j), mask.get(), N));
 
   for (int32_t i = 1; i <= n; ++i) {
     if (!found) {
@@ -70,7 +74,7 @@ int32_t GaussJordan(double* a, int32_t n, double* b, int32_t m) {
       return 0;
     }
     pivots.count[int32_t(c) + 1] += 1;
-    eligible[c] = 0;
+    mask[c] = 0;
     if (r != c) {
       std::swap_ranges(rowA(r), rowA(r) + N, rowA(c));
       std::swap_ranges(rowB(r), rowB(r) + M, rowB(c));
@@ -89,23 +93,18 @@ int32_t GaussJordan(double* a, int32_t n, double* b, int32_t m) {
     ScaleRow(pivotB, M, p);
 
     found = false;
-    largest = -1.0;
     const size_t pivotColumn = c;
     for (size_t q = 0; q < N; ++q) {
       if (q == pivotColumn) continue;
       double* target = rowA(q);
       const double f = target[pivotColumn];
       target[pivotColumn] = 0.0;
-      EliminateRow(target, pivotA, N, f);
       EliminateRow(rowB(q), pivotB, M, f);
-      if (i == n || pivots.count[int32_t(q) + 1] == 1) continue;
-      RowLargest hit;
-      if (FindRowLargest(target, eligible.get(), N, hit) && hit.magnitude >= largest) {
-        largest = hit.magnitude;
-        r = q;
-        c = hit.column;
-        found = true;
-      }
+      // Rows whose index was a pivot column are out of the search.
+      if (i == n || pivots.count[int32_t(q) + 1] == 1)
+        EliminateRow(target, pivotA, N, f);
+      else
+        consider(q, EliminateRowAndMeasure(target, pivotA, mask.get(), N, f));
     }
   }
 
