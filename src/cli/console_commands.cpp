@@ -57,6 +57,7 @@ std::vector<ConsoleCommand> BuildTable() {
   std::vector<ConsoleCommand> table;
   AddObjectCommands(table);
   AddLinearAlgebraCommands(table);
+  AddStatisticsCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

@@ -64,5 +64,6 @@ const ConsoleCommand* FindConsoleCommand(const std::string& word);
 // Each subsystem adds its commands.
 void AddObjectCommands(std::vector<ConsoleCommand>& table);
 void AddLinearAlgebraCommands(std::vector<ConsoleCommand>& table);
+void AddStatisticsCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli
