@@ -42,10 +42,11 @@ TEST_F(RegressionTest, WorkedExampleEveryFigure) {
   EXPECT_NEAR(cov->at(2, 2), 0.15 * 0.2, 1e-14);
   auto* res = Get<VectorObject>("res");
   auto* pred = Get<VectorObject>("pred");
-  const double residuals[4] = {0.2, -0.1, -0.4, 0.3};
+  const double residuals[4] = {0.2, -0.1, -0.4, 0.3}, y[4] = {3, 5, 7, 10};
   for (int j = 1; j <= 4; ++j) {
     EXPECT_NEAR(res->at(j), residuals[j - 1], 1e-14);
-    EXPECT_NEAR(pred->at(j) + res->at(j), r->at(0 + 1) * 0 + (j == 1 ? 3 : j == 2 ? 5 : j == 3 ? 7 : 10), 1e-14);
+    EXPECT_EQ(pred->at(j), r->at(1) + r->at(2) * j);
+    EXPECT_EQ(res->at(j), y[j - 1] - pred->at(j));
   }
   // Listed in this order: sources, result, covariance, residuals, predictions.
   ASSERT_EQ(document.objects.size(), 6u);
