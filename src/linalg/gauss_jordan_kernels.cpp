@@ -141,12 +141,18 @@ TQ_KERNEL_SET(Avx2, __attribute__((target("avx2"))), 4)
 TQ_KERNEL_SET(Avx512, __attribute__((target("avx512f"))), 8)
 #undef TQ_KERNEL_SET
 
-const KernelSet& Kernels() {
-  static const KernelSet& chosen = __builtin_cpu_supports("avx512f") ? kAvx512
-                                   : __builtin_cpu_supports("avx2")  ? kAvx2
-                                                                     : kSse2;
+const KernelSet* Automatic() {
+  return __builtin_cpu_supports("avx512f") ? &kAvx512
+         : __builtin_cpu_supports("avx2")  ? &kAvx2
+                                           : &kSse2;
+}
+
+const KernelSet*& Chosen() {
+  static const KernelSet* chosen = Automatic();
   return chosen;
 }
+
+const KernelSet& Kernels() { return *Chosen(); }
 
 }  // namespace
 
@@ -163,6 +169,17 @@ double EliminateRowAndMeasure(double* row, const double* pivot, const ColumnMask
 
 double LargestInRow(const double* row, const ColumnMask* mask, size_t n) {
   return Kernels().largest(row, mask, n);
+}
+
+bool SetKernelWidthForTesting(int lanes) {
+  const KernelSet* set = lanes == 0                                         ? Automatic()
+                         : lanes == 2                                       ? &kSse2
+                         : lanes == 4 && __builtin_cpu_supports("avx2")    ? &kAvx2
+                         : lanes == 8 && __builtin_cpu_supports("avx512f") ? &kAvx512
+                                                                           : nullptr;
+  if (!set) return false;
+  Chosen() = set;
+  return true;
 }
 
 bool LastColumnWithMagnitude(const double* row, const ColumnMask* mask, size_t n,

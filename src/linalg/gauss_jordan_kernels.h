@@ -32,4 +32,8 @@ double LargestInRow(const double* row, const ColumnMask* mask, size_t n);
 bool LastColumnWithMagnitude(const double* row, const ColumnMask* mask, size_t n,
                              double magnitude, size_t& column);
 
+// Tests run every kernel width the processor supports: 2, 4 or 8 doubles;
+// 0 returns to the automatic choice. False when the width is not supported.
+bool SetKernelWidthForTesting(int lanes);
+
 }  // namespace tq

@@ -9,6 +9,7 @@
 
 #include "core/nr_arrays.h"
 #include "core/protected_call.h"
+#include "linalg/gauss_jordan_kernels.h"
 #include "objects_fixture.h"
 
 namespace tq {
@@ -46,12 +47,16 @@ class GaussJordanTest : public ObjectsTest {
 TEST_F(GaussJordanTest, BitIdenticalToPlainLoopOnRandomMatrices) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> uniform(-1.0, 1.0);
-  for (int32_t n : {1, 2, 3, 4, 5, 7, 8, 9, 17, 64, 101}) {
-    std::vector<double> matrix(size_t(n) * n);
-    for (double& x : matrix) x = uniform(random);
-    ExpectSameAsPlain(matrix, n, 1);
-    ExpectSameAsPlain(matrix, n, 3);
+  for (int lanes : {2, 4, 8}) {
+    if (!SetKernelWidthForTesting(lanes)) continue;
+    for (int32_t n : {1, 2, 3, 4, 5, 7, 8, 9, 17, 64, 101}) {
+      std::vector<double> matrix(size_t(n) * n);
+      for (double& x : matrix) x = uniform(random);
+      ExpectSameAsPlain(matrix, n, 1);
+      ExpectSameAsPlain(matrix, n, 3);
+    }
   }
+  SetKernelWidthForTesting(0);
 }
 
 // Small integers give many elements of equal magnitude: the later one in
@@ -60,14 +65,18 @@ TEST_F(GaussJordanTest, TiesAndSingularCasesMatchPlainLoop) {
   std::mt19937_64 random(11);
   std::uniform_int_distribution<int> digits(-2, 2);
   int singular = 0;
-  for (int trial = 0; trial < 200; ++trial) {
-    int32_t n = 1 + trial % 9;
-    std::vector<double> matrix(size_t(n) * n);
-    for (double& x : matrix) x = digits(random);
-    ResetOperationStatus();
-    ExpectSameAsPlain(matrix, n, 2);
-    if (!Message().empty()) ++singular;
+  for (int lanes : {2, 4, 8}) {
+    if (!SetKernelWidthForTesting(lanes)) continue;
+    for (int trial = 0; trial < 200; ++trial) {
+      int32_t n = 1 + trial % 12;
+      std::vector<double> matrix(size_t(n) * n);
+      for (double& x : matrix) x = digits(random);
+      ResetOperationStatus();
+      ExpectSameAsPlain(matrix, n, 2);
+      if (!Message().empty()) ++singular;
+    }
   }
+  SetKernelWidthForTesting(0);
   EXPECT_GT(singular, 0);
 }
 
