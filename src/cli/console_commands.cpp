@@ -61,6 +61,7 @@ std::vector<ConsoleCommand> BuildTable() {
   AddFileCommands(table);
   AddLanguageCommands(table);
   AddNumericCommands(table);
+  AddStatisticsCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

@@ -68,5 +68,6 @@ void AddUnitCommands(std::vector<ConsoleCommand>& table);
 void AddFileCommands(std::vector<ConsoleCommand>& table);
 void AddLanguageCommands(std::vector<ConsoleCommand>& table);
 void AddNumericCommands(std::vector<ConsoleCommand>& table);
+void AddStatisticsCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli

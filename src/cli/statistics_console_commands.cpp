@@ -1,0 +1,159 @@
+// :inverse, :solve, :moments, :ttest, :ftest, :chisquare, :regression
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/console_commands.h"
+#include "commands/entry_names.h"
+#include "commands/forms.h"
+#include "commands/statistics_forms.h"
+#include "commands/statistics_menu_commands.h"
+#include "core/object_list.h"
+#include "stats/chi_square_options.h"
+#include "stats/significance_tests.h"
+
+namespace tq::cli {
+
+namespace {
+
+// Answers an operation dialog with the texts of its source lists and of
+// its output list.
+void FillOperation(ConsoleContext& context, std::vector<std::string> sources, std::string output) {
+  context.Answer<OperationForm>([sources, output](OperationForm& form) {
+    if (form.sources.size() != sources.size()) return false;
+    for (size_t i = 0; i < sources.size(); ++i) form.sources[i].text = sources[i];
+    form.output.text = output;
+    return true;
+  });
+}
+
+// The entry the user would pick for `name`: one with exactly that name,
+// else one whose name matches ignoring case.
+std::optional<size_t> EntryFor(const std::vector<std::string>& entries, const std::string& name) {
+  std::optional<size_t> folded;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    std::string entryName = entries[i];
+    CutAtFirstBlank(entryName);
+    if (entryName == name) return i;
+    if (!folded && NamesEqualIgnoringCase(entryName, name)) folded = i;
+  }
+  return folded;
+}
+
+bool RunInverse(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 2) return context.Usage("inverse");
+  FillOperation(context, {line.args[0]}, line.args[1]);
+  return MenuInverse();
+}
+
+bool RunSolve(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 3) return context.Usage("solve");
+  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  return MenuSolve();
+}
+
+bool RunMoments(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 2) return context.Usage("moments");
+  FillOperation(context, {line.args[0]}, line.args[1]);
+  return MenuMoments();
+}
+
+bool RunTTest(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 4) return context.Usage("ttest");
+  const std::string& kind = line.args[3];
+  int32_t type = kind == "equal" ? TTEST_EQUAL_VARIANCE
+                 : kind == "unequal" ? TTEST_UNEQUAL_VARIANCE
+                 : kind == "paired"  ? TTEST_PAIRED
+                                     : -1;
+  if (type < 0) return context.Usage("ttest");
+  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  context.Answer<TTestOptionsForm>([type](TTestOptionsForm& form) {
+    form.type = type;
+    return true;
+  });
+  return MenuTTest();
+}
+
+bool RunFTest(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 3) return context.Usage("ftest");
+  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  return MenuFTest();
+}
+
+bool RunChiSquare(ConsoleContext& context, const CommandLine& line) {
+  if (line.args.size() != 4 && line.args.size() != 5) return context.Usage("chisquare");
+  const std::string& kind = line.args[3];
+  int32_t type = kind == "expected" ? CHISQUARE_EXPECTED
+                 : kind == "observed" ? CHISQUARE_OBSERVED
+                                      : -1;
+  std::optional<int> constraints = 0;
+  if (line.args.size() == 5) constraints = ParseInteger(line.args[4]);
+  if (type < 0 || !constraints || *constraints < 0 ||
+      *constraints > ChiSquareOptionsForm::kMaxConstraints)
+    return context.Usage("chisquare");
+  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  const int32_t chosen = *constraints;
+  context.Answer<ChiSquareOptionsForm>([type, chosen](ChiSquareOptionsForm& form) {
+    form.type = type;
+    form.constraints = chosen;
+    return true;
+  });
+  return MenuChiSquare();
+}
+
+// :regression Y OUT X1 [X2 ...] [--save COV RES PRED]
+bool RunRegression(ConsoleContext& context, const CommandLine& line) {
+  const std::vector<std::string>& args = line.args;
+  if (args.size() < 3) return context.Usage("regression");
+  std::vector<std::string> xNames;
+  size_t i = 2;
+  for (; i < args.size() && args[i] != "--save"; ++i) xNames.push_back(args[i]);
+  const bool save = i < args.size();
+  if (xNames.empty() || (save && args.size() - i != 4)) return context.Usage("regression");
+  std::vector<std::string> extras;
+  if (save) extras.assign(args.begin() + std::ptrdiff_t(i) + 1, args.end());
+
+  bool allFound = true;
+  ConsoleUi* ui = &context.ui();
+  context.Answer<ObjectChoiceForm>([xNames, ui, &allFound](ObjectChoiceForm& form) {
+    form.selected.clear();
+    for (const std::string& name : xNames) {
+      if (auto index = EntryFor(form.entries, name)) {
+        form.selected.push_back(*index);
+      } else {
+        ui->Error("No vector named <" + name + "> in the list");
+        allFound = false;
+      }
+    }
+    return true;
+  });
+  FillOperation(context, {args[0]}, args[1]);
+  context.Answer<RegressionOutputForm>([save, extras](RegressionOutputForm& form) {
+    form.saveExtras = save;
+    if (save) {
+      form.covariance.text = extras[0];
+      form.residuals.text = extras[1];
+      form.predictions.text = extras[2];
+    }
+    return true;
+  });
+  bool done = MenuRegression();
+  return done && allFound;
+}
+
+}  // namespace
+
+void AddStatisticsCommands(std::vector<ConsoleCommand>& table) {
+  table.push_back({"inverse", "A OUT", "inverse of a square matrix", RunInverse});
+  table.push_back({"solve", "A B OUT", "solve the linear system A*x=b", RunSolve});
+  table.push_back({"moments", "V OUT", "moments of distribution of a vector", RunMoments});
+  table.push_back(
+      {"ttest", "A B OUT equal|unequal|paired", "Student's t-test of two vectors", RunTTest});
+  table.push_back({"ftest", "A B OUT", "F-test of the variances of two vectors", RunFTest});
+  table.push_back({"chisquare", "A B OUT expected|observed [CONSTRAINTS]",
+                   "chi-square test of two distributions", RunChiSquare});
+  table.push_back({"regression", "Y OUT X1 [X2 ...] [--save COV RES PRED]",
+                   "linear regression of Y on the vectors X(i)", RunRegression});
+}
+
+}  // namespace tq::cli
