@@ -100,10 +100,27 @@ FunctionObject* FindFunction(const std::string& name) {
   return FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
 }
 
+// The two characters \n stand for a line end, except inside a string, where
+// they stay the escape that output and print statements understand.
+std::string BodyWithLineEnds(const std::string& text) {
+  std::string body;
+  bool inString = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') inString = !inString;
+    if (!inString && text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+      body += '\n';
+      ++i;
+    } else {
+      body += text[i];
+    }
+  }
+  return body;
+}
+
 bool RunFunction(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() < 2) return context.Usage("function");
   std::string name = line.args[0];
-  std::string body = line.RestAfter(1);
+  std::string body = BodyWithLineEnds(line.RestAfter(1));
   if (FunctionObject* existing = FindFunction(name)) {
     std::string description = existing->description;
     context.Answer<FunctionEditForm>([body, description](FunctionEditForm& form) {
@@ -220,7 +237,7 @@ bool RunCalculatorLine(ConsoleUi& ui, const std::string& text) {
 
 void AddLanguageCommands(std::vector<ConsoleCommand>& table) {
   table.push_back({"function", "NAME BODY",
-                   "create a function or program (\";\" ends a line), or replace its body",
+                   "create a function or program, or replace its body (\\n or ; ends a line)",
                    RunFunction});
   table.push_back({"describe", "NAME TEXT", "set a function's description", RunDescribe});
   table.push_back({"compile", "NAME", "compile a function (Compile button)", RunCompile});

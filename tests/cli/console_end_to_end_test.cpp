@@ -101,6 +101,14 @@ TEST(ConsoleEndToEnd, UnitConversion) {
   EXPECT_EQ(run.status, 1);
 }
 
+TEST(ConsoleEndToEnd, FunctionBodiesTakeLineEndsOutsideStrings) {
+  ConsoleRun run = RunConsole({"-c", R"(:function p a=2\nprint "a\n", a\nb=3)", "-c", ":execute p",
+                               "-c", ":list"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("b = 3\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("a = 2\n"), std::string::npos) << run.out;
+}
+
 TEST(ConsoleEndToEnd, HelpListsTheCommands) {
   ConsoleRun run = RunConsole({"-c", ":help"});
   for (const char* word : {":vector NAME SIZE [INIT]", ":matrix", ":values", ":display", ":delete",
