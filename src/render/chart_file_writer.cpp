@@ -1,0 +1,125 @@
+#include "render/chart_file_writer.h"
+
+#include <cstdlib>
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "chart/display_chart.h"
+#include "chart/draw_chart.h"
+#include "render/qt_chart_canvas.h"
+
+namespace tq {
+
+namespace {
+
+constexpr int kPdfResolution = 1200;  // dots per inch
+constexpr double kMillimetresPerInch = 25.4;
+
+QString FileName(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+
+bool WritePng(const ChartObject& chart, const std::string& path, int32_t width, int32_t height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return false;
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QtChartCanvas canvas(painter);
+    DrawChart(canvas, chart, width, height);
+  }
+  return image.save(FileName(path), "PNG");
+}
+
+bool WriteSvg(const ChartObject& chart, const std::string& path, int32_t width, int32_t height) {
+  QSvgGenerator generator;
+  generator.setFileName(FileName(path));
+  generator.setSize(QSize(width, height));
+  generator.setViewBox(QRect(0, 0, width, height));
+  generator.setTitle(QString::fromStdString(chart.Title));
+  QPainter painter;
+  if (!painter.begin(&generator)) return false;
+  painter.fillRect(QRect(0, 0, width, height), Qt::white);
+  {
+    QtChartCanvas canvas(painter);
+    DrawChart(canvas, chart, width, height);
+  }
+  return painter.end();
+}
+
+// One A4 page laid out as a printed chart: a square of 0.1 mm units with
+// y growing upwards, centred vertically on the printable area.
+bool WritePdf(const ChartObject& chart, const std::string& path) {
+  QPdfWriter writer(FileName(path));
+  writer.setResolution(kPdfResolution);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+  writer.setTitle(QString::fromStdString(chart.Title));
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  const double unitsPerTenthMm = kPdfResolution / (kMillimetresPerInch * 10);
+  const double deviceHeight = writer.height();
+  const auto metricWidth = static_cast<int32_t>(writer.width() / unitsPerTenthMm);
+  const auto metricHeight = static_cast<int32_t>(deviceHeight / unitsPerTenthMm);
+  const PrintLayout layout = PrintPageLayout(deviceHeight, metricWidth, metricHeight);
+  if (layout.side > 100) {
+    QtChartCanvas canvas(painter, unitsPerTenthMm, QPointF(0, layout.originY));
+    DrawChart(canvas, chart, layout.side, layout.side);
+  }
+  return painter.end();
+}
+
+}  // namespace
+
+ChartFileType ChartFileTypeOf(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+    return ChartFileType::kUnknown;
+  std::string extension = path.substr(dot + 1);
+  for (char& c : extension) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  if (extension == "png") return ChartFileType::kPng;
+  if (extension == "svg") return ChartFileType::kSvg;
+  if (extension == "pdf") return ChartFileType::kPdf;
+  return ChartFileType::kUnknown;
+}
+
+bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t width,
+                    int32_t height, std::string& error) {
+  error.clear();
+  bool written = false;
+  switch (ChartFileTypeOf(path)) {
+    case ChartFileType::kPng:
+      written = WritePng(chart, path, width, height);
+      break;
+    case ChartFileType::kSvg:
+      written = WriteSvg(chart, path, width, height);
+      break;
+    case ChartFileType::kPdf:
+      written = WritePdf(chart, path);
+      break;
+    case ChartFileType::kUnknown:
+      error = "Unknown chart file type <" + path + ">: the name must end in .png, .svg or .pdf";
+      return false;
+  }
+  if (!written) error = "Unable to write chart file <" + path + ">";
+  return written;
+}
+
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "tallyquist";
+  static char* argv[] = {name, nullptr};
+  // Kept for the rest of the run; Qt expects one application object.
+  static QGuiApplication* application = new QGuiApplication(argc, argv);
+  (void)application;
+}
+
+}  // namespace tq
