@@ -58,6 +58,7 @@ std::vector<ConsoleCommand> BuildTable() {
   AddObjectCommands(table);
   AddLinearAlgebraCommands(table);
   AddUnitCommands(table);
+  AddChartCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

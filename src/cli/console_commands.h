@@ -65,5 +65,6 @@ const ConsoleCommand* FindConsoleCommand(const std::string& word);
 void AddObjectCommands(std::vector<ConsoleCommand>& table);
 void AddLinearAlgebraCommands(std::vector<ConsoleCommand>& table);
 void AddUnitCommands(std::vector<ConsoleCommand>& table);
+void AddChartCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli

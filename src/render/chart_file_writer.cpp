@@ -1,5 +1,6 @@
 #include "render/chart_file_writer.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <QByteArray>
@@ -111,8 +112,20 @@ bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t w
   return written;
 }
 
+namespace {
+
+// Qt's own notes (a missing runtime directory, font fallbacks) are not the
+// program's output; only its critical messages are shown.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
 void EnsureGuiApplication() {
   if (QGuiApplication::instance()) return;
+  qInstallMessageHandler(QuietMessages);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "tallyquist";
