@@ -1,0 +1,96 @@
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_model.h"
+#include "chart/chart_scale.h"
+#include "core/math_object.h"
+
+namespace tq {
+namespace {
+
+// A ready series over two vectors owned by the test.
+struct OwnedSeries {
+  std::unique_ptr<VectorObject> x, y;
+};
+
+OwnedSeries AddReady(ChartObject& chart, std::vector<double> xs, std::vector<double> ys) {
+  OwnedSeries owned{std::make_unique<VectorObject>(int32_t(xs.size()), 0.0),
+                    std::make_unique<VectorObject>(int32_t(ys.size()), 0.0)};
+  for (size_t i = 0; i < xs.size(); ++i) owned.x->at(int32_t(i + 1)) = xs[i];
+  for (size_t i = 0; i < ys.size(); ++i) owned.y->at(int32_t(i + 1)) = ys[i];
+  auto series = std::make_unique<SeriesObject>();
+  series->XData = owned.x.get();
+  series->YData = owned.y.get();
+  series->Count = int32_t(xs.size());
+  series->Ready = 1;
+  chart.SeriesList.push_back(std::move(series));
+  chart.ReadySeries++;
+  return owned;
+}
+
+TEST(ChartRange, AutoRangeIgnoresMissingAndNaNPoints) {
+  ChartObject chart;
+  auto s = AddReady(chart, {-2, kMissingPoint, 3, NAN, 1}, {5, 0, -1, 100, 2e300});
+  ASSERT_EQ(ComputeAutoRange(chart), 1);
+  EXPECT_EQ(chart.ViewXMin, -2);
+  EXPECT_EQ(chart.ViewXMax, 3);
+  EXPECT_EQ(chart.ViewYMin, -1);
+  EXPECT_EQ(chart.ViewYMax, 5);
+}
+
+TEST(ChartRange, AutoRangeFailsWithoutUsablePoints) {
+  ChartObject chart;
+  EXPECT_EQ(ComputeAutoRange(chart), 0);
+  auto s = AddReady(chart, {kMissingPoint}, {1});
+  EXPECT_EQ(ComputeAutoRange(chart), 0);
+}
+
+TEST(ChartRange, AllXZeroPassesTheRangeButNotTheTicks) {
+  ChartObject chart;
+  auto s = AddReady(chart, {0, 0, 0}, {1, 2, 3});
+  ASSERT_EQ(ComputeAutoRange(chart), 1);
+  EXPECT_EQ(ComputeTicks(chart), 0);
+  EXPECT_EQ(chart.XTicks.valid, 0);
+  EXPECT_EQ(chart.YTicks.valid, 0);  // both or neither
+}
+
+TEST(ChartRange, PolarRangeComesFromTheConvertedPoints) {
+  ChartObject chart;
+  chart.Options |= CHART_POLAR;
+  auto s = AddReady(chart, {0, M_PI / 2, M_PI}, {2, 3, 1});
+  ASSERT_EQ(ComputeAutoRange(chart), 1);
+  EXPECT_NEAR(chart.ViewXMin, -1, 1e-12);
+  EXPECT_NEAR(chart.ViewXMax, 2, 1e-12);
+  EXPECT_NEAR(chart.ViewYMin, 0, 1e-12);
+  EXPECT_NEAR(chart.ViewYMax, 3, 1e-12);
+}
+
+TEST(ChartRange, HugeAngleOrRadiusGoesToTheOrigin) {
+  double angle = 2e18, radius = 5;
+  ToCartesian(angle, radius);
+  EXPECT_EQ(angle, 0);
+  EXPECT_EQ(radius, 0);
+  angle = 1e18;  // still converted
+  radius = 1;
+  ToCartesian(angle, radius);
+  EXPECT_NE(angle * angle + radius * radius, 0);
+  angle = 0;
+  radius = 1e101;
+  ToCartesian(angle, radius);
+  EXPECT_EQ(angle, 0);
+  EXPECT_EQ(radius, 0);
+}
+
+TEST(ChartRange, UserRangeNeedsAPositiveExtentOnBothAxes) {
+  ChartObject chart;
+  EXPECT_EQ(UseUserRange(chart), 1);
+  EXPECT_EQ(chart.ViewXMin, -10);
+  EXPECT_EQ(chart.ViewYMax, 10);
+  chart.YMax = chart.YMin;
+  EXPECT_EQ(UseUserRange(chart), 0);
+}
+
+}  // namespace
+}  // namespace tq

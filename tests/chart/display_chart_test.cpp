@@ -1,0 +1,153 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_model.h"
+#include "chart/display_chart.h"
+#include "core/object_list.h"
+#include "core/user_cancel.h"
+#include "fake_series_functions.h"
+#include "support/scripted_ui.h"
+
+namespace tq {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class DisplayChartTest : public testing::WorkbenchTest {
+ protected:
+  void SetUp() override {
+    WorkbenchTest::SetUp();
+    testing::InstallFakeSeriesFunctions();
+    auto f = std::make_unique<FunctionObject>("x*x");
+    f->name = "square";
+    f->status = STATUS_VALID;
+    AddObject(std::move(f));
+    AddVector("zeros", {0, 0, 0});
+    AddVector("fives", {5, 5, 5});
+    AddVector("ys", {1, 2, 3});
+  }
+  void TearDown() override {
+    SetSeriesFunctions({});
+    WorkbenchTest::TearDown();
+  }
+  void AddVector(const char* name, std::vector<double> values) {
+    auto v = std::make_unique<VectorObject>(int32_t(values.size()), 0.0);
+    for (size_t i = 0; i < values.size(); ++i) v->at(int32_t(i + 1)) = values[i];
+    v->name = name;
+    AddObject(std::move(v));
+  }
+  SeriesObject& Series(int32_t type, const char* source1, const char* source2) {
+    auto s = std::make_unique<SeriesObject>();
+    s->status = STATUS_VALID;
+    s->SeriesType = type;
+    s->Source1 = source1;
+    s->Source2 = source2;
+    chart.SeriesList.push_back(std::move(s));
+    return *chart.SeriesList.back();
+  }
+  // Displays the chart; records what the front end was shown.
+  int32_t Display() {
+    return DisplayChart(chart, [this](ChartObject& shownChart) {
+      shown = true;
+      tempsWhileShown = document.tempObjects.size();
+      xTicks = shownChart.XTicks;
+      return true;
+    });
+  }
+
+  ChartObject chart;
+  bool shown = false;
+  size_t tempsWhileShown = 0;
+  TickLayout xTicks;
+};
+
+TEST_F(DisplayChartTest, ShowsWithTicksAndPurgesAfterwards) {
+  Series(SERIES_RANGE_FUNCTION, "", "square");
+  EXPECT_EQ(Display(), 1);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(tempsWhileShown, 2u);
+  EXPECT_TRUE(document.tempObjects.empty());
+  EXPECT_EQ(xTicks.valid, 1);
+  EXPECT_EQ(xTicks.TickMin, 0);
+  EXPECT_EQ(xTicks.TickMax, 10);
+  EXPECT_EQ(chart.SeriesList[0]->XData, nullptr);  // no pointer into the purged list
+  EXPECT_EQ(ui.messages, Strings{});
+}
+
+TEST_F(DisplayChartTest, NoReadySeriesIsRefused) {
+  EXPECT_EQ(Display(), 0);
+  EXPECT_EQ(ui.messages, Strings{"Unable to display chart.\nInvalid or empty chart data"});
+  Series(SERIES_RANGE_FUNCTION, "", "nothing");
+  ui.messages.clear();
+  EXPECT_EQ(Display(), 0);
+  EXPECT_EQ(ui.messages, (Strings{"Error in chart data: unable to find function <nothing>",
+                                  "Unable to display chart.\nInvalid or empty chart data"}));
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(document.tempObjects.empty());
+}
+
+TEST_F(DisplayChartTest, AllXZeroIsRefusedWithTheRangeMessage) {
+  Series(SERIES_TWO_VECTORS, "zeros", "ys");
+  EXPECT_EQ(Display(), 0);
+  EXPECT_EQ(ui.messages, Strings{"Unable to display chart.\nInvalid range of horizontal or vertical "
+                                 "data values or empty chart data."});
+}
+
+TEST_F(DisplayChartTest, AllXFiveIsWidened) {
+  Series(SERIES_TWO_VECTORS, "fives", "ys");
+  EXPECT_EQ(Display(), 1);
+  EXPECT_LE(xTicks.TickMin, 4.95);
+  EXPECT_GE(xTicks.TickMax, 5.05);
+}
+
+TEST_F(DisplayChartTest, UserRangeIsUsedWithoutAutoRange) {
+  Series(SERIES_TWO_VECTORS, "zeros", "ys");
+  chart.Options = CHART_GRIDLINES;
+  EXPECT_EQ(Display(), 1);
+  EXPECT_EQ(xTicks.TickMin, -10);
+  EXPECT_EQ(xTicks.TickStep, 5);
+  chart.XMax = chart.XMin;
+  EXPECT_EQ(Display(), 0);
+  EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(DisplayChartTest, ACancelIsReportedAsSuch) {
+  SeriesFunctions functions = CurrentSeriesFunctions();
+  auto evaluate = functions.evaluate;
+  functions.evaluate = [evaluate](double x, int32_t& status) {
+    UserCancelled = 1;
+    return evaluate(x, status);
+  };
+  SetSeriesFunctions(functions);
+  Series(SERIES_RANGE_FUNCTION, "", "square");
+  EXPECT_EQ(Display(), 0);
+  EXPECT_EQ(ui.messages, Strings{"Calculation terminated by user.\n"});
+  EXPECT_TRUE(document.tempObjects.empty());
+}
+
+TEST_F(DisplayChartTest, AFailedShowIsNotADisplay) {
+  Series(SERIES_TWO_VECTORS, "fives", "ys");
+  EXPECT_EQ(DisplayChart(chart, [](ChartObject&) { return false; }), 0);
+}
+
+TEST(PrintPageLayout, ASquareCentredVertically) {
+  // A4 minus margins: 190 x 277 mm at 10 device units per 0.1 mm.
+  PrintLayout layout = PrintPageLayout(27700, 1900, 2770);
+  EXPECT_EQ(layout.side, 1890);
+  // (H - 10) - (H - 10)(2750 - 1890) / (2 * 2750)
+  EXPECT_DOUBLE_EQ(layout.originY, 27690 - 27690.0 * 860 / 5500);
+  PrintLayout landscape = PrintPageLayout(19000, 2770, 1900);
+  EXPECT_EQ(landscape.side, 1880);
+  EXPECT_EQ(landscape.originY, 18990);
+  PrintLayout small = PrintPageLayout(150, 100, 200);
+  EXPECT_EQ(small.side, 90);
+  EXPECT_EQ(small.originY, 105);  // 140 - 140 * 90 / 360
+  PrintLayout tiny = PrintPageLayout(110, 100, 200);
+  EXPECT_EQ(tiny.originY, 100);  // the centred origin 75 would not exceed 100
+}
+
+}  // namespace
+}  // namespace tq
