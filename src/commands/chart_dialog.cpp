@@ -147,7 +147,9 @@ bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart,
 
 bool RunChartParameters(ChartObject& chart, bool creating) {
   ChartParametersForm form = MakeParametersForm(chart, creating);
-  while (ShowForm(form)) {
+  for (;;) {
+    form.pressed = ChartParametersForm::Button::kOk;  // Enter means OK
+    if (!ShowForm(form)) return false;
     using Button = ChartParametersForm::Button;
     switch (form.pressed) {
       case Button::kOk:
@@ -171,7 +173,6 @@ bool RunChartParameters(ChartObject& chart, bool creating) {
     form.seriesLabels = refreshed.seriesLabels;
     form.selectedSeries = refreshed.selectedSeries;
   }
-  return false;
 }
 
 bool ApplyChartOptions(const ChartOptionsForm& form, ChartObject& chart) {
