@@ -249,11 +249,13 @@ int32_t PrepareSeries(ChartObject& chart) {
   chart.ReadySeries = 0;
   for (auto& entry : chart.SeriesList) {
     SeriesObject& series = *entry;
-    if (series.status != STATUS_VALID) continue;
+    // Points of an earlier display are never reused, not even by a series
+    // that is skipped now.
     series.Count = 0;
     series.Ready = 0;
     series.XData = nullptr;
     series.YData = nullptr;
+    if (series.status != STATUS_VALID) continue;
     // After a confirmed stop the remaining series are left out.
     if (UserCancelled) continue;
     switch (series.SeriesType) {

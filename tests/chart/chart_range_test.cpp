@@ -1,38 +1,21 @@
 #include <cmath>
-#include <memory>
 
 #include <gtest/gtest.h>
 
 #include "chart/chart_model.h"
 #include "chart/chart_scale.h"
+#include "chart_fixture.h"
 #include "core/math_object.h"
 
 namespace tq {
 namespace {
 
-// A ready series over two vectors owned by the test.
-struct OwnedSeries {
-  std::unique_ptr<VectorObject> x, y;
-};
-
-OwnedSeries AddReady(ChartObject& chart, std::vector<double> xs, std::vector<double> ys) {
-  OwnedSeries owned{std::make_unique<VectorObject>(int32_t(xs.size()), 0.0),
-                    std::make_unique<VectorObject>(int32_t(ys.size()), 0.0)};
-  for (size_t i = 0; i < xs.size(); ++i) owned.x->at(int32_t(i + 1)) = xs[i];
-  for (size_t i = 0; i < ys.size(); ++i) owned.y->at(int32_t(i + 1)) = ys[i];
-  auto series = std::make_unique<SeriesObject>();
-  series->XData = owned.x.get();
-  series->YData = owned.y.get();
-  series->Count = int32_t(xs.size());
-  series->Ready = 1;
-  chart.SeriesList.push_back(std::move(series));
-  chart.ReadySeries++;
-  return owned;
-}
+using testing::PreparedChart;
 
 TEST(ChartRange, AutoRangeIgnoresMissingAndNaNPoints) {
-  ChartObject chart;
-  auto s = AddReady(chart, {-2, kMissingPoint, 3, NAN, 1}, {5, 0, -1, 100, 2e300});
+  PreparedChart prepared;
+  ChartObject& chart = prepared.chart;
+  prepared.AddSeries({-2, kMissingPoint, 3, NAN, 1}, {5, 0, -1, 100, 2e300});
   ASSERT_EQ(ComputeAutoRange(chart), 1);
   EXPECT_EQ(chart.ViewXMin, -2);
   EXPECT_EQ(chart.ViewXMax, 3);
@@ -41,15 +24,17 @@ TEST(ChartRange, AutoRangeIgnoresMissingAndNaNPoints) {
 }
 
 TEST(ChartRange, AutoRangeFailsWithoutUsablePoints) {
-  ChartObject chart;
+  PreparedChart prepared;
+  ChartObject& chart = prepared.chart;
   EXPECT_EQ(ComputeAutoRange(chart), 0);
-  auto s = AddReady(chart, {kMissingPoint}, {1});
+  prepared.AddSeries({kMissingPoint}, {1});
   EXPECT_EQ(ComputeAutoRange(chart), 0);
 }
 
 TEST(ChartRange, AllXZeroPassesTheRangeButNotTheTicks) {
-  ChartObject chart;
-  auto s = AddReady(chart, {0, 0, 0}, {1, 2, 3});
+  PreparedChart prepared;
+  ChartObject& chart = prepared.chart;
+  prepared.AddSeries({0, 0, 0}, {1, 2, 3});
   ASSERT_EQ(ComputeAutoRange(chart), 1);
   EXPECT_EQ(ComputeTicks(chart), 0);
   EXPECT_EQ(chart.XTicks.valid, 0);
@@ -57,9 +42,10 @@ TEST(ChartRange, AllXZeroPassesTheRangeButNotTheTicks) {
 }
 
 TEST(ChartRange, PolarRangeComesFromTheConvertedPoints) {
-  ChartObject chart;
+  PreparedChart prepared;
+  ChartObject& chart = prepared.chart;
   chart.Options |= CHART_POLAR;
-  auto s = AddReady(chart, {0, M_PI / 2, M_PI}, {2, 3, 1});
+  prepared.AddSeries({0, M_PI / 2, M_PI}, {2, 3, 1});
   ASSERT_EQ(ComputeAutoRange(chart), 1);
   EXPECT_NEAR(chart.ViewXMin, -1, 1e-12);
   EXPECT_NEAR(chart.ViewXMax, 2, 1e-12);

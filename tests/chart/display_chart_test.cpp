@@ -9,6 +9,7 @@
 #include "core/object_list.h"
 #include "core/user_cancel.h"
 #include "fake_series_functions.h"
+#include "workspace_objects.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -21,32 +22,17 @@ class DisplayChartTest : public testing::WorkbenchTest {
   void SetUp() override {
     WorkbenchTest::SetUp();
     testing::InstallFakeSeriesFunctions();
-    auto f = std::make_unique<FunctionObject>("x*x");
-    f->name = "square";
-    f->status = STATUS_VALID;
-    AddObject(std::move(f));
-    AddVector("zeros", {0, 0, 0});
-    AddVector("fives", {5, 5, 5});
-    AddVector("ys", {1, 2, 3});
+    testing::PutFunction("square", "x*x");
+    testing::PutVector("zeros", {0, 0, 0});
+    testing::PutVector("fives", {5, 5, 5});
+    testing::PutVector("ys", {1, 2, 3});
   }
   void TearDown() override {
     SetSeriesFunctions({});
     WorkbenchTest::TearDown();
   }
-  void AddVector(const char* name, std::vector<double> values) {
-    auto v = std::make_unique<VectorObject>(int32_t(values.size()), 0.0);
-    for (size_t i = 0; i < values.size(); ++i) v->at(int32_t(i + 1)) = values[i];
-    v->name = name;
-    AddObject(std::move(v));
-  }
   SeriesObject& Series(int32_t type, const char* source1, const char* source2) {
-    auto s = std::make_unique<SeriesObject>();
-    s->status = STATUS_VALID;
-    s->SeriesType = type;
-    s->Source1 = source1;
-    s->Source2 = source2;
-    chart.SeriesList.push_back(std::move(s));
-    return *chart.SeriesList.back();
+    return testing::AddSeries(chart, type, source1, source2);
   }
   // Displays the chart; records what the front end was shown.
   int32_t Display() {

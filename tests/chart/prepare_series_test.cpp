@@ -10,6 +10,7 @@
 #include "core/object_list.h"
 #include "core/user_cancel.h"
 #include "fake_series_functions.h"
+#include "workspace_objects.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -34,28 +35,12 @@ class PrepareSeriesTest : public testing::WorkbenchTest {
     SetSeriesFunctions({});
     WorkbenchTest::TearDown();
   }
-  void Vector(const char* name, std::vector<double> values) {
-    auto v = std::make_unique<VectorObject>(int32_t(values.size()), 0.0);
-    for (size_t i = 0; i < values.size(); ++i) v->at(int32_t(i + 1)) = values[i];
-    v->name = name;
-    AddObject(std::move(v));
-  }
+  void Vector(const char* name, std::vector<double> values) { testing::PutVector(name, values); }
   FunctionObject* Function(const char* name, const char* body) {
-    auto f = std::make_unique<FunctionObject>(body);
-    f->name = name;
-    f->status = STATUS_VALID;
-    FunctionObject* raw = f.get();
-    AddObject(std::move(f));
-    return raw;
+    return testing::PutFunction(name, body);
   }
   SeriesObject& Series(int32_t type, std::string source1, std::string source2) {
-    auto s = std::make_unique<SeriesObject>();
-    s->status = STATUS_VALID;
-    s->SeriesType = type;
-    s->Source1 = std::move(source1);
-    s->Source2 = std::move(source2);
-    chart.SeriesList.push_back(std::move(s));
-    return *chart.SeriesList.back();
+    return testing::AddSeries(chart, type, std::move(source1), std::move(source2));
   }
   // Prepares a chart of the one series and returns the messages shown.
   Strings Prepare() {
@@ -249,12 +234,16 @@ TEST_F(PrepareSeriesTest, EachFailingSeriesIsLeftOutAndTheOthersPrepared) {
   Series(7, "vx", "vy");  // unknown type
   SeriesObject& stale = Series(SERIES_TWO_VECTORS, "vx", "vy");
   stale.status = STATUS_FAILED;
+  stale.Ready = 1;  // left from an earlier display
+  stale.Count = 3;
   Series(SERIES_X_VECTOR_FUNCTION, "vx", "square");
   EXPECT_EQ(Prepare().size(), 1u);
   EXPECT_EQ(chart.ReadySeries, 2);
   EXPECT_EQ(chart.SeriesList[0]->Ready, 1);
   EXPECT_EQ(chart.SeriesList[1]->Ready, 0);
   EXPECT_EQ(chart.SeriesList[2]->Ready, 0);
+  EXPECT_EQ(stale.Ready, 0);
+  EXPECT_EQ(stale.Count, 0);
   EXPECT_EQ(chart.SeriesList[4]->Ready, 1);
 }
 

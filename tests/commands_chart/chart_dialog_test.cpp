@@ -8,6 +8,7 @@
 #include "chart/chart_model.h"
 #include "commands/chart_dialog.h"
 #include "core/object_list.h"
+#include "chart/workspace_objects.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -22,12 +23,8 @@ class ChartDialogTest : public testing::WorkbenchTest {
   void SetUp() override {
     WorkbenchTest::SetUp();
     ResetChartDialogState();
-    for (const char* name : {"vx", "vy"}) {
-      auto v = std::make_unique<VectorObject>(3, 0.0);
-      v->name = name;
-      for (int32_t i = 1; i <= 3; ++i) v->at(i) = i;
-      AddObject(std::move(v));
-    }
+    testing::PutVector("vx", {1, 2, 3});
+    testing::PutVector("vy", {1, 2, 3});
   }
   // Presses a button of the Chart dialog with the entry of `name` selected.
   void Press(Button button, std::string selectedEntry = "") {
@@ -155,11 +152,7 @@ TEST_F(ChartDialogTest, DisplayReportsAndShowsThePreselectedChart) {
   ASSERT_TRUE(CreateEmptyChart("first", "first"));
   ASSERT_TRUE(CreateEmptyChart("second", "second"));
   auto* chart = FindObjectAs<ChartObject>("second", OBJMASK_CHART);
-  auto series = std::make_unique<SeriesObject>();
-  series->status = STATUS_VALID;
-  series->Source1 = "vx";
-  series->Source2 = "vy";
-  chart->SeriesList.push_back(std::move(series));
+  testing::AddSeries(*chart, SERIES_TWO_VECTORS, "vx", "vy");
   ui.AnswerForm<ChartChoiceForm>([](ChartChoiceForm& f) {
     EXPECT_EQ(f.selected, 1);  // the chart last created
     f.pressed = Button::kDisplay;

@@ -9,6 +9,7 @@
 #include "commands/chart_dialog.h"
 #include "commands/series_dialogs.h"
 #include "core/object_list.h"
+#include "chart/workspace_objects.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -33,16 +34,9 @@ class SeriesDialogTest : public testing::WorkbenchTest {
     chart.SeriesCount = 1;
   }
   void Vector(const char* name, int32_t size) {
-    auto v = std::make_unique<VectorObject>(size, 1.0);
-    v->name = name;
-    AddObject(std::move(v));
+    testing::PutVector(name, std::vector<double>(size_t(size), 1.0));
   }
-  void Function(const char* name, const char* body) {
-    auto f = std::make_unique<FunctionObject>(body);
-    f->name = name;
-    f->status = STATUS_VALID;
-    AddObject(std::move(f));
-  }
+  void Function(const char* name, const char* body) { testing::PutFunction(name, body); }
   // Applies the form and returns the one message shown ("" when accepted).
   std::string Apply(const SeriesForm& form) {
     ui.messages.clear();

@@ -15,6 +15,7 @@
 #include "chart/chart_model.h"
 #include "chart/display_chart.h"
 #include "chart/fake_series_functions.h"
+#include "chart/workspace_objects.h"
 #include "core/object_list.h"
 #include "render/chart_file_writer.h"
 #include "support/scripted_ui.h"
@@ -55,30 +56,15 @@ class ChartFilesTest : public testing::WorkbenchTest {
     SetSeriesFunctions({});
     WorkbenchTest::TearDown();
   }
-  void Vector(const char* name, std::vector<double> values) {
-    auto v = std::make_unique<VectorObject>(int32_t(values.size()), 0.0);
-    for (size_t i = 0; i < values.size(); ++i) v->at(int32_t(i + 1)) = values[i];
-    v->name = name;
-    AddObject(std::move(v));
-  }
-  void Function(const char* name, const char* body) {
-    auto f = std::make_unique<FunctionObject>(body);
-    f->name = name;
-    f->status = STATUS_VALID;
-    AddObject(std::move(f));
-  }
+  void Vector(const char* name, std::vector<double> values) { testing::PutVector(name, values); }
+  void Function(const char* name, const char* body) { testing::PutFunction(name, body); }
   SeriesObject& Series(int32_t type, const char* s1, const char* s2, int32_t color,
                        int32_t line, int32_t marker) {
-    auto s = std::make_unique<SeriesObject>();
-    s->status = STATUS_VALID;
-    s->SeriesType = type;
-    s->Source1 = s1;
-    s->Source2 = s2;
-    s->LineColor = color;
-    s->LineType = line;
-    s->MarkerShape = marker;
-    chart.SeriesList.push_back(std::move(s));
-    return *chart.SeriesList.back();
+    SeriesObject& s = testing::AddSeries(chart, type, s1, s2);
+    s.LineColor = color;
+    s.LineType = line;
+    s.MarkerShape = marker;
+    return s;
   }
   // One series of each kind over -3..3.
   void BuildDemo() {
