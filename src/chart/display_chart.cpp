@@ -53,18 +53,4 @@ int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>
   return shown ? 1 : 0;
 }
 
-PrintLayout PrintPageLayout(double deviceHeight, int32_t metricWidth, int32_t metricHeight) {
-  PrintLayout layout;
-  const int32_t usableWidth = metricWidth - 10, usableHeight = metricHeight - 20;
-  layout.side = usableWidth < usableHeight ? usableWidth : usableHeight;
-  layout.originY = deviceHeight - 10;
-  if (usableHeight > usableWidth) {
-    const double centred = (deviceHeight - 10) - (deviceHeight - 10) *
-                                                     (usableHeight - usableWidth) /
-                                                     (2.0 * usableHeight);
-    if (centred > 100) layout.originY = centred;
-  }
-  return layout;
-}
-
 }  // namespace tq

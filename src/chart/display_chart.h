@@ -21,15 +21,4 @@ inline constexpr const char* kInvalidChartRange =
 // is its own.
 int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show);
 
-// Where a chart goes on a printed page, in 0.1 mm with y growing upwards.
-struct PrintLayout {
-  double originY = 0;  // the origin's distance from the top of the page, in device units
-  int32_t side = 0;    // the square drawing's side; nothing is drawn at 100 or less
-};
-
-// The page layout: printable height H in device units, printable width
-// and height in 0.1 mm; the square of side min(W - 10, H - 20) centred
-// vertically.
-PrintLayout PrintPageLayout(double deviceHeight, int32_t metricWidth, int32_t metricHeight);
-
 }  // namespace tq

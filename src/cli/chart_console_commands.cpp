@@ -257,7 +257,7 @@ bool RunPlot(ConsoleContext& context, const CommandLine& line) {
   auto writeFile = [&](ChartObject& chart) {
     std::string error;
     if (WriteChartFile(chart, path, width, height, error)) return true;
-    ShowMessage(error);
+    if (!error.empty()) ShowMessage(error);
     return false;
   };
   return ChartDialog(writeFile) && found;

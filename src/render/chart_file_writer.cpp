@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include <QByteArray>
 #include <QFile>
@@ -13,7 +14,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include "chart/display_chart.h"
+#include "chart/print_chart.h"
 #include "chart/draw_chart.h"
 #include "render/qt_chart_canvas.h"
 
@@ -54,27 +55,49 @@ bool WriteSvg(const ChartObject& chart, const std::string& path, int32_t width, 
   return painter.end();
 }
 
-// One A4 page laid out as a printed chart: a square of 0.1 mm units with
-// y growing upwards, centred vertically on the printable area.
-bool WritePdf(const ChartObject& chart, const std::string& path) {
-  QPdfWriter writer(FileName(path));
-  writer.setResolution(kPdfResolution);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-  writer.setTitle(QString::fromStdString(chart.Title));
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  const double unitsPerTenthMm = kPdfResolution / (kMillimetresPerInch * 10);
-  const double deviceHeight = writer.height();
-  const auto metricWidth = static_cast<int32_t>(writer.width() / unitsPerTenthMm);
-  const auto metricHeight = static_cast<int32_t>(deviceHeight / unitsPerTenthMm);
-  const PrintLayout layout = PrintPageLayout(deviceHeight, metricWidth, metricHeight);
-  if (layout.side > 100) {
-    QtChartCanvas canvas(painter, unitsPerTenthMm, QPointF(0, layout.originY));
-    DrawChart(canvas, chart, layout.side, layout.side);
+// A PDF file as a printer: one A4 page with 10 mm margins, drawn in 0.1 mm
+// units with y growing upwards.
+class PdfChartPrinter : public ChartPrinter {
+ public:
+  PdfChartPrinter(const std::string& path, const std::string& title) : writer_(FileName(path)) {
+    writer_.setResolution(kPdfResolution);
+    writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    writer_.setTitle(QString::fromStdString(title));
+    writer_.setCreator(QStringLiteral("Tallyquist"));
   }
-  return painter.end();
-}
+
+  bool ChoosePrinter() override { return true; }
+  bool HasDevice() override { return true; }
+  bool StartDocument(std::string_view) override { return painter_.begin(&writer_); }
+  bool StartPage() override { return true; }  // the first page opens with the document
+  void EndPage() override { canvas_.reset(); }
+  void EndDocument() override {
+    canvas_.reset();
+    if (painter_.isActive()) written_ = painter_.end();
+  }
+  double PrintableDeviceHeight() override { return writer_.height(); }
+  int32_t PrintableMetricWidth() override {
+    return static_cast<int32_t>(writer_.width() / kUnitsPerTenthMm);
+  }
+  int32_t PrintableMetricHeight() override {
+    return static_cast<int32_t>(writer_.height() / kUnitsPerTenthMm);
+  }
+  ChartCanvas& MetricCanvas(double originY) override {
+    canvas_ = std::make_unique<QtChartCanvas>(painter_, kUnitsPerTenthMm, QPointF(0, originY));
+    return *canvas_;
+  }
+
+  bool written() const { return written_; }
+
+ private:
+  static constexpr double kUnitsPerTenthMm = kPdfResolution / (kMillimetresPerInch * 10);
+
+  QPdfWriter writer_;
+  QPainter painter_;
+  std::unique_ptr<QtChartCanvas> canvas_;  // drawn through painter_, so released first
+  bool written_ = false;
+};
 
 }  // namespace
 
@@ -101,9 +124,11 @@ bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t w
     case ChartFileType::kSvg:
       written = WriteSvg(chart, path, width, height);
       break;
-    case ChartFileType::kPdf:
-      written = WritePdf(chart, path);
-      break;
+    case ChartFileType::kPdf: {
+      // The printing shows its own messages.
+      PdfChartPrinter printer(path, chart.Title);
+      return PrintChart(chart, printer) == 1 && printer.written();
+    }
     case ChartFileType::kUnknown:
       error = "Unknown chart file type <" + path + ">: the name must end in .png, .svg or .pdf";
       return false;

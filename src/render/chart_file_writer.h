@@ -18,9 +18,9 @@ ChartFileType ChartFileTypeOf(const std::string& path);
 inline constexpr int32_t kMinChartPixels = 11;
 inline constexpr int32_t kMaxChartPixels = 8000;
 
-// PNG and SVG use the screen mapping at width x height; PDF lays the chart
-// out on an A4 page as a printed chart. Returns false with `error` set when
-// the file cannot be written.
+// PNG and SVG use the screen mapping at width x height; PDF prints the
+// chart on an A4 page. Returns false when the file cannot be written, with
+// `error` set, or empty when the printing has shown its message.
 bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t width,
                     int32_t height, std::string& error);
 

@@ -119,21 +119,5 @@ TEST_F(DisplayChartTest, AFailedShowIsNotADisplay) {
   EXPECT_EQ(DisplayChart(chart, [](ChartObject&) { return false; }), 0);
 }
 
-TEST(PrintPageLayout, ASquareCentredVertically) {
-  // A4 minus margins: 190 x 277 mm at 10 device units per 0.1 mm.
-  PrintLayout layout = PrintPageLayout(27700, 1900, 2770);
-  EXPECT_EQ(layout.side, 1890);
-  // (H - 10) - (H - 10)(2750 - 1890) / (2 * 2750)
-  EXPECT_DOUBLE_EQ(layout.originY, 27690 - 27690.0 * 860 / 5500);
-  PrintLayout landscape = PrintPageLayout(19000, 2770, 1900);
-  EXPECT_EQ(landscape.side, 1880);
-  EXPECT_EQ(landscape.originY, 18990);
-  PrintLayout small = PrintPageLayout(150, 100, 200);
-  EXPECT_EQ(small.side, 90);
-  EXPECT_EQ(small.originY, 105);  // 140 - 140 * 90 / 360
-  PrintLayout tiny = PrintPageLayout(110, 100, 200);
-  EXPECT_EQ(tiny.originY, 100);  // the centred origin 75 would not exceed 100
-}
-
 }  // namespace
 }  // namespace tq
