@@ -161,3 +161,10 @@ void EnsureGuiApplication() {
 }
 
 }  // namespace tq
+
+#if defined(__SANITIZE_ADDRESS__)
+// The font library keeps caches for the life of the process that the leak
+// checker cannot see the owner of; they are not leaks of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+#endif
