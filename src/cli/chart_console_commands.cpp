@@ -47,8 +47,8 @@ bool RunChart(ConsoleContext& context, const CommandLine& line) {
   const std::string title = line.args.size() > 1 ? line.RestAfter(1) : std::string();
   auto* chart = FindObjectAs<ChartObject>(name, OBJMASK_CHART);
   // A chart is made without series; :series adds them.
-  if (!chart || chart->SeriesList.empty())
-    return CreateEmptyChart(name, title.empty() ? name : title);
+  if (!chart) return CreateEmptyChart(name, title.empty() ? name : title);
+  if (chart->SeriesList.empty()) return title.empty() || RetitleEmptyChart(*chart, title);
   context.Answer<ChartParametersForm>([title](ChartParametersForm& form) {
     if (!title.empty()) form.title = title;
     form.pressed = ChartParametersForm::Button::kOk;

@@ -266,6 +266,14 @@ bool CreateEmptyChart(const std::string& name, const std::string& title) {
   return true;
 }
 
+bool RetitleEmptyChart(ChartObject& chart, const std::string& title) {
+  ChartParametersForm form = MakeParametersForm(chart, false);
+  form.title = title;
+  if (!ApplyChartParameters(form, chart, false)) return false;
+  g_lastChartName = chart.name;
+  return true;
+}
+
 const std::string& LastChartName() { return g_lastChartName; }
 
 void ResetChartDialogState() {

@@ -37,6 +37,9 @@ bool ApplyChartOptions(const ChartOptionsForm& form, ChartObject& chart);
 // A chart with no series yet, named and titled from the console, with the
 // name checks of "New Chart parameters"; replaces an object of that name.
 bool CreateEmptyChart(const std::string& name, const std::string& title);
+// A new title for a chart that has no series yet (the Edit dialog would
+// refuse it).
+bool RetitleEmptyChart(ChartObject& chart, const std::string& title);
 
 // The chart the Chart dialog preselects, and the name counters: a new run
 // starts again from "Chart1" and "series1".

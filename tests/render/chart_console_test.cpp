@@ -58,8 +58,10 @@ TEST_F(ChartConsoleTest, PlotRefusalsFailTheLine) {
   auto missing = RunConsole(Script({":plot nothing " + Path("a.png")}));
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "No chart named <nothing> in the list\n");
-  auto empty = RunConsole({"-c", ":chart e", "-c", ":plot e " + Path("e.png")});
+  auto empty = RunConsole({"-c", ":chart e", "-c", ":chart e Retitled", "-c", ":list", "-c",
+                           ":plot e " + Path("e.png")});
   EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(empty.out, "e:  Retitled\nDisplaying chart object\ne\n");
   EXPECT_EQ(empty.err, "Unable to display chart.\nInvalid or empty chart data\n");
   EXPECT_FALSE(fs::exists(dir / "e.png"));
 }
