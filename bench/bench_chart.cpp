@@ -1,10 +1,10 @@
 // Drawing a chart of five series of 20000 points (lines and markers) on a
 // canvas that only counts, beside the plain loop that maps the same points.
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 #include <memory>
 #include <vector>
-
-#include <benchmark/benchmark.h>
 
 #include "chart/chart_model.h"
 #include "chart/chart_scale.h"
@@ -76,8 +76,10 @@ void BM_PlainMappingLoop(benchmark::State& state) {
     for (int pass = 0; pass < 2; ++pass)
       for (const auto& series : bench.chart.SeriesList)
         for (int32_t i = 0; i < series->Count; ++i) {
-          const double px = 10 + 780 * (series->XData->data()[i] - h.TickMin) / (h.TickMax - h.TickMin);
-          const double py = 580 - 570 * (series->YData->data()[i] - v.TickMin) / (v.TickMax - v.TickMin);
+          const double px =
+              10 + 780 * (series->XData->data()[i] - h.TickMin) / (h.TickMax - h.TickMin);
+          const double py =
+              580 - 570 * (series->YData->data()[i] - v.TickMin) / (v.TickMax - v.TickMin);
           sum += int32_t(px) + int32_t(py);
         }
     benchmark::DoNotOptimize(sum);

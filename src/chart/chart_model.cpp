@@ -17,9 +17,8 @@ Rgb SeriesColor(int32_t index) {
 }
 
 const char* const kLineTypeTexts[3] = {"no line", "solid line", "dash line"};
-const char* const kColorTexts[kColorCount] = {"default color", "black", "red",
-                                              "green",         "blue",  "grey",
-                                              "magenta",       "yellow", "light blue"};
+const char* const kColorTexts[kColorCount] = {
+    "default color", "black", "red", "green", "blue", "grey", "magenta", "yellow", "light blue"};
 const char* const kMarkerShapeTexts[6] = {"no marker", "point",    "square",
                                           "diamond",   "triangle", "circle"};
 const char* const kMarkerSizeTexts[6] = {"0 (no marker)", "1", "2", "3", "4", "5"};

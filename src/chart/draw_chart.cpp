@@ -94,7 +94,8 @@ void DrawTitleAndLabels(ChartCanvas& canvas, const ChartObject& chart, const Dra
   const int32_t c = (R + 10) / 2;
   const bool printing = state.printing;
   if ((chart.Options & CHART_SHOW_XLABEL) && !chart.XLabel.empty()) {
-    const TextBox box = printing ? TextBox{R - 130, 50, R - 30, 20} : TextBox{100, B - 30, R - 12, B - 21};
+    const TextBox box =
+        printing ? TextBox{R - 130, 50, R - 30, 20} : TextBox{100, B - 30, R - 12, B - 21};
     canvas.Text(chart.XLabel, box, HorizontalAlign::kRight, VerticalAlign::kBottom);
   }
   if ((chart.Options & CHART_SHOW_YLABEL) && !chart.YLabel.empty()) {
@@ -105,7 +106,8 @@ void DrawTitleAndLabels(ChartCanvas& canvas, const ChartObject& chart, const Dra
       canvas.Text(chart.YLabel, {30, 24, 125, 34}, HorizontalAlign::kLeft, VerticalAlign::kBottom);
   }
   if ((chart.Options & CHART_SHOW_TITLE) && !chart.Title.empty()) {
-    const TextBox box = printing ? TextBox{c - 30, B - 50, c + 30, B - 80} : TextBox{c - 30, 30, c + 30, 40};
+    const TextBox box =
+        printing ? TextBox{c - 30, B - 50, c + 30, B - 80} : TextBox{c - 30, 30, c + 30, 40};
     canvas.Text(chart.Title, box, HorizontalAlign::kCenter, VerticalAlign::kTop);
   }
 }

@@ -66,8 +66,7 @@ VectorObject* FindDataVector(const std::string& name) {
 
 // Looks a function up, showing the messages for an empty or unknown name.
 // A function that exists but is not valid is left out silently.
-FunctionObject* FindSeriesFunction(const std::string& name, const char* emptyMessage,
-                                   bool* found) {
+FunctionObject* FindSeriesFunction(const std::string& name, const char* emptyMessage, bool* found) {
   *found = false;
   if (name.empty()) {
     ShowMessage(emptyMessage);

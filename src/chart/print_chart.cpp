@@ -34,10 +34,11 @@ int32_t PrintChart(const ChartObject& chart, ChartPrinter& printer) {
     printer.EndDocument();
     return 0;
   }
-  const PrintLayout layout = PrintPageLayout(printer.PrintableDeviceHeight(),
-                                             printer.PrintableMetricWidth(),
-                                             printer.PrintableMetricHeight());
-  if (layout.side > 100) DrawChart(printer.MetricCanvas(layout.originY), chart, layout.side, layout.side);
+  const PrintLayout layout =
+      PrintPageLayout(printer.PrintableDeviceHeight(), printer.PrintableMetricWidth(),
+                      printer.PrintableMetricHeight());
+  if (layout.side > 100)
+    DrawChart(printer.MetricCanvas(layout.originY), chart, layout.side, layout.side);
   printer.EndPage();
   printer.EndDocument();
   return 1;

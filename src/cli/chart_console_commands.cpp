@@ -231,8 +231,8 @@ bool RunPlot(ConsoleContext& context, const CommandLine& line) {
   int32_t width = kDefaultPlotWidth, height = kDefaultPlotHeight;
   if (line.args.size() == 3 && !ParsePlotSize(line.args[2], width, height)) {
     context.ui().Error("Invalid chart size <" + line.args[2] + ">: WIDTHxHEIGHT, each " +
-                       std::to_string(kMinChartPixels) + " to " +
-                       std::to_string(kMaxChartPixels) + " pixels");
+                       std::to_string(kMinChartPixels) + " to " + std::to_string(kMaxChartPixels) +
+                       " pixels");
     return false;
   }
   if (ChartFileTypeOf(path) == ChartFileType::kUnknown) {
@@ -266,9 +266,10 @@ bool RunPlot(ConsoleContext& context, const CommandLine& line) {
 }  // namespace
 
 void AddChartCommands(std::vector<ConsoleCommand>& table) {
-  table.push_back({"chart", "NAME [TITLE...]", "create a chart, or retitle one (Chart dialog)",
-                   RunChart});
-  table.push_back({"series", "CHART LABEL TYPE SRC1 SRC2 [MIN MAX POINTS] [line= color= marker= size=]",
+  table.push_back(
+      {"chart", "NAME [TITLE...]", "create a chart, or retitle one (Chart dialog)", RunChart});
+  table.push_back({"series",
+                   "CHART LABEL TYPE SRC1 SRC2 [MIN MAX POINTS] [line= color= marker= size=]",
                    "add or edit a data series of a chart (- for an unused source)", RunSeries});
   table.push_back({"chartoptions", "CHART WORD...",
                    "chart presentation options: [no]auto [no]grid [no]polar [no]title [no]xlabel "

@@ -130,8 +130,7 @@ SeriesObject* SelectedSeries(ChartObject& chart, const ChartParametersForm& form
 
 }  // namespace
 
-bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart,
-                          bool requireSeries) {
+bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, bool requireSeries) {
   const std::string name = form.nameEnabled ? form.name : chart.name;
   if (!CheckChartName(name)) return false;
   if (requireSeries && chart.SeriesList.empty()) {
@@ -183,9 +182,11 @@ bool ApplyChartOptions(const ChartOptionsForm& form, ChartObject& chart) {
       const char* tooSmall;
     };
     const Axis axes[2] = {
-        {form.xMin, form.xMax, "Error: Horizontal axis maximum value must be greater than minimum value",
+        {form.xMin, form.xMax,
+         "Error: Horizontal axis maximum value must be greater than minimum value",
          "Error: Horizontal axis range between maximum and minimum is too small"},
-        {form.yMin, form.yMax, "Error: Vertical axis maximum value must be greater than minimum value",
+        {form.yMin, form.yMax,
+         "Error: Vertical axis maximum value must be greater than minimum value",
          "Error: Vertical axis range between maximum and minimum is too small"},
     };
     for (const Axis& axis : axes) {

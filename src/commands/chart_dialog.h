@@ -26,8 +26,7 @@ bool RunChartParameters(ChartObject& chart, bool creating);
 
 // The checks of the OK button of "New Chart parameters", in order; on
 // success the names and labels are taken into the chart.
-bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart,
-                          bool requireSeries);
+bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, bool requireSeries);
 
 // "Chart presentation options"; true when the options were stored.
 bool RunChartOptions(ChartObject& chart);

@@ -40,7 +40,8 @@ constexpr const char* kHorizontalVectorName =
     "Error:\nInvalid horizontal axis data vector.\nPlease select valid vector name";
 constexpr const char* kVerticalVectorName =
     "Error:\nInvalid vertical axis data vector.\nPlease select valid vector name";
-constexpr const char* kFunctionName = "Error:\nInvalid function name.\nPlease select valid function name";
+constexpr const char* kFunctionName =
+    "Error:\nInvalid function name.\nPlease select valid function name";
 constexpr const char* kVectorName = "Error:\nInvalid vector name.\nPlease select valid vector name";
 constexpr const char* kHorizontalFunctionName =
     "Error:\nInvalid function name to calculate horizontal coordinate.\nPlease select valid "
@@ -48,7 +49,8 @@ constexpr const char* kHorizontalFunctionName =
 constexpr const char* kVerticalFunctionName =
     "Error:\nInvalid function name to calculate vertical coordinate.\nPlease select valid function "
     "name";
-constexpr const char* kLabelLength = "Error:\nInvalid data series label.\nPlease select valid label text";
+constexpr const char* kLabelLength =
+    "Error:\nInvalid data series label.\nPlease select valid label text";
 constexpr const char* kRangeOfX =
     "Error: maximum of coordinate x must be greater than minimum.\nPlease correct maximum and "
     "minimum values.";

@@ -1,9 +1,5 @@
 #include "render/chart_file_writer.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-
 #include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,9 +9,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
-#include "chart/print_chart.h"
 #include "chart/draw_chart.h"
+#include "chart/print_chart.h"
 #include "render/qt_chart_canvas.h"
 
 namespace tq {

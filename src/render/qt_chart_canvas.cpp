@@ -109,8 +109,8 @@ void QtChartCanvas::Polygon(std::span<const DevicePoint> vertices) {
 void QtChartCanvas::Text(std::string_view text, const TextBox& box, HorizontalAlign horizontal,
                          VerticalAlign vertical) {
   Flush();
-  const QRectF rect = QRectF(ToDevice({box.left, box.top}), ToDevice({box.right, box.bottom}))
-                          .normalized();
+  const QRectF rect =
+      QRectF(ToDevice({box.left, box.top}), ToDevice({box.right, box.bottom})).normalized();
   int flags = Qt::TextDontClip | Qt::TextSingleLine;
   flags |= horizontal == HorizontalAlign::kLeft    ? Qt::AlignLeft
            : horizontal == HorizontalAlign::kRight ? Qt::AlignRight

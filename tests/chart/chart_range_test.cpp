@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "chart/chart_model.h"
 #include "chart/chart_scale.h"

@@ -1,6 +1,7 @@
+#include "chart/device_mapping.h"
+
 #include <gtest/gtest.h>
 
-#include "chart/device_mapping.h"
 #include "chart_fixture.h"
 
 namespace tq {

@@ -1,16 +1,17 @@
+#include "chart/display_chart.h"
+
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "chart/chart_model.h"
-#include "chart/display_chart.h"
 #include "core/object_list.h"
 #include "core/user_cancel.h"
 #include "fake_series_functions.h"
-#include "workspace_objects.h"
 #include "support/scripted_ui.h"
+#include "workspace_objects.h"
 
 namespace tq {
 namespace {
@@ -78,8 +79,9 @@ TEST_F(DisplayChartTest, NoReadySeriesIsRefused) {
 TEST_F(DisplayChartTest, AllXZeroIsRefusedWithTheRangeMessage) {
   Series(SERIES_TWO_VECTORS, "zeros", "ys");
   EXPECT_EQ(Display(), 0);
-  EXPECT_EQ(ui.messages, Strings{"Unable to display chart.\nInvalid range of horizontal or vertical "
-                                 "data values or empty chart data."});
+  EXPECT_EQ(ui.messages,
+            Strings{"Unable to display chart.\nInvalid range of horizontal or vertical "
+                    "data values or empty chart data."});
 }
 
 TEST_F(DisplayChartTest, AllXFiveIsWidened) {

@@ -1,9 +1,10 @@
-#include <string>
-#include <vector>
+#include "chart/draw_chart.h"
 
 #include <gtest/gtest.h>
 
-#include "chart/draw_chart.h"
+#include <string>
+#include <vector>
+
 #include "chart_fixture.h"
 #include "recording_canvas.h"
 

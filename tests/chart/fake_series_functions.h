@@ -22,8 +22,8 @@ inline void InstallFakeSeriesFunctions(int* evaluations = nullptr) {
   functions.check = [](const std::string& name) -> int32_t {
     auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
     const std::string body = function ? function->body : "";
-    if (body != "x*x" && body != "1/x" && body != "cos(x)" && body != "sin(x)" &&
-        body != "fail" && body != "x") {
+    if (body != "x*x" && body != "1/x" && body != "cos(x)" && body != "sin(x)" && body != "fail" &&
+        body != "x") {
       ShowMessage(kFakeCheckMessage);
       return 1;
     }

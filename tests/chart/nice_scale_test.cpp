@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "chart/chart_scale.h"
 
@@ -49,9 +49,7 @@ TEST(NiceScale, EightIntervalsOrMoreAreDoubledOnce) {
 
 TEST(NiceScale, AllZeroIsRefused) { EXPECT_EQ(Scaled(0, 0).ok, 0); }
 
-TEST(NiceScale, ReversedRangeIsRefused) {
-  EXPECT_EQ(Scaled(1, 0).ok, 0);
-}
+TEST(NiceScale, ReversedRangeIsRefused) { EXPECT_EQ(Scaled(1, 0).ok, 0); }
 
 TEST(NiceScale, ANarrowRangeIsWidenedByOnePercentOfItsMagnitude) {
   // All values 5: the range becomes 4.95..5.05.

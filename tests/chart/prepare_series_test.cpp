@@ -1,17 +1,18 @@
+#include "chart/prepare_series.h"
+
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "chart/chart_model.h"
-#include "chart/prepare_series.h"
 #include "core/element_block.h"
 #include "core/object_list.h"
 #include "core/user_cancel.h"
 #include "fake_series_functions.h"
-#include "workspace_objects.h"
 #include "support/scripted_ui.h"
+#include "workspace_objects.h"
 
 namespace tq {
 namespace {
@@ -143,7 +144,8 @@ TEST_F(PrepareSeriesTest, VectorOfXMessagesInOrder) {
   s.Source2 = "refused";  // the vector comes before the function check
   EXPECT_EQ(Prepare(), Strings{"Error in chart data: invalid horizontal data vector name."});
   s.Source1 = "nothing";
-  EXPECT_EQ(Prepare(), Strings{"Error in chart data: unable to find horizontal data vector <nothing>"});
+  EXPECT_EQ(Prepare(),
+            Strings{"Error in chart data: unable to find horizontal data vector <nothing>"});
   s.Source1 = "one";
   EXPECT_EQ(Prepare(), Strings{"Error in chart data: too small data vector. Horizontal values "
                                "vector must have at least two elements"});
@@ -172,7 +174,8 @@ TEST_F(PrepareSeriesTest, VectorOfYMessagesInOrder) {
   SeriesObject& s = Series(SERIES_Y_VECTOR_FUNCTION, "square", "");
   EXPECT_EQ(Prepare(), Strings{"Error in chart data: invalid vertical data vector name."});
   s.Source2 = "nothing";
-  EXPECT_EQ(Prepare(), Strings{"Error in chart data: unable to find vertical data vector <nothing>"});
+  EXPECT_EQ(Prepare(),
+            Strings{"Error in chart data: unable to find vertical data vector <nothing>"});
   s.Source2 = "one";
   EXPECT_EQ(Prepare(), Strings{"Error in chart data: too small data vector. Vertical values vector "
                                "must have at least two elements"});

@@ -15,7 +15,7 @@ class RecordingCanvas : public ChartCanvas {
 
   bool UsesMetricMapping() const override { return metric_; }
   void SetPen(const Pen& pen) override {
-    const char* style = pen.style == PenStyle::kSolid ? "solid"
+    const char* style = pen.style == PenStyle::kSolid  ? "solid"
                         : pen.style == PenStyle::kDash ? "dash"
                                                        : "none";
     calls.push_back(StringPrintf("pen %s %d %d,%d,%d", style, pen.width, pen.color.red,
@@ -31,10 +31,13 @@ class RecordingCanvas : public ChartCanvas {
     for (const DevicePoint& v : vertices) text += StringPrintf(" %d,%d", v.x, v.y);
     calls.push_back(text);
   }
-  void Text(std::string_view text, const TextBox& b, HorizontalAlign h,
-            VerticalAlign v) override {
-    const char* hs = h == HorizontalAlign::kLeft ? "left" : h == HorizontalAlign::kRight ? "right" : "center";
-    const char* vs = v == VerticalAlign::kTop ? "top" : v == VerticalAlign::kBottom ? "bottom" : "vcenter";
+  void Text(std::string_view text, const TextBox& b, HorizontalAlign h, VerticalAlign v) override {
+    const char* hs = h == HorizontalAlign::kLeft    ? "left"
+                     : h == HorizontalAlign::kRight ? "right"
+                                                    : "center";
+    const char* vs = v == VerticalAlign::kTop      ? "top"
+                     : v == VerticalAlign::kBottom ? "bottom"
+                                                   : "vcenter";
     calls.push_back(StringPrintf("text '%.*s' %d,%d,%d,%d %s %s", int(text.size()), text.data(),
                                  b.left, b.top, b.right, b.bottom, hs, vs));
   }

@@ -1,14 +1,15 @@
+#include "commands/chart_dialog.h"
+
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "chart/chart_model.h"
-#include "commands/chart_dialog.h"
-#include "core/object_list.h"
 #include "chart/workspace_objects.h"
+#include "core/object_list.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -120,14 +121,13 @@ TEST_F(ChartDialogTest, EmptyListAndNoSelectionMessages) {
   Press(Button::kDelete);
   Press(Button::kDisplay);
   EXPECT_FALSE(ChartDialog(NoShow));
-  EXPECT_EQ(ui.messages,
-            (Strings{"There are no chart objects in the list.",
-                     "There are no chart objects in the list.",
-                     "There are no chart objects in the list.\nPlease create a new chart "
-                     "object.\nSpecify drawing parameters and at least one dataset for the new chart.",
-                     "There are no items selected in the list.",
-                     "There are no items selected in the list.",
-                     "Please select one item in the list."}));
+  EXPECT_EQ(
+      ui.messages,
+      (Strings{"There are no chart objects in the list.", "There are no chart objects in the list.",
+               "There are no chart objects in the list.\nPlease create a new chart "
+               "object.\nSpecify drawing parameters and at least one dataset for the new chart.",
+               "There are no items selected in the list.",
+               "There are no items selected in the list.", "Please select one item in the list."}));
 }
 
 TEST_F(ChartDialogTest, EditKeepsTheNameAndCopiesTitleAndLabels) {

@@ -1,15 +1,15 @@
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "chart/chart_model.h"
+#include "chart/workspace_objects.h"
 #include "commands/chart_dialog.h"
 #include "commands/series_dialogs.h"
 #include "core/object_list.h"
-#include "chart/workspace_objects.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -58,7 +58,8 @@ class SeriesDialogTest : public testing::WorkbenchTest {
 };
 
 const std::string kLabel = "Error:\nInvalid data series label.\nPlease select valid label text";
-const std::string kExists = "This data series label already exists.\nPlease select another valid label text";
+const std::string kExists =
+    "This data series label already exists.\nPlease select another valid label text";
 const std::string kFunction = "Error:\nInvalid function name.\nPlease select valid function name";
 const std::string kVector = "Error:\nInvalid vector name.\nPlease select valid vector name";
 const std::string kPoints = "Error: Number of points must be between 10 and 10000.";
@@ -66,7 +67,8 @@ const std::string kTooSmall =
     "Error:\nVector size is too small.\nPlease select vector with at least two elements.";
 
 std::string NoFunction(const std::string& name) {
-  return "Error:\nUnable to find function\n<" + name + ">\nPlease select or enter valid function name.";
+  return "Error:\nUnable to find function\n<" + name +
+         ">\nPlease select or enter valid function name.";
 }
 std::string NoVector(const std::string& name) {
   return "Error:\nUnable to find vector\n<" + name + ">\nPlease select or enter valid name.";
@@ -81,9 +83,11 @@ std::string BadLabel(const std::string& label) {
 // the order the dialog runs its checks.
 TEST_F(SeriesDialogTest, TwoVectorChecksInOrder) {
   SeriesForm form = Blank(SERIES_TWO_VECTORS);
-  EXPECT_EQ(Apply(form), "Error:\nInvalid horizontal axis data vector.\nPlease select valid vector name");
+  EXPECT_EQ(Apply(form),
+            "Error:\nInvalid horizontal axis data vector.\nPlease select valid vector name");
   form.source1.text = "nox";
-  EXPECT_EQ(Apply(form), "Error:\nInvalid vertical axis data vector.\nPlease select valid vector name");
+  EXPECT_EQ(Apply(form),
+            "Error:\nInvalid vertical axis data vector.\nPlease select valid vector name");
   form.source2.text = "noy";
   EXPECT_EQ(Apply(form), kLabel);
   form.label = "s1";
@@ -93,8 +97,9 @@ TEST_F(SeriesDialogTest, TwoVectorChecksInOrder) {
   form.source1.text = " v3  vector (3)";  // a picked entry, trimmed and cut
   EXPECT_EQ(Apply(form), NoVector("noy"));
   form.source2.text = "v4";
-  EXPECT_EQ(Apply(form), "Error:\nTwo vectors have different size.\nPlease select two vectors with "
-                         "equal number of elements.");
+  EXPECT_EQ(Apply(form),
+            "Error:\nTwo vectors have different size.\nPlease select two vectors with "
+            "equal number of elements.");
   form.source2.text = "w3";
   EXPECT_EQ(Apply(form), BadLabel("bad-label"));
   form.label = "S1";  // labels differ by case
@@ -118,8 +123,9 @@ TEST_F(SeriesDialogTest, RangeFunctionChecksInOrder) {
   form.source2.text = "nof";
   EXPECT_EQ(Apply(form), kLabel);
   form.label = "s1";
-  EXPECT_EQ(Apply(form), "Error: maximum of coordinate x must be greater than minimum.\nPlease "
-                         "correct maximum and minimum values.");
+  EXPECT_EQ(Apply(form),
+            "Error: maximum of coordinate x must be greater than minimum.\nPlease "
+            "correct maximum and minimum values.");
   form.rangeMax = 2;
   EXPECT_EQ(Apply(form), kPoints);
   form.points = 10001;
@@ -129,7 +135,8 @@ TEST_F(SeriesDialogTest, RangeFunctionChecksInOrder) {
   form.source2.text = "f:  a description";
   EXPECT_EQ(Apply(form), kExists);
   form.label = "if";  // a reserved word: the name check shows its own message
-  EXPECT_EQ(Apply(form), "Error: new variable name is reserved keyword \n<if>\nPlease choose another name.");
+  EXPECT_EQ(Apply(form),
+            "Error: new variable name is reserved keyword \n<if>\nPlease choose another name.");
   form.label = "curve";
   EXPECT_EQ(Apply(form), "");
   const SeriesObject& added = *chart.SeriesList[1];
@@ -144,8 +151,9 @@ TEST_F(SeriesDialogTest, NaNRangeAndPointsAreRefused) {
   form.source2.text = "f";
   form.label = "curve";
   form.rangeMax = NAN;
-  EXPECT_EQ(Apply(form), "Error: maximum of coordinate x must be greater than minimum.\nPlease "
-                         "correct maximum and minimum values.");
+  EXPECT_EQ(Apply(form),
+            "Error: maximum of coordinate x must be greater than minimum.\nPlease "
+            "correct maximum and minimum values.");
   form.rangeMax = 10;
   form.points = NAN;
   EXPECT_EQ(Apply(form), kPoints);
@@ -195,16 +203,19 @@ TEST_F(SeriesDialogTest, ParametricChecksInOrder) {
   SeriesForm form = Blank(SERIES_PARAMETRIC);
   form.rangeMax = 0;
   form.points = 5;
-  EXPECT_EQ(Apply(form), "Error:\nInvalid function name to calculate horizontal coordinate.\nPlease "
-                         "select valid function name");
+  EXPECT_EQ(Apply(form),
+            "Error:\nInvalid function name to calculate horizontal coordinate.\nPlease "
+            "select valid function name");
   form.source1.text = "nofx";
-  EXPECT_EQ(Apply(form), "Error:\nInvalid function name to calculate vertical coordinate.\nPlease "
-                         "select valid function name");
+  EXPECT_EQ(Apply(form),
+            "Error:\nInvalid function name to calculate vertical coordinate.\nPlease "
+            "select valid function name");
   form.source2.text = "nofy";
   EXPECT_EQ(Apply(form), kLabel);
   form.label = "s1";
-  EXPECT_EQ(Apply(form), "Error: maximum of parameter must be greater than minimum.\nPlease correct "
-                         "maximum and minimum values.");
+  EXPECT_EQ(Apply(form),
+            "Error: maximum of parameter must be greater than minimum.\nPlease correct "
+            "maximum and minimum values.");
   form.rangeMax = 6.28;
   EXPECT_EQ(Apply(form), kPoints);
   form.points = 10;
@@ -248,8 +259,9 @@ TEST_F(SeriesDialogTest, NewDataSetRunsTypeSeriesAndDrawingDialogs) {
   ui.AnswerForm<DataTypeForm>([](DataTypeForm& f) {
     EXPECT_EQ(f.selected, -1);
     ASSERT_EQ(f.choices.size(), 5u);
-    EXPECT_EQ(f.choices[4], "Parameteric plot: range of parameter values and two functions to "
-                            "calculate X and Y values");
+    EXPECT_EQ(f.choices[4],
+              "Parameteric plot: range of parameter values and two functions to "
+              "calculate X and Y values");
     f.selected = 2;
   });
   ui.AnswerForm<SeriesForm>([](SeriesForm& f) {

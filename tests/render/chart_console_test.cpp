@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "support/run_console.h"
 
@@ -22,9 +22,9 @@ class ChartConsoleTest : public ::testing::Test {
   // The lines of a chart of two vector series, then `more`.
   std::vector<std::string> Script(std::vector<std::string> more) {
     std::vector<std::string> args;
-    for (const char* line :
-         {":vector vx 3", ":values vx 1 2 3", ":vector vy 3", ":values vy 4 5 7", ":chart c My chart",
-          ":series c up 1 vx vy color=red marker=square", ":series c down 1 vy vx line=dash"}) {
+    for (const char* line : {":vector vx 3", ":values vx 1 2 3", ":vector vy 3", ":values vy 4 5 7",
+                             ":chart c My chart", ":series c up 1 vx vy color=red marker=square",
+                             ":series c down 1 vy vx line=dash"}) {
       args.push_back("-c");
       args.push_back(line);
     }
@@ -70,7 +70,8 @@ TEST_F(ChartConsoleTest, OptionsAreCheckedByTheDialog) {
   auto run = RunConsole(Script({":chartoptions c noauto range 0 10 5 5"}));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Error: Vertical axis maximum value must be greater than minimum value\n");
-  EXPECT_EQ(RunConsole(Script({":chartoptions c range 0 1"})).err.rfind("usage: :chartoptions", 0), 0u);
+  EXPECT_EQ(RunConsole(Script({":chartoptions c range 0 1"})).err.rfind("usage: :chartoptions", 0),
+            0u);
   EXPECT_EQ(RunConsole(Script({":chartoptions c nogrid polar noauto range -1 1 -1 1"})).status, 0);
 }
 
@@ -80,7 +81,8 @@ TEST_F(ChartConsoleTest, SeriesRefusalsShowTheDialogsMessage) {
   EXPECT_EQ(run.err,
             "Error:\nUnable to find vector\n<nothing>\nPlease select or enter valid name.\n"
             "Series <up> of chart <c> is of type 1\n");
-  EXPECT_EQ(RunConsole(Script({":series c x 1 vx vy color=purple"})).err.rfind("usage: :series", 0), 0u);
+  EXPECT_EQ(RunConsole(Script({":series c x 1 vx vy color=purple"})).err.rfind("usage: :series", 0),
+            0u);
 }
 
 }  // namespace

@@ -1,3 +1,7 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -7,10 +11,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <QColor>
-#include <QImage>
-#include <gtest/gtest.h>
 
 #include "chart/chart_model.h"
 #include "chart/display_chart.h"
@@ -58,8 +58,8 @@ class ChartFilesTest : public testing::WorkbenchTest {
   }
   void Vector(const char* name, std::vector<double> values) { testing::PutVector(name, values); }
   void Function(const char* name, const char* body) { testing::PutFunction(name, body); }
-  SeriesObject& Series(int32_t type, const char* s1, const char* s2, int32_t color,
-                       int32_t line, int32_t marker) {
+  SeriesObject& Series(int32_t type, const char* s1, const char* s2, int32_t color, int32_t line,
+                       int32_t marker) {
     SeriesObject& s = testing::AddSeries(chart, type, s1, s2);
     s.LineColor = color;
     s.LineType = line;
@@ -88,7 +88,8 @@ class ChartFilesTest : public testing::WorkbenchTest {
     sine.PointCount = 200;
     Series(SERIES_X_VECTOR_FUNCTION, "vx", "cosine", 3, LINE_DASH, MARKER_CIRCLE);
     Series(SERIES_Y_VECTOR_FUNCTION, "square", "vys", 6, LINE_SOLID, MARKER_TRIANGLE);
-    SeriesObject& circle = Series(SERIES_PARAMETRIC, "cosine", "sine", 8, LINE_DASH, MARKER_DIAMOND);
+    SeriesObject& circle =
+        Series(SERIES_PARAMETRIC, "cosine", "sine", 8, LINE_DASH, MARKER_DIAMOND);
     circle.RangeMin = 0;
     circle.RangeMax = 6.2832;
     circle.PointCount = 25;
@@ -161,14 +162,15 @@ TEST_F(ChartFilesTest, UnknownTypesAndUnwritablePathsAreReported) {
   Series(SERIES_TWO_VECTORS, "vx", "vy", 1, LINE_SOLID, MARKER_POINT);
   EXPECT_EQ(Write("a.jpg"), "Unknown chart file type <" + (dir / "a.jpg").string() +
                                 ">: the name must end in .png, .svg or .pdf");
-  EXPECT_EQ(Write("missing/a.png"), "Unable to write chart file <" + (dir / "missing/a.png").string() + ">");
+  EXPECT_EQ(Write("missing/a.png"),
+            "Unable to write chart file <" + (dir / "missing/a.png").string() + ">");
 }
 
 TEST_F(ChartFilesTest, FiveSeriesOfTwentyThousandPointsDrawWellUnderASecond) {
   Function("sine", "sin(x)");
   for (int k = 0; k < 5; ++k) {
-    SeriesObject& s = Series(SERIES_RANGE_FUNCTION, "", "sine", 2 + k, k % 2 ? LINE_DASH : LINE_SOLID,
-                             1 + k);
+    SeriesObject& s =
+        Series(SERIES_RANGE_FUNCTION, "", "sine", 2 + k, k % 2 ? LINE_DASH : LINE_SOLID, 1 + k);
     s.RangeMin = -100 + k;
     s.RangeMax = 100 + k;
     s.PointCount = 20000;
