@@ -103,7 +103,8 @@ bool DisplaySelectedChart(const ChartChoiceForm& form, const ChartShower& show) 
   ChartObject* chart = SelectedChart(form, kNoChartsToDisplay, kSelectOne);
   if (!chart) return false;
   g_lastChartName = chart->name;
-  Report("Displaying chart object\r\n%s", chart->name.c_str());
+  Report("Displaying chart object");
+  Report("%s", chart->name.c_str());
   return DisplayChart(*chart, show) == 1;
 }
 
