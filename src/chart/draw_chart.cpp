@@ -80,9 +80,11 @@ void DrawTickLabels(ChartCanvas& canvas, const ChartObject& chart, DrawingState&
     TextBox box{p.x + 3 + 10 * printShift, p.y - 20, p.x + 20 + 10 * printShift, p.y - 2};
     VerticalAlign align = VerticalAlign::kBottom;
     if (j == v.TickCount && j != 0) {
-      const int32_t half = v.TickCount <= 5 ? 4 : 8;
-      box.top = p.y - half;
-      box.bottom = p.y + (v.TickCount <= 5 ? 16 : 8);
+      // The top label is centred beside its tick, a little lower when the
+      // labels are few.
+      const bool few = v.TickCount <= 5;
+      box.top = p.y - (few ? 4 : 8);
+      box.bottom = p.y + (few ? 16 : 8);
       align = VerticalAlign::kCenter;
     }
     canvas.Text(StringPrintf("%G ", value), box, HorizontalAlign::kLeft, align);
