@@ -57,6 +57,18 @@ TEST(DrawChart, SmallChartInOrder) {
   EXPECT_EQ(canvas.calls, expected);
 }
 
+TEST(DrawChart, TheTopLabelSitsHigherWithMoreThanFiveIntervals) {
+  PreparedChart prepared;
+  prepared.AddSeries({0}, {0});
+  prepared.chart.YMin = 0;
+  prepared.chart.YMax = 6;  // step 1, six intervals
+  prepared.Scale();
+  ASSERT_EQ(prepared.chart.YTicks.TickCount, 6);
+  RecordingCanvas canvas;
+  DrawChart(canvas, prepared.chart, kRight, kBottom);
+  EXPECT_EQ(canvas.Starting("text '6 '"), Calls{"text '6 ' 13,2,30,18 left vcenter"});
+}
+
 TEST(DrawChart, TitleAndAxisLabelsOnScreen) {
   PreparedChart prepared;
   prepared.AddSeries({0}, {0}).MarkerShape = MARKER_NONE;
