@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libreadline-dev
-  qt6-base-dev libqt6svg6-dev
+  qt6-base-dev libqt6svg6-dev fonts-dejavu-core
   libmuparser-dev
   clang libclang-rt-14-dev
 )

@@ -62,6 +62,7 @@ std::vector<ConsoleCommand> BuildTable() {
   AddLanguageCommands(table);
   AddNumericCommands(table);
   AddStatisticsCommands(table);
+  AddChartCommands(table);
   table.push_back({"help", "", "this list of commands", RunHelp});
   return table;
 }

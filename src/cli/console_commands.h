@@ -69,5 +69,6 @@ void AddFileCommands(std::vector<ConsoleCommand>& table);
 void AddLanguageCommands(std::vector<ConsoleCommand>& table);
 void AddNumericCommands(std::vector<ConsoleCommand>& table);
 void AddStatisticsCommands(std::vector<ConsoleCommand>& table);
+void AddChartCommands(std::vector<ConsoleCommand>& table);
 
 }  // namespace tq::cli

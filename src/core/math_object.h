@@ -123,6 +123,24 @@ class SeriesObject : public MathObject {
   double RangeMax = 10.0;
   double RangeMin = 1.0;
   double PointCount = 10.0;
+
+  // Run-time fields, not stored: the points computed for one display.
+  // XData and YData are vectors of the object list (two-vector series) or
+  // temporary vectors; elements 1..Count are the points.
+  int32_t Count = 0;
+  int32_t Ready = 0;
+  VectorObject* XData = nullptr;
+  VectorObject* YData = nullptr;
+};
+
+// The ticks of one chart axis: multiples of TickStep from TickMin to TickMax,
+// TickCount intervals.
+struct TickLayout {
+  double TickMin = 0.0;
+  double TickMax = 0.0;
+  double TickStep = 0.0;
+  int32_t TickCount = 0;
+  int32_t valid = 0;
 };
 
 class ChartObject : public MathObject {
@@ -137,6 +155,12 @@ class ChartObject : public MathObject {
   std::string YLabel = "Y";
   double XMax = 10.0, YMax = 10.0, XMin = -10.0, YMin = -10.0;
   std::vector<std::unique_ptr<SeriesObject>> SeriesList;
+
+  // Run-time fields, not stored: recomputed on every display.
+  int32_t ReadySeries = 0;
+  double ViewXMax = 0.0, ViewYMax = 0.0, ViewXMin = 0.0, ViewYMin = 0.0;
+  TickLayout XTicks;
+  TickLayout YTicks;
 };
 
 }  // namespace tq

@@ -1,0 +1,24 @@
+// How the point computation reaches user functions: a check that compiles a
+// function for analysis and an evaluation of the compiled function. The
+// front end installs the language's functions; tests install fakes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tq {
+
+struct SeriesFunctions {
+  // Compiles the named function and checks it; 0 on success, otherwise
+  // non-zero after its own message was shown.
+  std::function<int32_t(const std::string& name)> check;
+  // Evaluates the function last checked at x; status 0 on success.
+  std::function<double(double x, int32_t& status)> evaluate;
+};
+
+// With none installed every function check fails silently.
+void SetSeriesFunctions(SeriesFunctions functions);
+const SeriesFunctions& CurrentSeriesFunctions();
+
+}  // namespace tq
