@@ -17,8 +17,10 @@ struct SeriesFunctions {
   std::function<double(double x, int32_t& status)> evaluate;
 };
 
-// With none installed every function check fails silently.
+// With empty functions installed every function series is left out silently.
 void SetSeriesFunctions(SeriesFunctions functions);
+// Back to the language's functions.
+void UseLanguageSeriesFunctions();
 const SeriesFunctions& CurrentSeriesFunctions();
 
 }  // namespace tq
