@@ -6,6 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "commands/entry_names.h"
+#include "commands/forms.h"
+#include "core/object_list.h"
+
 namespace tq::cli {
 
 std::string CommandLine::RestAfter(size_t count) const {
@@ -28,6 +32,28 @@ bool ConsoleContext::Usage(const ConsoleCommand& command) {
 bool ConsoleContext::Usage(const char* name) {
   if (const ConsoleCommand* command = FindConsoleCommand(name)) return Usage(*command);
   return false;
+}
+
+std::optional<size_t> EntryForName(const std::vector<std::string>& entries,
+                                   const std::string& name) {
+  std::optional<size_t> folded;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    std::string entryName = entries[i];
+    CutAtFirstBlank(entryName);
+    if (entryName == name) return i;
+    if (!folded && NamesEqualIgnoringCase(entryName, name)) folded = i;
+  }
+  return folded;
+}
+
+void AnswerOperation(ConsoleContext& context, std::vector<std::string> sources,
+                     std::string output) {
+  context.Answer<OperationForm>([sources, output](OperationForm& form) {
+    if (form.sources.size() != sources.size()) return false;
+    for (size_t i = 0; i < sources.size(); ++i) form.sources[i].text = sources[i];
+    form.output.text = output;
+    return true;
+  });
 }
 
 std::optional<double> ParseNumber(const std::string& text) {

@@ -53,6 +53,16 @@ class ConsoleContext {
   ConsoleUi& ui_;
 };
 
+// The list entry a user would pick for `name`: one with exactly that name
+// (the entry cut at its first blank), else one matching it ignoring case.
+std::optional<size_t> EntryForName(const std::vector<std::string>& entries,
+                                   const std::string& name);
+
+// Answers the next operation dialog with the texts of its source lists and
+// of its output list.
+void AnswerOperation(ConsoleContext& context, std::vector<std::string> sources,
+                     std::string output);
+
 // Number arguments: the whole text must be a number.
 std::optional<double> ParseNumber(const std::string& text);
 std::optional<int> ParseInteger(const std::string& text);

@@ -22,18 +22,6 @@ void AnswerPath(ConsoleContext& context, const std::string& path) {
   });
 }
 
-// The list entry the user would pick for `name`: exactly that name, else
-// one matching it ignoring case.
-std::optional<size_t> EntryFor(const std::vector<std::string>& entries, const std::string& name) {
-  std::optional<size_t> folded;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    std::string entryName = entries[i];
-    CutAtFirstBlank(entryName);
-    if (entryName == name) return i;
-    if (!folded && NamesEqualIgnoringCase(entryName, name)) folded = i;
-  }
-  return folded;
-}
 
 // :import and :export: the list dialog, then the file dialog.
 bool RunDataFile(ConsoleContext& context, const CommandLine& line, bool (*menu)()) {
@@ -43,7 +31,7 @@ bool RunDataFile(ConsoleContext& context, const CommandLine& line, bool (*menu)(
   bool found = true;
   context.Answer<ObjectChoiceForm>([name, ui, &found](ObjectChoiceForm& form) {
     form.selected.clear();
-    if (auto index = EntryFor(form.entries, name)) {
+    if (auto index = EntryForName(form.entries, name)) {
       form.selected.push_back(*index);
     } else {
       ui->Error("No matrix or vector named <" + name + "> in the list");

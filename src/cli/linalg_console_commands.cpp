@@ -10,27 +10,17 @@ namespace tq::cli {
 
 namespace {
 
-// Answers an operation dialog with the texts of its source lists and of
-// its output list.
-void FillOperation(ConsoleContext& context, std::vector<std::string> sources, std::string output) {
-  context.Answer<OperationForm>([sources, output](OperationForm& form) {
-    if (form.sources.size() != sources.size()) return false;
-    for (size_t i = 0; i < sources.size(); ++i) form.sources[i].text = sources[i];
-    form.output.text = output;
-    return true;
-  });
-}
 
 template <bool (*Menu)()>
 bool RunTwoSources(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 3) return context.Usage(line.word.c_str());
-  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   return Menu();
 }
 
 bool RunTranspose(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 2) return context.Usage("transpose");
-  FillOperation(context, {line.args[0]}, line.args[1]);
+  AnswerOperation(context, {line.args[0]}, line.args[1]);
   return MenuTranspose();
 }
 

@@ -13,18 +13,6 @@ namespace tq::cli {
 
 namespace {
 
-// Selects the entry the user would pick for `name`: one with exactly that
-// name, else one whose name matches ignoring case.
-std::optional<size_t> EntryFor(const std::vector<std::string>& entries, const std::string& name) {
-  std::optional<size_t> folded;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    std::string entryName = entries[i];
-    CutAtFirstBlank(entryName);
-    if (entryName == name) return i;
-    if (!folded && NamesEqualIgnoringCase(entryName, name)) folded = i;
-  }
-  return folded;
-}
 
 // Answers a list dialog by selecting the entries of `names`; names that are
 // not in the list are reported and make the line fail.
@@ -33,7 +21,7 @@ void SelectNames(ConsoleContext& context, std::vector<std::string> names, bool* 
   context.Answer<ObjectChoiceForm>([names, ui, allFound](ObjectChoiceForm& form) {
     form.selected.clear();
     for (const std::string& name : names) {
-      if (auto index = EntryFor(form.entries, name))
+      if (auto index = EntryForName(form.entries, name))
         form.selected.push_back(*index);
       else {
         ui->Error("No matrix or vector named <" + name + "> in the list");

@@ -16,45 +16,23 @@ namespace tq::cli {
 
 namespace {
 
-// Answers an operation dialog with the texts of its source lists and of
-// its output list.
-void FillOperation(ConsoleContext& context, std::vector<std::string> sources, std::string output) {
-  context.Answer<OperationForm>([sources, output](OperationForm& form) {
-    if (form.sources.size() != sources.size()) return false;
-    for (size_t i = 0; i < sources.size(); ++i) form.sources[i].text = sources[i];
-    form.output.text = output;
-    return true;
-  });
-}
 
-// The entry the user would pick for `name`: one with exactly that name,
-// else one whose name matches ignoring case.
-std::optional<size_t> EntryFor(const std::vector<std::string>& entries, const std::string& name) {
-  std::optional<size_t> folded;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    std::string entryName = entries[i];
-    CutAtFirstBlank(entryName);
-    if (entryName == name) return i;
-    if (!folded && NamesEqualIgnoringCase(entryName, name)) folded = i;
-  }
-  return folded;
-}
 
 bool RunInverse(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 2) return context.Usage("inverse");
-  FillOperation(context, {line.args[0]}, line.args[1]);
+  AnswerOperation(context, {line.args[0]}, line.args[1]);
   return MenuInverse();
 }
 
 bool RunSolve(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 3) return context.Usage("solve");
-  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   return MenuSolve();
 }
 
 bool RunMoments(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 2) return context.Usage("moments");
-  FillOperation(context, {line.args[0]}, line.args[1]);
+  AnswerOperation(context, {line.args[0]}, line.args[1]);
   return MenuMoments();
 }
 
@@ -66,7 +44,7 @@ bool RunTTest(ConsoleContext& context, const CommandLine& line) {
                  : kind == "paired"  ? TTEST_PAIRED
                                      : -1;
   if (type < 0) return context.Usage("ttest");
-  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   context.Answer<TTestOptionsForm>([type](TTestOptionsForm& form) {
     form.type = type;
     return true;
@@ -76,7 +54,7 @@ bool RunTTest(ConsoleContext& context, const CommandLine& line) {
 
 bool RunFTest(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 3) return context.Usage("ftest");
-  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   return MenuFTest();
 }
 
@@ -91,7 +69,7 @@ bool RunChiSquare(ConsoleContext& context, const CommandLine& line) {
   if (type < 0 || !constraints || *constraints < 0 ||
       *constraints > ChiSquareOptionsForm::kMaxConstraints)
     return context.Usage("chisquare");
-  FillOperation(context, {line.args[0], line.args[1]}, line.args[2]);
+  AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   const int32_t chosen = *constraints;
   context.Answer<ChiSquareOptionsForm>([type, chosen](ChiSquareOptionsForm& form) {
     form.type = type;
@@ -118,7 +96,7 @@ bool RunRegression(ConsoleContext& context, const CommandLine& line) {
   context.Answer<ObjectChoiceForm>([xNames, ui, &allFound](ObjectChoiceForm& form) {
     form.selected.clear();
     for (const std::string& name : xNames) {
-      if (auto index = EntryFor(form.entries, name)) {
+      if (auto index = EntryForName(form.entries, name)) {
         form.selected.push_back(*index);
       } else {
         ui->Error("No vector named <" + name + "> in the list");
@@ -127,7 +105,7 @@ bool RunRegression(ConsoleContext& context, const CommandLine& line) {
     }
     return true;
   });
-  FillOperation(context, {args[0]}, args[1]);
+  AnswerOperation(context, {args[0]}, args[1]);
   context.Answer<RegressionOutputForm>([save, extras](RegressionOutputForm& form) {
     form.saveExtras = save;
     if (save) {
