@@ -46,15 +46,6 @@ TEST_F(CreateTest, CreatesAMatrixAndAVector) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(CreateTest, DefaultsOfTheDialog) {
-  CreateObjectForm form;
-  EXPECT_EQ(form.kind, CreateObjectForm::Kind::kMatrix);
-  EXPECT_EQ(form.rows, 2);
-  EXPECT_EQ(form.columns, 2);
-  EXPECT_EQ(form.elements, 2);
-  EXPECT_EQ(form.initial, 0.0);
-}
-
 TEST_F(CreateTest, NameRefusalsShowTheDialogAgain) {
   Matrix("   ", 2, 2);
   Matrix(std::string(129, 'a'), 2, 2);

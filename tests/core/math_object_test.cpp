@@ -71,21 +71,5 @@ TEST_F(ObjectTest, StorageThatCannotBeObtainedLeavesStatusMinusOne) {
   EXPECT_EQ(OperationStatus.flags, OPERR_ALLOC);
 }
 
-TEST_F(ObjectTest, ChartAndSeriesDefaults) {
-  ChartObject chart;
-  EXPECT_EQ(chart.kind, KIND_CHART);
-  EXPECT_EQ(chart.Options, 17);
-  EXPECT_EQ(chart.XLabel, "X");
-  EXPECT_EQ(chart.YLabel, "Y");
-  EXPECT_EQ(chart.XMin, -10.0);
-  EXPECT_EQ(chart.YMax, 10.0);
-  SeriesObject series;
-  EXPECT_EQ(series.kind, KIND_SERIES);
-  EXPECT_EQ(series.status, STATUS_VALID);
-  EXPECT_EQ(series.MarkerSize, 3);
-  EXPECT_EQ(series.RangeMin, 1.0);
-  EXPECT_EQ(series.PointCount, 10.0);
-}
-
 }  // namespace
 }  // namespace tq
