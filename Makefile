@@ -2,7 +2,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-FUZZ_TARGETS := workspace_reader import_matrix import_vector
+FUZZ_TARGETS := workspace_reader import_matrix import_vector compiler
 FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
