@@ -10,79 +10,66 @@ namespace tq {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunConsole;
+
+const fs::path kDir =
+    fs::temp_directory_path() / ("tq_chart_console_" + std::to_string(::getpid()));
+
+std::string Path(const char* file) { return (kDir / file).string(); }
+
+// Runs the lines, after those of a chart of two vector series unless told otherwise.
+testing::ConsoleRun Console(std::vector<std::string> lines, bool withChart = true) {
+  if (withChart)
+    lines.insert(lines.begin(),
+                 {":vector vx 3", ":values vx 1 2 3", ":vector vy 3", ":values vy 4 5 7",
+                  ":chart c My chart", ":series c up 1 vx vy color=red marker=square",
+                  ":series c down 1 vy vx line=dash"});
+  std::vector<std::string> args;
+  for (const std::string& line : lines) args.insert(args.end(), {"-c", line});
+  fs::create_directories(kDir);
+  return testing::RunConsole(args);
+}
 
 class ChartConsoleTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("tq_chart_console_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  // The lines of a chart of two vector series, then `more`.
-  std::vector<std::string> Script(std::vector<std::string> more) {
-    std::vector<std::string> args;
-    for (const char* line : {":vector vx 3", ":values vx 1 2 3", ":vector vy 3", ":values vy 4 5 7",
-                             ":chart c My chart", ":series c up 1 vx vy color=red marker=square",
-                             ":series c down 1 vy vx line=dash"}) {
-      args.push_back("-c");
-      args.push_back(line);
-    }
-    for (const std::string& line : more) {
-      args.push_back("-c");
-      args.push_back(line);
-    }
-    return args;
-  }
-  std::string Path(const char* file) const { return (dir / file).string(); }
-
-  fs::path dir;
+  void TearDown() override { fs::remove_all(kDir); }
 };
 
 TEST_F(ChartConsoleTest, PlotWritesEachKindOfFile) {
-  auto run = RunConsole(Script({":plot c " + Path("a.png"), ":plot c " + Path("a.svg") + " 300x200",
-                                ":plot c " + Path("a.pdf")}));
+  auto run = Console({":plot c " + Path("a.png"), ":plot c " + Path("a.svg") + " 300x200",
+                      ":plot c " + Path("a.pdf")});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_NE(run.out.find("Displaying chart object\nc\n"), std::string::npos);
-  EXPECT_GT(fs::file_size(dir / "a.png"), 1000u);
-  EXPECT_GT(fs::file_size(dir / "a.svg"), 1000u);
-  EXPECT_GT(fs::file_size(dir / "a.pdf"), 1000u);
+  for (const char* file : {"a.png", "a.svg", "a.pdf"})
+    EXPECT_GT(fs::file_size(kDir / file), 1000u) << file;
 }
 
-TEST_F(ChartConsoleTest, PlotRefusalsFailTheLine) {
-  EXPECT_EQ(RunConsole(Script({":plot c " + Path("a.gif")})).err,
+TEST_F(ChartConsoleTest, RefusalsFailTheLineWithTheirMessage) {
+  EXPECT_EQ(Console({":plot c " + Path("a.gif")}).err,
             "Unknown chart file type <" + Path("a.gif") + ">: use .png, .svg or .pdf\n");
-  EXPECT_EQ(RunConsole(Script({":plot c " + Path("a.png") + " 10x600"})).err,
+  EXPECT_EQ(Console({":plot c " + Path("a.png") + " 10x600"}).err,
             "Invalid chart size <10x600>: WIDTHxHEIGHT, each 11 to 8000 pixels\n");
-  auto missing = RunConsole(Script({":plot nothing " + Path("a.png")}));
+  auto missing = Console({":plot nothing " + Path("a.png")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "No chart named <nothing> in the list\n");
-  auto empty = RunConsole({"-c", ":chart e", "-c", ":chart e Retitled", "-c", ":list", "-c",
-                           ":plot e " + Path("e.png")});
+  auto empty =
+      Console({":chart e", ":chart e Retitled", ":list", ":plot e " + Path("e.png")}, false);
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.out, "e:  Retitled\nDisplaying chart object\ne\n");
   EXPECT_EQ(empty.err, "Unable to display chart.\nInvalid or empty chart data\n");
-  EXPECT_FALSE(fs::exists(dir / "e.png"));
-}
-
-TEST_F(ChartConsoleTest, OptionsAreCheckedByTheDialog) {
-  auto run = RunConsole(Script({":chartoptions c noauto range 0 10 5 5"}));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Error: Vertical axis maximum value must be greater than minimum value\n");
-  EXPECT_EQ(RunConsole(Script({":chartoptions c range 0 1"})).err.rfind("usage: :chartoptions", 0),
-            0u);
-  EXPECT_EQ(RunConsole(Script({":chartoptions c nogrid polar noauto range -1 1 -1 1"})).status, 0);
-}
-
-TEST_F(ChartConsoleTest, SeriesRefusalsShowTheDialogsMessage) {
-  auto run = RunConsole(Script({":series c up 1 vx nothing", ":series c up 2 - f"}));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "Error:\nUnable to find vector\n<nothing>\nPlease select or enter valid name.\n"
-            "Series <up> of chart <c> is of type 1\n");
-  EXPECT_EQ(RunConsole(Script({":series c x 1 vx vy color=purple"})).err.rfind("usage: :series", 0),
-            0u);
+  EXPECT_FALSE(fs::exists(kDir / "e.png"));
+  // Options and series are checked by their dialogs.
+  auto options = Console({":chartoptions c noauto range 0 10 5 5"});
+  EXPECT_EQ(options.status, 1);
+  EXPECT_EQ(options.err, "Error: Vertical axis maximum value must be greater than minimum value\n");
+  EXPECT_EQ(Console({":chartoptions c nogrid polar noauto range -1 1 -1 1"}).status, 0);
+  auto series = Console({":series c up 1 vx nothing", ":series c up 2 - f"});
+  EXPECT_EQ(series.status, 1);
+  EXPECT_EQ(series.err,
+            "Error:\nUnable to find vector\n<nothing>\nPlease select or enter valid name.\nSeries "
+            "<up> of chart <c> is of type 1\n");
+  EXPECT_EQ(Console({":chartoptions c range 0 1"}).err.rfind("usage: :chartoptions", 0), 0u);
+  EXPECT_EQ(Console({":series c x 1 vx vy color=purple"}).err.rfind("usage: :series", 0), 0u);
 }
 
 }  // namespace
