@@ -59,19 +59,6 @@ TEST_F(CompilerTest, ScannerFormsAndCaseFolding) {
     EXPECT_EQ(Compile(text), 1) << text;
 }
 
-TEST_F(CompilerTest, UsageFlagsOnlyInAnalysisMode) {
-  AddVariable("x", 0);
-  Compile("x+ans");
-  EXPECT_EQ(UsesX + UsesAns, 0);
-  AnalysisMode = 1;
-  Compile("x+ans");
-  EXPECT_EQ(UsesX + UsesAns, 2);
-  Compile("print x");
-  EXPECT_EQ(UsesUiOperator, 1);
-  EXPECT_EQ(UsesAns, 0);  // cleared when the compile starts
-  AnalysisMode = 0;
-}
-
 TEST_F(CompilerTest, OperatorsBindAsListed) {
   AddVariable("a", 0);
   AddVariable("b", 5);

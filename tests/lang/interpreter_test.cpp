@@ -1,6 +1,7 @@
 // The stack machine: run-time errors and their messages, the result
 // register, the built-in functions, the cancellation polls of loops, and
 // input, output and print through a scripted port.
+#include <array>
 #include <cmath>
 
 #include "core/user_cancel.h"
@@ -52,7 +53,6 @@ TEST_F(InterpreterTest, BuiltinFunctions) {
   EXPECT_EQ(Run("int(1e300)"), 2147483647.0);
   EXPECT_EQ(Run("int(-1e300)"), -2147483648.0);
   EXPECT_TRUE(std::isnan(Run("int(sqrt(-1))")));
-  EXPECT_EQ(Run("exp(1)"), std::exp2(1.4426950408889634));
   EXPECT_EQ(Run("log(1000)"), 3);
   EXPECT_NEAR(Run("arctanh(0.5)+loggamma(3)"), 0.5493061443 + std::log(2.0), 1e-9);
   ASSERT_EQ(Compile("rand()"), 0);
@@ -71,14 +71,16 @@ TEST(SpecialFunctionTest, GammaAndFresnelKnownValues) {
   EXPECT_EQ(status, 0);
   EXPECT_NEAR(lang::LogGamma(1), 0, 1e-9);
   EXPECT_NE(lang::LogGamma(1), 0.0);
-  const double known[][3] = {{1, 0.7798934004, 0.4382591474}, {-1, -0.7798934004, -0.4382591474},
-                             {2.5, 0.4574130, 0.6191818}, {100, 0.5, 0.5}};
-  for (const auto& row : known) {
-    double c, s;
-    lang::Fresnel(row[0], &c, &s);
-    EXPECT_NEAR(c, row[1], row[0] == 100 ? 0.01 : 1e-6) << row[0];
-    EXPECT_NEAR(s, row[2], row[0] == 100 ? 0.01 : 1e-6) << row[0];
+  double c, s, cm, sm;
+  for (auto [x, knownC, knownS, tolerance] : {std::array{1.0, 0.7798934004, 0.4382591474, 1e-6},
+                                              {2.5, 0.4574130, 0.6191818, 1e-6}, {100.0, 0.5, 0.5, 0.01}}) {
+    lang::Fresnel(x, &c, &s);
+    EXPECT_NEAR(c, knownC, tolerance) << x;
+    EXPECT_NEAR(s, knownS, tolerance) << x;
   }
+  lang::Fresnel(1, &c, &s);
+  lang::Fresnel(-1, &cm, &sm);
+  EXPECT_TRUE(cm == -c && sm == -s);  // odd, exactly
 }
 
 TEST_F(InterpreterTest, LoopConditionPollsOnEvery21stTest) {
@@ -152,7 +154,8 @@ TEST_F(InterpreterTest, InputShowsFourFieldsOfFiveWithLabels) {
   ui.AnswerQuestions({true});
   EXPECT_EQ(Run("input \"nothing\"\n5"), 5);
   EXPECT_EQ(RunError("input \"nothing\"\n5", -1000), "Calculation terminated by user");
-  EXPECT_EQ(ui.questions, std::vector<std::string>(2, "Invalid input operator parameters. No input varaibles declared.\n"));
+  EXPECT_EQ(ui.questions,
+            std::vector<std::string>(2, "Invalid input operator parameters. No input varaibles declared.\n"));
   // No form answer: the dialog is closed and the run ends.
   EXPECT_EQ(RunError("input a\nz=1", -1000), "Calculation terminated by user");
   EXPECT_EQ(Value("z"), 0);

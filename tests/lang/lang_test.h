@@ -35,8 +35,7 @@ class LangTest : public WorkbenchTest {
   double Value(const char* name) { return FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)->value; }
 
   int32_t Compile(const std::string& text) { return CompileFunction(text, compileMessage); }
-  // Runs the compiled function at x; its code lands in `code`.
-  double Eval(double x = 0.0) {
+  double Eval(double x = 0.0) {  // runs the compiled function; its code lands in `code`
     code = 99;
     runMessage.clear();
     return EvaluateFunction(x, &code, runMessage);

@@ -121,11 +121,10 @@ TEST_F(DataFileTest, ObjectChecksShareDisplaysMessages) {
   EXPECT_EQ(ImportObject("v", path), 0);
   EXPECT_EQ(ExportObject("x", path), 0);
   EXPECT_EQ(ImportObject("m", path), 0);  // names are exact
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                             "Error:\nObject state is not valid.\nLast operation on this object has "
-                             "failed.\nUnable to display object.",
-                             "Error:\nObject state is not valid.\nUnable to display object.",
-                             "Unable to display object."}));
+  EXPECT_EQ(ui.messages,
+            (Lines{"Error:\nObject state is not valid.\nLast operation on this object has failed.\nUnable to "
+                   "display object.",
+                   "Error:\nObject state is not valid.\nUnable to display object.", "Unable to display object."}));
   EXPECT_EQ(ui.output, "");
 }
 

@@ -100,11 +100,11 @@ TEST_F(WorkspaceBytesTest, ReaderTakesTwoByteCharacterStringsAndUnknownKinds) {
   // The length restarts in its 2-byte form; U+20AC has no single-byte form.
   Load(Concat({FromHex("01 00"), kClassHead, I32(1), FromHex("FF FE FF FF 02 00 63 00 AC 20"), F64(1.5),
                kMarker}));
-  EXPECT_EQ(Names(), std::vector<std::string>{"c?"});
+  EXPECT_EQ(Names(), Lines{"c?"});
   // An unknown kind is its kind and name only, and is dropped.
   Load(Concat({FromHex("02 00"), kClassHead, I32(9), FromHex("03 6F 6C 64"), FromHex("01 80"), I32(1),
                FromHex("01 78"), F64(3.0), kMarker}));
-  EXPECT_EQ(Names(), std::vector<std::string>{"x"});
+  EXPECT_EQ(Names(), Lines{"x"});
 }
 
 TEST_F(WorkspaceBytesTest, LongObjectCountForm) {

@@ -22,6 +22,7 @@
 namespace tq::testing {
 
 using Bytes = std::vector<uint8_t>;
+using Lines = std::vector<std::string>;
 
 inline Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -87,8 +88,8 @@ class WorkspaceTest : public WorkbenchTest {
     AddObject(std::move(object));
     return ref;
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
+  Lines Names() const {
+    Lines names;
     for (const auto& entry : document.objects.entries) names.push_back(entry->name);
     return names;
   }
