@@ -1,54 +1,74 @@
 // Compiling a function by name with its messages, the usage checks, and
-// evaluation with faults detected.
+// evaluation with faults detected, point by point and in batches (which give
+// exactly what EvaluateAt gives: the same values, statuses and texts).
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "core/operation_status.h"
 #include "core/user_cancel.h"
+#include "lang/fast_form.h"
 #include "lang/function_checks.h"
 #include "lang_test.h"
 
 namespace tq::testing {
 namespace {
 
-class FunctionChecksTest : public LangTest {};
+class FunctionChecksTest : public LangTest {
+ protected:
+  int32_t ByName(std::string name) { return CompileFunctionByName(name); }
+  void Check(const std::string& body) {
+    DeleteObjectByName("f");
+    AddFunction("f", body);
+    ASSERT_EQ(CheckFunctionForAnalysis("f"), 0);
+  }
+  // Compares the batch with EvaluateAt at every point, bit for bit.
+  void ExpectSameAsPointByPoint(const std::string& body, const std::vector<double>& xs) {
+    Check(body);
+    const size_t n = xs.size();
+    std::vector<double> expected(n), values(n);
+    std::vector<int32_t> expectedStatus(n), statuses(n, 99);
+    std::vector<std::string> expectedText(n), texts(n);
+    for (size_t i = 0; i < n; ++i) expected[i] = EvaluateAt(xs[i], expectedStatus[i], expectedText[i]);
+    std::vector<PointFailure> failures;
+    size_t failed = EvaluateAtPoints(xs.data(), values.data(), statuses.data(), n, &failures);
+    for (const PointFailure& failure : failures) texts[failure.index] = failure.text;
+    for (size_t i = 0; i < n; ++i)
+      if (statuses[i] != 0) values[i] = expected[i] = 0;  // the value of a failed point is open
+    EXPECT_EQ(statuses, expectedStatus) << body;
+    EXPECT_EQ(failed, failures.size()) << body;
+    EXPECT_EQ(texts, expectedText) << body;
+    EXPECT_EQ(std::memcmp(values.data(), expected.data(), n * sizeof(double)), 0) << body;
+  }
+  static std::vector<double> Grid(double from, double to, size_t count) {
+    std::vector<double> xs(count);
+    for (size_t i = 0; i < count; ++i) xs[i] = from + (to - from) * double(i) / double(count - 1);
+    return xs;
+  }
+  int32_t status = 0;
+  std::string text;
+};
 
-TEST_F(FunctionChecksTest, UnknownFunctionName) {
-  std::string name = "nope";
-  EXPECT_EQ(CompileFunctionByName(name), -1);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{
-                             "Error:\nFunction name string is incorrect.\nPlease select valid "
-                             "function name in the list"});
-}
-
-TEST_F(FunctionChecksTest, BadNameLengthIsRefusedSilently) {
-  std::string empty = ":desc";
-  EXPECT_EQ(CompileFunctionByName(empty), -1);
-  std::string longName(1000, 'a');
-  EXPECT_EQ(CompileFunctionByName(longName), -1);
+TEST_F(FunctionChecksTest, CompileByNameMessages) {
+  EXPECT_EQ(ByName(":desc"), -1);  // bad name lengths are refused silently
+  EXPECT_EQ(ByName(std::string(1000, 'a')), -1);
   EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(FunctionChecksTest, ListEntryIsCutToTheName) {
-  AddFunction("f", "x+1");
-  AddVariable("x", 1);
-  std::string entry = "f:  adds one";
-  EXPECT_EQ(CompileFunctionByName(entry), 0);
-  EXPECT_EQ(entry, "f");
-}
-
-TEST_F(FunctionChecksTest, SyntaxErrorMessages) {
   AddFunction("f", "1\nq+1");
-  std::string name = "f";
-  EXPECT_EQ(CompileFunctionByName(name), -1);
   AddFunction("g", "1+2 $ open");
-  name = "g";
-  EXPECT_EQ(CompileFunctionByName(name), -1);
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[0],
-            "Syntax error in function f \nat line number 2  Unrecognized name [q]\nPlease correct "
-            "error and try again.\n");
-  EXPECT_EQ(ui.messages[1],
-            "Syntax error in function g \nat line number 1\nPlease correct error and try again.\n");
+  EXPECT_EQ(ByName("nope"), -1);
+  EXPECT_EQ(ByName("f"), -1);
+  EXPECT_EQ(ByName("g"), -1);
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "Error:\nFunction name string is incorrect.\nPlease select valid function name in the list",
+                "Syntax error in function f \nat line number 2  Unrecognized name [q]\nPlease correct "
+                "error and try again.\n",
+                "Syntax error in function g \nat line number 1\nPlease correct error and try again.\n"}));
+  AddFunction("h", "x+1");
+  AddVariable("x", 1);
+  std::string entry = "h:  adds one";  // a list entry is cut to the name
+  EXPECT_EQ(CompileFunctionByName(entry), 0);
+  EXPECT_EQ(entry, "h");
 }
 
 TEST_F(FunctionChecksTest, AnalysisRules) {
@@ -61,16 +81,14 @@ TEST_F(FunctionChecksTest, AnalysisRules) {
   EXPECT_EQ(CheckFunctionForAnalysis("p"), -1);
   EXPECT_EQ(CheckFunctionForAnalysis("s"), 0);
   EXPECT_EQ(AnalysisMode, 0);
-  ASSERT_EQ(ui.messages.size(), 3u);
-  EXPECT_EQ(ui.messages[0],
-            "Incorrect function argument:\nFunction c(x) must depend on variable x.\nPlease "
-            "correct error and try again.");
-  EXPECT_EQ(ui.messages[1],
-            "Incorrect function argument:\nFunction af(x) must depend on variable x.\nFunction "
-            "must not depend on variable ans.\nPlease correct error and try again.");
-  EXPECT_EQ(ui.messages[2],
-            "Incorrect operator:\nFunction p(x) must not contain user-interface operators: "
-            "INPUT, OUTPUT, PRINT.\nPlease correct error and try again.");
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "Incorrect function argument:\nFunction c(x) must depend on variable x.\nPlease "
+                "correct error and try again.",
+                "Incorrect function argument:\nFunction af(x) must depend on variable x.\nFunction "
+                "must not depend on variable ans.\nPlease correct error and try again.",
+                "Incorrect operator:\nFunction p(x) must not contain user-interface operators: "
+                "INPUT, OUTPUT, PRINT.\nPlease correct error and try again."}));
 }
 
 TEST_F(FunctionChecksTest, ElementRules) {
@@ -90,74 +108,37 @@ TEST_F(FunctionChecksTest, ElementRules) {
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-class EvaluateAtTest : public LangTest {
- protected:
-  void Check(const std::string& body) {
-    AddFunction("f", body);
-    ASSERT_EQ(CheckFunctionForAnalysis("f"), 0);
-  }
-  int32_t status = 0;
-  std::string text;
-};
-
-TEST_F(EvaluateAtTest, Value) {
-  Check("x^2+1");
-  EXPECT_EQ(EvaluateAt(3, status, text), 10);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(text, "");
-}
-
-TEST_F(EvaluateAtTest, DivisionByZero) {
-  Check("1/x");
-  EvaluateAt(0, status, text);
-  EXPECT_EQ(status, -1);
-  EXPECT_EQ(text, "Floating point error: Divide by zero ");
-  EXPECT_EQ(EvaluateAt(4, status, text), 0.25);
-  EXPECT_EQ(status, 0);
-}
-
-TEST_F(EvaluateAtTest, FaultFlagsAreDetected) {
-  Check("ln(x)");
-  EvaluateAt(0, status, text);
-  EXPECT_EQ(status, -1);
-  EXPECT_EQ(text, "Floating point error\nDivide by zero\n");
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_DIVIDE_BY_ZERO);
-  EXPECT_NE(OperationStatus.flags & OPERR_TRAPPED, 0);
-  // The next point starts clean.
-  EXPECT_EQ(EvaluateAt(1, status, text), 0);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(OperationStatus.flags, 0);
-}
-
-TEST_F(EvaluateAtTest, OverflowFlagIsDetected) {
-  Check("x*1e300");
-  EvaluateAt(1e300, status, text);
-  EXPECT_EQ(status, -1);
-  EXPECT_EQ(text, "Floating point error\nOverflow of numerical value\n");
-}
-
-TEST_F(EvaluateAtTest, InvalidOperationFlagIsDetected) {
-  Check("sqrt(x)");
-  EvaluateAt(-1, status, text);
-  EXPECT_EQ(status, -1);
-  EXPECT_EQ(text, "Floating point error\nInvalid operation\n");
-}
-
-TEST_F(EvaluateAtTest, InfiniteAndNanResultsWithoutFaults) {
+TEST_F(FunctionChecksTest, EvaluateAtReportsEachFault) {
   AddVariable("inf", INFINITY);
   AddVariable("nan", NAN);
-  Check("x+inf");
-  EXPECT_EQ(EvaluateAt(2, status, text), 2);
-  EXPECT_EQ(status, -1);
-  EXPECT_EQ(text, "Arithmetic calculation overflow.");
-  EXPECT_EQ(OperationStatus.flags, 0);
-  AddFunction("n", "x+nan");
-  ASSERT_EQ(CheckFunctionForAnalysis("n"), 0);
-  EXPECT_EQ(EvaluateAt(2, status, text), 2);
-  EXPECT_EQ(text, "Invalid value of arithmetic function operand.");
+  const struct {
+    const char* body;
+    double x;
+    const char* text;
+    uint32_t fault;  // 0: nothing trapped, and the value is x
+  } rows[] = {{"1/x", 0, "Floating point error: Divide by zero ", 0},
+              {"ln(x)", 0, "Floating point error\nDivide by zero\n", FAULT_FLT_DIVIDE_BY_ZERO},
+              {"x*1e300", 1e300, "Floating point error\nOverflow of numerical value\n", FAULT_FLT_OVERFLOW},
+              {"sqrt(x)", -1, "Floating point error\nInvalid operation\n", FAULT_FLT_INVALID_OPERATION},
+              {"x+inf", 2, "Arithmetic calculation overflow.", 0},
+              {"x+nan", 2, "Invalid value of arithmetic function operand.", 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.body);
+    Check(row.body);
+    double value = EvaluateAt(row.x, status, text);
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(text, row.text);
+    EXPECT_EQ((OperationStatus.flags & OPERR_TRAPPED) != 0, row.fault != 0);
+    EXPECT_TRUE(row.fault ? OperationStatus.faultCode == row.fault : value == row.x);
+  }
+  Check("1/x");  // the next point starts clean
+  EXPECT_EQ(EvaluateAt(4, status, text), 0.25);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(OperationStatus.flags, 0u);
 }
 
-TEST_F(EvaluateAtTest, UserStopEndsTheEvaluation) {
+TEST_F(FunctionChecksTest, UserStopEndsTheEvaluation) {
   Check("x");
   ui.RequestCancelAtPoll(1);
   ui.AnswerQuestions({true});
@@ -169,6 +150,52 @@ TEST_F(EvaluateAtTest, UserStopEndsTheEvaluation) {
   EXPECT_EQ(status, -1);
   EXPECT_EQ(text, "Calculation terminated by user");
   EXPECT_EQ(UserCancelled, 1);
+}
+
+TEST_F(FunctionChecksTest, SameValuesAsTheByteCode) {
+  AddVariable("k", 1.5);
+  for (const char* body : {"sin(x)*x^2+3*x-1/(x+2)", "sqrt(abs(x))*exp(-x*x/2)+cos(3*x)",
+                           "((((x+1)*x-2)*x+3)*x-4)*x+5", "x^3-x/3+k*x-2^x", "-x^2", "2^-x",
+                           "(x>1)&(x<3)|!(x==2)", "x>=0", "x<=0", "x!=1", "int(x*3)", "gamma(x+20)",
+                           "frenc(x)+frens(x)", "loggamma(x+10)", "f = x\nx*2", "pi*x-k/4", "k^x", "x^k"})
+    ExpectSameAsPointByPoint(body, Grid(-5, 5, 1001));
+}
+
+TEST_F(FunctionChecksTest, FailingPointsGetTheirOwnStatusAndText) {
+  std::vector<double> xs = Grid(-2, 2, 601);  // holds 0 exactly
+  xs[17] = 0.0;
+  AddVariable("inf", INFINITY);
+  for (const char* body : {"1/x", "ln(x)", "sqrt(x)", "1/(x-1)", "gamma(x)", "x*1e308*10", "x+inf"})
+    ExpectSameAsPointByPoint(body, xs);
+  ExpectSameAsPointByPoint("1/x", {0.0});  // batches of one point
+  ExpectSameAsPointByPoint("1/x", {2.0});
+}
+
+TEST_F(FunctionChecksTest, ProgramsWithSideEffectsRunPointByPoint) {
+  AddVariable("count", 0);
+  Check("count=count+1\nx");
+  EXPECT_FALSE(lang::HasFastForm());
+  std::vector<double> xs = Grid(0, 1, 300), values(300);
+  std::vector<int32_t> statuses(300);
+  EXPECT_EQ(EvaluateAtPoints(xs.data(), values.data(), statuses.data(), xs.size()), 0u);
+  EXPECT_EQ(Value("count"), 300);
+  Check("x+rand()");
+  EXPECT_FALSE(lang::HasFastForm());
+}
+
+TEST_F(FunctionChecksTest, UserStopEndsTheRemainingPoints) {
+  Check("x");
+  ui.RequestCancelAtPoll(9);  // 8 front-end polls per batch of 256
+  ui.AnswerQuestions({true});
+  std::vector<double> xs = Grid(0, 1, 1000), values(1000);
+  std::vector<int32_t> statuses(1000);
+  std::vector<PointFailure> failures;
+  EXPECT_EQ(EvaluateAtPoints(xs.data(), values.data(), statuses.data(), xs.size(), &failures),
+            1000u - 256u);  // the second batch is stopped
+  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(statuses[255], 0);
+  EXPECT_EQ(statuses[256], -1);
+  EXPECT_EQ(failures.front().text, "Calculation terminated by user");
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The stack machine: run-time errors and their messages, the result
-// register, int and rand, and the cancellation polls of loops.
+// register, the built-in functions, the cancellation polls of loops, and
+// input, output and print through a scripted port.
+#include <array>
 #include <cmath>
-#include <cstdint>
 
 #include "core/user_cancel.h"
+#include "lang/builtins.h"
 #include "lang/interpreter.h"
-#include "lang/lang_state.h"
 #include "lang/program_io.h"
 #include "lang_test.h"
 
@@ -14,138 +15,162 @@ namespace {
 
 class InterpreterTest : public LangTest {};
 
-TEST_F(InterpreterTest, DivisionByZeroEndsTheRun) {
-  EXPECT_EQ(RunError("1/0"), "Floating point error: Divide by zero ");
-  EXPECT_EQ(RunError("1/-0"), "Floating point error: Divide by zero ");
-}
-
 TEST_F(InterpreterTest, RunTimeMessages) {
-  EXPECT_EQ(lang::EvalErrorText(1), "Special function argument must be #0 ");
-  EXPECT_EQ(lang::EvalErrorText(2), "Special function argument must be \xF2" "0 ");
-  EXPECT_EQ(lang::EvalErrorText(3), "Order of Special function must be \xF2" "0 ");
-  EXPECT_EQ(lang::EvalErrorText(4), "Special function argument must be \xF2" "-1 ");
-  EXPECT_EQ(lang::EvalErrorText(5), "Unrecognized function ");
-  EXPECT_EQ(lang::EvalErrorText(6), "Unrecognized operator ");
-  EXPECT_EQ(lang::EvalErrorText(8), " Error 108 ");
-  EXPECT_EQ(RunError("gamma(0)"), "Special function argument must be #0 ");
-  EXPECT_EQ(RunError("gamma(-2)"), "Special function argument must be \xF2" "0 ");
-}
-
-TEST_F(InterpreterTest, UnknownOpcodeIsAnUnrecognizedOperator) {
+  const char* texts[] = {"Special function argument must be #0 ", "Special function argument must be \xF2" "0 ",
+                         "Order of Special function must be \xF2" "0 ",
+                         "Special function argument must be \xF2" "-1 ", "Unrecognized function ",
+                         "Unrecognized operator ", "", " Error 108 "};
+  for (int k : {1, 2, 3, 4, 5, 6, 8}) EXPECT_EQ(lang::EvalErrorText(k), texts[k - 1]) << k;
+  EXPECT_EQ(RunError("gamma(0)"), texts[0]);
+  EXPECT_EQ(RunError("gamma(-2)"), texts[1]);
+  EXPECT_EQ(RunError("k=5\n1/-0\nk=6"), "Floating point error: Divide by zero ");
+  EXPECT_EQ(Value("k"), 5);  // values before the error stay stored
   ASSERT_EQ(Compile("1+2"), 0);
   lang::Program.code[9] = 'Z';  // replaces the second constant's opcode
-  int32_t code = 0;
-  std::string message;
-  EvaluateFunction(0, &code, message);
+  Eval();
   EXPECT_EQ(code, -5);
-  EXPECT_EQ(message, "Unrecognized operator ");
+  EXPECT_EQ(runMessage, "Unrecognized operator ");
 }
 
-TEST_F(InterpreterTest, ValuesBeforeAnErrorStayStored) {
-  RunError("k=5\n1/0\nk=6");
-  EXPECT_EQ(FindObjectAs<VariableObject>("k", OBJMASK_VARIABLE)->value, 5);
-}
-
-TEST_F(InterpreterTest, ResultRegisterIsKeptBetweenRuns) {
+TEST_F(InterpreterTest, ResultRegister) {
   AddVariable("a", 7);
   ui.AnswerForm<ProgramMessageForm>([](ProgramMessageForm&) {});
   EXPECT_EQ(Run("output a"), 0);  // 0 right after start
   EXPECT_EQ(Run("41"), 41);
   ui.AnswerForm<ProgramMessageForm>([](ProgramMessageForm&) {});
-  EXPECT_EQ(Run("output a"), 41);
-}
-
-TEST_F(InterpreterTest, LastResultStatementWins) {
+  EXPECT_EQ(Run("output a"), 41);  // kept between runs
   AddVariable("x", 0);
-  EXPECT_EQ(Run("f = 1\nv=2\n3*1\n", 0), 3);
-  EXPECT_EQ(Run("f = 1\n3\nv=2\n", 0), 2);
+  EXPECT_EQ(Run("f = 1\nv=2\n3*1\n"), 3);  // the last result statement wins
+  EXPECT_EQ(Run("f = 1\n3\nv=2\n"), 2);
   EXPECT_EQ(Run("x*2", 4), 0);  // x is the workspace variable without AnalysisMode
   EXPECT_EQ(Run("ans*2", 4), 8);
+  EXPECT_EQ(Run("i=0\ns=0\nwhile (i<10)\ni=i+1\ns=s+i\nend\ns"), 55);
+  EXPECT_EQ(Run("ife (a>2)\nb=1\nelse\nb=2\nend\nb"), 1);
 }
 
-TEST_F(InterpreterTest, IntTruncatesTowardZeroWithinThe32BitRange) {
+TEST_F(InterpreterTest, BuiltinFunctions) {
   EXPECT_EQ(Run("int(-2.7)"), -2);
-  EXPECT_EQ(Run("int(2.7)"), 2);
   EXPECT_EQ(Run("int(1e300)"), 2147483647.0);
   EXPECT_EQ(Run("int(-1e300)"), -2147483648.0);
   EXPECT_TRUE(std::isnan(Run("int(sqrt(-1))")));
-}
-
-TEST_F(InterpreterTest, RandStaysBelowOne) {
+  EXPECT_EQ(Run("log(1000)"), 3);
+  EXPECT_NEAR(Run("arctanh(0.5)+loggamma(3)"), 0.5493061443 + std::log(2.0), 1e-9);
   ASSERT_EQ(Compile("rand()"), 0);
   for (int i = 0; i < 5000; ++i) {
-    int32_t code = 0;
-    std::string message;
-    double value = EvaluateFunction(0, &code, message);
-    ASSERT_GE(value, 0.0);
-    ASSERT_LT(value, 1.0);
+    double value = Eval();
+    ASSERT_TRUE(value >= 0.0 && value < 1.0) << value;
   }
 }
 
-TEST_F(InterpreterTest, LoopsRun) {
-  EXPECT_EQ(Run("i=0\ns=0\nwhile (i<10)\ni=i+1\ns=s+i\nend\ns"), 55);
-  EXPECT_EQ(Run("a=3\nife (a>2)\nb=1\nelse\nb=2\nend\nb"), 1);
-  EXPECT_EQ(Run("a=1\nife (a>2)\nb=1\nelse\nb=2\nend\nb"), 2);
+TEST(SpecialFunctionTest, GammaAndFresnelKnownValues) {
+  int32_t status = 0;
+  EXPECT_NEAR(lang::Gamma(-0.5, &status), -3.5449077018, 1e-6);
+  EXPECT_NEAR(lang::Gamma(0.75, &status), 1.2254167024, 1e-7);  // this routine's pi is 3.14159268
+  EXPECT_TRUE(std::isinf(lang::Gamma(1e300, &status)));
+  EXPECT_TRUE(std::isnan(lang::Gamma(NAN, &status)));
+  EXPECT_EQ(status, 0);
+  EXPECT_NEAR(lang::LogGamma(1), 0, 1e-9);
+  EXPECT_NE(lang::LogGamma(1), 0.0);
+  double c, s, cm, sm;
+  for (auto [x, knownC, knownS, tolerance] : {std::array{1.0, 0.7798934004, 0.4382591474, 1e-6},
+                                              {2.5, 0.4574130, 0.6191818, 1e-6}, {100.0, 0.5, 0.5, 0.01}}) {
+    lang::Fresnel(x, &c, &s);
+    EXPECT_NEAR(c, knownC, tolerance) << x;
+    EXPECT_NEAR(s, knownS, tolerance) << x;
+  }
+  lang::Fresnel(1, &c, &s);
+  lang::Fresnel(-1, &cm, &sm);
+  EXPECT_TRUE(cm == -c && sm == -s);  // odd, exactly
 }
 
 TEST_F(InterpreterTest, LoopConditionPollsOnEvery21stTest) {
-  // The start of the run is poll 1; the loop's 21st test is poll 2, its
-  // 42nd poll 3. Every 32nd poll asks the front end.
+  // The start of the run is poll 1, the loop's 21st test poll 2; every 32nd
+  // poll asks the front end.
   ASSERT_EQ(Compile("i=0\nwhile (i<100000)\ni=i+1\nend\n"), 0);
   ui.RequestCancelAtPoll(1);
   ui.AnswerQuestions({true});
-  int32_t code = 0;
-  std::string message;
-  EvaluateFunction(0, &code, message);
+  Eval();
   EXPECT_EQ(code, -1000);
-  EXPECT_EQ(message, "Calculation terminated by user");
+  EXPECT_EQ(runMessage, "Calculation terminated by user");
   EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Value("i"), 650);  // stopped at the loop's 31st poll, its 651st test
   EXPECT_EQ(ui.questions, std::vector<std::string>{"Do you want to stop calculation?"});
-  // Stopped at the 32nd poll: the 31st of the loop, its 651st test.
-  EXPECT_EQ(FindObjectAs<VariableObject>("i", OBJMASK_VARIABLE)->value, 650);
 }
 
 TEST_F(InterpreterTest, AnsweringNoLetsTheLoopContinue) {
   ASSERT_EQ(Compile("i=0\nwhile (i<2000)\ni=i+1\nend\ni"), 0);
   ui.RequestCancelAtPoll(1);
   ui.AnswerQuestions({false});
-  int32_t code = 0;
-  std::string message;
-  EXPECT_EQ(EvaluateFunction(0, &code, message), 2000);
+  EXPECT_EQ(Eval(), 2000);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(ui.questions.size(), 1u);
 }
 
-TEST_F(InterpreterTest, ValueStackLimitEndsTheRun) {
-  std::string deep;
+TEST_F(InterpreterTest, StackAndListLimitsEndTheRun) {
+  std::string deep, shallow, list = "print a";
   for (int i = 0; i < 120; ++i) deep += "1+(";
-  deep += "1" + std::string(120, ')');
-  EXPECT_EQ(RunError(deep), " Error 109 ");
-  std::string shallow;
   for (int i = 0; i < 98; ++i) shallow += "1+(";
-  shallow += "1" + std::string(98, ')');
-  EXPECT_EQ(Run(shallow), 99);
-}
-
-TEST_F(InterpreterTest, IoListLimitEndsTheRun) {
+  for (int i = 0; i < 1100; ++i) list += ",a";
+  EXPECT_EQ(RunError(deep + "1" + std::string(120, ')')), " Error 109 ");
+  EXPECT_EQ(Run(shallow + "1" + std::string(98, ')')), 99);
   AddVariable("a", 1);
-  std::string text = "print a";
-  for (int i = 0; i < 1100; ++i) text += ",a";
-  EXPECT_EQ(RunError(text), " Error 110 ");
+  EXPECT_EQ(RunError(list), " Error 110 ");
   EXPECT_EQ(ui.output, "");
 }
 
-TEST_F(InterpreterTest, NotCompiledAndFailedCompile) {
-  int32_t code = 0;
-  std::string message;
-  EvaluateFunction(1, &code, message);
+TEST_F(InterpreterTest, NotCompiledFailedCompileAndRunTimeError) {
+  Eval(1);
   EXPECT_EQ(code, -1);
-  EXPECT_EQ(message, "Function is not compiled");
+  EXPECT_EQ(runMessage, "Function is not compiled");
   Run("1");
   EXPECT_GT(Compile("1+"), 0);
-  EXPECT_EQ(EvaluateFunction(3, &code, message), 3);
+  EXPECT_EQ(Eval(3), 3);
   EXPECT_EQ(code, -5);
-  EXPECT_EQ(message, "Function was not compiled properly");
+  EXPECT_EQ(runMessage, "Function was not compiled properly");
+  VariableObject* x = AddVariable("x", 0);  // a run-time error keeps the function compiled
+  ASSERT_EQ(Compile("1/x"), 0);
+  Eval();
+  EXPECT_EQ(code, -5);
+  x->value = 4;
+  EXPECT_EQ(Eval(), 0.25);
+  EXPECT_EQ(code, 0);
+}
+
+TEST_F(InterpreterTest, InputShowsFourFieldsOfFiveWithLabels) {
+  AddVariable("e", 9);
+  ProgramInputForm shown;
+  ui.AnswerForm<ProgramInputForm>([&shown](ProgramInputForm& form) {
+    shown = form;
+    for (int k = 0; k < form.fieldCount; ++k) form.values[k] = k + 1;
+  });
+  EXPECT_EQ(Run("input \"A:\", a, b, \"C:\", c, d, e, \"end\""), 0);
+  EXPECT_EQ(shown.fieldCount, 4);
+  EXPECT_EQ(shown.labels[0] + "|" + shown.labels[1] + "|" + shown.labels[2] + "|" + shown.prompt, "A:||C:|end");
+  EXPECT_EQ(shown.values[3], 0);
+  EXPECT_EQ(Value("a") + Value("d"), 1 + 4);
+  EXPECT_EQ(Value("e"), 9);  // the fifth variable keeps its value
+  EXPECT_EQ(ui.output, "Input:\r\n1 \r\n2 \r\n3 \r\n4 \r\n");
+  // Without variables the user is asked whether to go on.
+  ui.AnswerQuestions({true});
+  EXPECT_EQ(Run("input \"nothing\"\n5"), 5);
+  EXPECT_EQ(RunError("input \"nothing\"\n5", -1000), "Calculation terminated by user");
+  EXPECT_EQ(ui.questions,
+            std::vector<std::string>(2, "Invalid input operator parameters. No input varaibles declared.\n"));
+  // No form answer: the dialog is closed and the run ends.
+  EXPECT_EQ(RunError("input a\nz=1", -1000), "Calculation terminated by user");
+  EXPECT_EQ(Value("z"), 0);
+}
+
+TEST_F(InterpreterTest, OutputAndPrint) {
+  ProgramMessageForm shown;
+  ui.AnswerForm<ProgramMessageForm>([&shown](ProgramMessageForm& form) { shown = form; });
+  EXPECT_EQ(Run("a=3\nb=a*a\noutput \"b is \", b\n"), 9);
+  EXPECT_EQ(shown.text, "b is 9 ");
+  Run("v=1/3\nprint \"one\\ntwo \", v, ans", 41);  // a line escape, 12 digits, the argument
+  EXPECT_EQ(ui.output, "b is 9 \r\none\r\ntwo 0.333333333333 41 \r\n");
+  EXPECT_GT(Compile("output a*a"), 0);  // the list takes no expressions
+  EXPECT_EQ(RunError("output \"x\"\nk=1", -1000), "Calculation terminated by user");  // no answer stops
+  EXPECT_EQ(UserCancelled, 1);
 }
 
 }  // namespace

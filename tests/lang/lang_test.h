@@ -19,46 +19,44 @@ class LangTest : public WorkbenchTest {
     lang::ResetLanguageState();
   }
 
+  template <class T>
+  T* Add(const std::string& name, std::unique_ptr<T> object) {
+    object->name = name;
+    T* raw = object.get();
+    AddObject(std::move(object));
+    return raw;
+  }
   VariableObject* AddVariable(const std::string& name, double value) {
-    auto variable = std::make_unique<VariableObject>(value);
-    variable->name = name;
-    VariableObject* raw = variable.get();
-    AddObject(std::move(variable));
-    return raw;
+    return Add(name, std::make_unique<VariableObject>(value));
   }
-
   FunctionObject* AddFunction(const std::string& name, const std::string& body) {
-    auto function = std::make_unique<FunctionObject>(body);
-    function->name = name;
-    FunctionObject* raw = function.get();
-    AddObject(std::move(function));
-    return raw;
+    return Add(name, std::make_unique<FunctionObject>(body));
   }
+  double Value(const char* name) { return FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)->value; }
 
-  // Compiles `text`; the result of CompileFunction.
   int32_t Compile(const std::string& text) { return CompileFunction(text, compileMessage); }
-
+  double Eval(double x = 0.0) {  // runs the compiled function; its code lands in `code`
+    code = 99;
+    runMessage.clear();
+    return EvaluateFunction(x, &code, runMessage);
+  }
   // Compiles and runs `text` at x, expecting both to succeed.
   double Run(const std::string& text, double x = 0.0) {
     EXPECT_EQ(Compile(text), 0) << text << ": " << compileMessage;
-    int32_t code = 99;
-    double value = EvaluateFunction(x, &code, runMessage);
+    double value = Eval(x);
     EXPECT_EQ(code, 0) << text << ": " << runMessage;
     return value;
   }
-
   // Compiles and runs `text`, expecting a run-time failure; its message.
   std::string RunError(const std::string& text, int32_t expectedCode = -5) {
     EXPECT_EQ(Compile(text), 0) << text << ": " << compileMessage;
-    int32_t code = 0;
-    runMessage.clear();
-    EvaluateFunction(0.0, &code, runMessage);
+    Eval();
     EXPECT_EQ(code, expectedCode) << text;
     return runMessage;
   }
 
-  std::string compileMessage;
-  std::string runMessage;
+  int32_t code = 0;
+  std::string compileMessage, runMessage;
 };
 
 }  // namespace tq::testing

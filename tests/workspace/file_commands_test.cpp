@@ -4,11 +4,10 @@
 #include "commands/file_commands.h"
 #include "commands/file_forms.h"
 #include "commands/forms.h"
-#include "support/scripted_ui.h"
 #include "workspace/workspace_file.h"
 #include "workspace_test_util.h"
 
-namespace tq {
+namespace tq::testing {
 namespace {
 
 const char kDeleteQuestion[] =
@@ -18,41 +17,18 @@ const char kDeleteQuestion[] =
 const char kAppendQuestion[] =
     "File already exists.\nDo you want to append window text to the file?\nIf you press Yes, "
     "program will append text.\nIf you press No, program will replace text.";
+const char kNoItems[] = "No items in the list.\nYou must create matrix or vector first.";
 
-class FileCommandsTest : public testing::WorkbenchTest {
+class FileCommandsTest : public WorkspaceTest {
  protected:
   void SetUp() override {
-    WorkbenchTest::SetUp();
+    WorkspaceTest::SetUp();
     KeepObjectsOnOpen = 0;
     CurrentWorkspacePath().clear();
   }
-
-  void Add(const std::string& name, std::unique_ptr<MathObject> object) {
-    object->name = name;
-    AddObject(std::move(object));
-  }
-
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : document.objects.entries) names.push_back(entry->name);
-    return names;
-  }
-
   void AnswerPath(const std::string& path) {
     ui.AnswerForm<FileNameForm>([path](FileNameForm& form) { form.path = path; });
   }
-
-  // A file holding a vector v.
-  std::string FileWithVector() {
-    Add("v", std::make_unique<VectorObject>(2, 1.0));
-    const std::string path = dir_.Path("v.mts");
-    EXPECT_EQ(SaveWorkspaceFile(path), 1);
-    document.objects.entries.clear();
-    ui.output.clear();
-    return path;
-  }
-
-  testing::TempDir dir_;
 };
 
 TEST_F(FileCommandsTest, NewDeletesEveryObjectWithItsReport) {
@@ -64,155 +40,112 @@ TEST_F(FileCommandsTest, NewDeletesEveryObjectWithItsReport) {
   EXPECT_TRUE(document.objects.empty());
 }
 
-TEST_F(FileCommandsTest, OpenIntoAnEmptyWorkspaceAsksNothing) {
-  const std::string path = FileWithVector();
+TEST_F(FileCommandsTest, OpenAsksToReplaceOrMergeOnlyWhenObjectsExist) {
+  Add("v", std::make_unique<VectorObject>(2, 1.0));
+  Add("f", std::make_unique<FunctionObject>("x"));
+  const std::string path = SaveAndClear("v.mts");
   AnswerPath(path);
   EXPECT_TRUE(FileOpenCommand());
-  EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(ui.output, "Workspace loaded from file\r\n");
   EXPECT_EQ(CurrentWorkspacePath(), path);
-}
-
-TEST_F(FileCommandsTest, OpenAnsweredYesReplaces) {
-  const std::string path = FileWithVector();
-  Add("V", std::make_unique<MatrixObject>(2, 2, 0.0));
-  Add("a", std::make_unique<VariableObject>(1.0));
-  ui.AnswerQuestions({true});
-  EXPECT_TRUE(OpenDocumentFile(path));
-  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion});
-  EXPECT_EQ(ui.output,
-            "Deleted object <a>\r\nDeleted Matrix <V>\r\nWorkspace loaded from file\r\n");
-  EXPECT_EQ(Names(), std::vector<std::string>{"v"});
-  EXPECT_EQ(KeepObjectsOnOpen, 0);
-}
-
-TEST_F(FileCommandsTest, OpenAnsweredNoMerges) {
-  const std::string path = FileWithVector();
-  Add("V", std::make_unique<MatrixObject>(2, 2, 0.0));
-  Add("a", std::make_unique<VariableObject>(1.0));
-  ui.AnswerQuestions({false});
-  EXPECT_TRUE(OpenDocumentFile(path));
-  EXPECT_EQ(ui.output, "Deleted Matrix <V>\r\nWorkspace loaded from file\r\n");
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a", "v"}));
-  EXPECT_EQ(KeepObjectsOnOpen, 0);
+  for (bool replace : {true, false}) {
+    SCOPED_TRACE(replace);
+    DeleteAllObjects();
+    Add("V", std::make_unique<MatrixObject>(2, 2, 0.0));  // the same name as v
+    Add("a", std::make_unique<VariableObject>(1.0));
+    ui.output.clear();
+    ui.AnswerQuestions({replace});
+    EXPECT_TRUE(OpenDocumentFile(path));
+    EXPECT_EQ(ui.output, replace ? "Deleted object <a>\r\nDeleted Matrix <V>\r\nWorkspace loaded from file\r\n"
+                                 : "Deleted Matrix <V>\r\nWorkspace loaded from file\r\n");
+    EXPECT_EQ(Names(), replace ? (Lines{"v", "f"}) : (Lines{"a", "v", "f"}));
+    EXPECT_EQ(KeepObjectsOnOpen, 0);
+  }
+  EXPECT_EQ(ui.questions, Lines(2, kDeleteQuestion));
 }
 
 TEST_F(FileCommandsTest, RefusedOpenKeepsTheWorkspaceAndThePath) {
   CurrentWorkspacePath() = "old.mts";
   Add("a", std::make_unique<VariableObject>(1.0));
-  const std::string path = dir_.Write("bad.mts", testing::FromHex("01 00 FF"));
   ui.AnswerQuestions({true});
-  EXPECT_FALSE(OpenDocumentFile(path));
-  EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(Names(), std::vector<std::string>{"a"});
-  EXPECT_EQ(ui.output, "");
+  EXPECT_FALSE(OpenDocumentFile(Write("bad.mts", FromHex("01 00 FF"))));  // a damaged file
+  EXPECT_EQ(Names(), Lines{"a"});
   EXPECT_EQ(CurrentWorkspacePath(), "old.mts");
   EXPECT_EQ(KeepObjectsOnOpen, 0);
 }
 
 TEST_F(FileCommandsTest, SaveUsesTheCurrentFileAndSaveAsAsksForOne) {
-  Add("a", std::make_unique<VariableObject>(1.0));
-  const std::string path = dir_.Path("w.mts");
-  AnswerPath(path);
+  AnswerPath(Path("w.mts"));
   EXPECT_TRUE(FileSaveCommand());  // no file yet: Save As
-  EXPECT_EQ(ui.formsShown, 1);
   EXPECT_TRUE(FileSaveCommand());
   EXPECT_EQ(ui.formsShown, 1);
   EXPECT_EQ(ui.output, "Workspace saved in file\r\nWorkspace saved in file\r\n");
   EXPECT_FALSE(FileSaveAsCommand());  // cancelled
 }
 
-TEST_F(FileCommandsTest, SaveWindowTextOfAnEmptyWindow) {
-  EXPECT_FALSE(SaveWindowTextCommand());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Application window is empty.\nNothing to save."});
-  EXPECT_EQ(ui.formsShown, 0);
-}
-
-TEST_F(FileCommandsTest, SaveWindowTextDropsCarriageReturns) {
+TEST_F(FileCommandsTest, SaveWindowText) {
+  EXPECT_FALSE(SaveWindowTextCommand());  // the window is empty
   ui.output = "line 1\r\nline 2\r\n";
   FileNameForm shown;
   ui.AnswerForm<FileNameForm>([&](FileNameForm& form) {
     shown = form;
-    form.path = dir_.Path("out.txt");
+    form.path = Path("out.txt");
   });
   EXPECT_TRUE(SaveWindowTextCommand());
-  EXPECT_EQ(dir_.ReadText("out.txt"), "line 1\nline 2\n");
+  EXPECT_EQ(ReadText("out.txt"), "line 1\nline 2\n");  // without carriage returns
   EXPECT_EQ(shown.filter, "Text Files (*.txt)|*.txt|Data Files (*.dat)|*.dat|All Files (*.*)|*.*||");
   EXPECT_EQ(shown.defaultExtension, "txt");
   EXPECT_TRUE(shown.save);
-  EXPECT_TRUE(ui.questions.empty());
-}
-
-TEST_F(FileCommandsTest, SaveWindowTextToAnExistingFileAppendsOrReplaces) {
   ui.output = "new\r\n";
-  const std::string path = dir_.WriteText("out.txt", "old\n");
-  AnswerPath(path);
-  ui.AnswerQuestions({true});
-  EXPECT_TRUE(SaveWindowTextCommand());
-  EXPECT_EQ(dir_.ReadText("out.txt"), "old\nnew\n");
-  AnswerPath(path);
-  ui.AnswerQuestions({false});
-  EXPECT_TRUE(SaveWindowTextCommand());
-  EXPECT_EQ(dir_.ReadText("out.txt"), "new\n");
-  EXPECT_EQ(ui.questions, (std::vector<std::string>{kAppendQuestion, kAppendQuestion}));
-}
-
-TEST_F(FileCommandsTest, SaveWindowTextFailures) {
-  ui.output = "text\r\n";
-  AnswerPath(dir_.Path("none/out.txt"));
+  for (bool append : {true, false}) {
+    AnswerPath(Path("out.txt"));
+    ui.AnswerQuestions({append});
+    EXPECT_TRUE(SaveWindowTextCommand());
+    EXPECT_EQ(ReadText("out.txt"), append ? "line 1\nline 2\nnew\n" : "new\n");
+  }
+  EXPECT_EQ(ui.questions, Lines(2, kAppendQuestion));
+  AnswerPath(Path("none/out.txt"));
   EXPECT_FALSE(SaveWindowTextCommand());
   AnswerPath("/dev/full");  // opens, but the write fails
   ui.AnswerQuestions({false});
   EXPECT_FALSE(SaveWindowTextCommand());
-  EXPECT_EQ(ui.messages,
-            (std::vector<std::string>{"Unable to write text to fileN", "Unable to write text to fileN"}));
-  // Paths of 512 characters or more are ignored silently.
-  AnswerPath(dir_.Path(std::string(512, 'a')));
+  AnswerPath(Path(std::string(512, 'a')));  // ignored silently
   EXPECT_FALSE(SaveWindowTextCommand());
-  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages, (Lines{"Application window is empty.\nNothing to save.", "Unable to write text to fileN",
+                                "Unable to write text to fileN"}));
 }
 
-TEST_F(FileCommandsTest, DataFileMenusNeedObjects) {
+TEST_F(FileCommandsTest, DataFileDialogs) {
   EXPECT_FALSE(MenuImportData());
   EXPECT_FALSE(MenuExportData());
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                             "No items in the list.\nYou must create matrix or vector first.",
-                             "No items in the list.\nYou must create matrix or vector first."}));
   EXPECT_EQ(ui.formsShown, 0);
-}
-
-TEST_F(FileCommandsTest, DataFileDialogWithNothingSelectedStaysOpen) {
   Add("x", std::make_unique<VariableObject>(1.0));  // a variable alone opens the dialog
-  ObjectChoiceForm shown;
-  ui.AnswerForm<ObjectChoiceForm>([&](ObjectChoiceForm& form) { shown = form; });
-  EXPECT_FALSE(MenuImportData());
-  EXPECT_EQ(shown.title, "Import data from file dialog");
-  EXPECT_EQ(shown.prompt, "Import data from file to matrix or vector.\nPlease select matrix or vector");
-  EXPECT_TRUE(shown.entries.empty());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Please select one item in the list"});
-  EXPECT_EQ(ui.formsShown, 2);  // shown again, then cancelled
-}
-
-TEST_F(FileCommandsTest, ExportThroughTheDialogs) {
+  std::vector<ObjectChoiceForm> shown;
+  ui.AnswerForm<ObjectChoiceForm>([&](ObjectChoiceForm& form) { shown.push_back(form); });
+  EXPECT_FALSE(MenuImportData());  // nothing selected: shown again, then cancelled
+  EXPECT_EQ(ui.formsShown, 2);
   Add("v", std::make_unique<VectorObject>(1, 2.0));
   Add("M", std::make_unique<MatrixObject>(1, 1, 3.0));
-  ObjectChoiceForm shown;
   ui.AnswerForm<ObjectChoiceForm>([&](ObjectChoiceForm& form) {
-    shown = form;
+    shown.push_back(form);
     form.selected = {1};
   });
-  const std::string path = dir_.Path("v.txt");
-  AnswerPath(path);
+  AnswerPath(Path("v.txt"));
   EXPECT_TRUE(MenuExportData());
-  EXPECT_EQ(shown.title, "Export data from file dialog");
-  EXPECT_EQ(shown.prompt, "Export data to file from matrix or vector.\nPlease select matrix or vector");
-  EXPECT_EQ(shown.entries, (std::vector<std::string>{"M  matrix 1x1", "v  vector (1)"}));
-  EXPECT_EQ(dir_.ReadText("v.txt"), "2.00000000000 \n");
+  EXPECT_EQ(ReadText("v.txt"), "2.00000000000 \n");
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].title, "Import data from file dialog");
+  EXPECT_EQ(shown[0].prompt, "Import data from file to matrix or vector.\nPlease select matrix or vector");
+  EXPECT_TRUE(shown[0].entries.empty());
+  EXPECT_EQ(shown[1].title, "Export data from file dialog");
+  EXPECT_EQ(shown[1].prompt, "Export data to file from matrix or vector.\nPlease select matrix or vector");
+  EXPECT_EQ(shown[1].entries, (Lines{"M  matrix 1x1", "v  vector (1)"}));
   // A cancelled file dialog closes the list dialog too.
   ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected = {0}; });
   EXPECT_FALSE(MenuImportData());
-  EXPECT_EQ(ui.formsShown, 4);
+  EXPECT_EQ(ui.formsShown, 6);
+  EXPECT_EQ(ui.messages, (Lines{kNoItems, kNoItems, "Please select one item in the list"}));
 }
 
 }  // namespace
-}  // namespace tq
+}  // namespace tq::testing

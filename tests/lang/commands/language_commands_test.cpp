@@ -1,0 +1,214 @@
+// The calculator (entries, function calls replaced by their values, the
+// report lines, ans and the history), the Functions and programs dialog, the
+// Execute menu and the Variables dialog.
+#include "commands/calculator_commands.h"
+#include "commands/function_commands.h"
+#include "commands/language_forms.h"
+#include "commands/variable_commands.h"
+#include "lang/program_io.h"
+#include "../lang_test.h"
+
+namespace tq::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string BadName(const char* kind) {
+  return std::string("Error:\nInvalid ") + kind +
+         " name\n<1f>\nPlease enter valid name.\nName shall containg only letters and digits and "
+         "charater _.\nFirst character must not be digit.";
+}
+
+class LanguageCommandsTest : public LangTest {
+ protected:
+  void SetUp() override {
+    LangTest::SetUp();
+    ResetCalculator();
+  }
+  bool Enter(const std::string& text) {
+    Calculator().entry = text;
+    Calculator().modified = true;
+    return EvaluateEntry();
+  }
+};
+
+TEST_F(LanguageCommandsTest, OperatorContinuesTheAnswerAndADigitStartsAnew) {
+  for (const char* text : {"2", "+", "3"}) InsertText(text);
+  ASSERT_TRUE(EvaluateEntry());
+  EXPECT_EQ(Calculator().entry, "5");
+  InsertText("*");
+  InsertText("2");
+  EXPECT_EQ(Calculator().entry, "5*2");
+  ASSERT_TRUE(EvaluateEntry());
+  InsertText("7");
+  EXPECT_EQ(Calculator().entry, "7");
+  // Calls of user functions are replaced by their values; an argument reads ans.
+  AddFunction("f", "f = x^2");
+  AddFunction("g", "x+100");
+  for (const char* text : {"f(3)+1", "f(f(2))", "g(ans*2)"}) ASSERT_TRUE(Enter(text));
+  EXPECT_EQ(Calculator().ans, 132);
+  EXPECT_EQ(ui.output, "2+3\r\n5\r\n5*2\r\n10\r\n (9)+1\r\n10\r\n (16)\r\n16\r\n (132)\r\n132\r\n");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LanguageCommandsTest, ListsAndSelections) {
+  EXPECT_EQ(BuiltinListItems().size(), 23u);
+  EXPECT_FALSE(InsertBuiltinItem(BuiltinListItems()[0]));
+  EXPECT_TRUE(InsertBuiltinItem(BuiltinListItems()[1]));
+  EXPECT_TRUE(InsertFunctionItem("f:  description"));
+  EXPECT_EQ(Calculator().entry, "sin(x)f");
+  EXPECT_FALSE(StartFunctionEditMode());
+  EXPECT_EQ(ui.messages, Lines{"There are no user defined functions. Please create function first."});
+  AddFunction("f", "x");
+  EXPECT_TRUE(StartFunctionEditMode());
+  EXPECT_EQ(FunctionListItems(), (Lines{" User defined functions", "f"}));
+  ASSERT_TRUE(Enter("rate=2"));
+  EXPECT_EQ(Calculator().variableList, (Lines{" User defined variables", "rate"}));
+}
+
+TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistory) {
+  ASSERT_TRUE(Enter("4"));
+  AddFunction("c", "2*3");
+  AddFunction("inv", "1/x");
+  for (const char* text : {"a=1;b=2", "1/0", "q+1", "c(1)+1", "inv(0)+1"}) EXPECT_FALSE(Enter(text)) << text;
+  EXPECT_EQ(ui.messages,
+            (Lines{"Syntax error in expression\n\ncharacter \";\" is not allowed.\nCalculator does not support "
+                   "multiple \nexpressions in one line.\nTo complute multiple expressions \nmake user-defined "
+                   "function.",
+                   "Runtime calculation error in expression\nFloating point error: Divide by zero ",
+                   "Syntax error in function\nq+1\nat line number 1  Unrecognized name [q]\nPlease correct error "
+                   "and try again.\n",
+                   "Incorrect function argument:\nFunction c(x) must depend on variable x.\nPlease correct error "
+                   "and try again.",
+                   "Unable to compile function \nc",
+                   "Runtime calculation error in functioninv\nFloating point error: Divide by zero "}));
+  EXPECT_EQ(FindObject("a", OBJMASK_VARIABLE), nullptr);
+  EXPECT_EQ(Calculator().ans, 4);
+  EXPECT_EQ(Calculator().history.size(), 1u);
+  EXPECT_EQ(ui.output, "4\r\n4\r\n");
+  Enter("print \"a;b\"");  // a semicolon in a string is allowed
+  EXPECT_EQ(ui.messages.size(), 6u);
+}
+
+TEST_F(LanguageCommandsTest, HistoryKeepsTheLast33) {
+  for (int i = 1; i <= 40; ++i) ASSERT_TRUE(Enter(std::to_string(i)));
+  EXPECT_EQ(Calculator().history.size(), 33u);
+  EXPECT_EQ(Calculator().history.front(), "8");
+  EXPECT_EQ(Calculator().history.back(), "40");
+}
+
+TEST_F(LanguageCommandsTest, CreateFunctionChecksNameAndBodyAndStaysOpen) {
+  for (auto [name, body] : {std::pair<std::string, std::string>{"1f", "x"}, {"f", ""}, {"f", std::string(32768, '1')},
+                            {"f", std::string(32767, '1')}, {"sin", "x"}})
+    ui.AnswerForm<FunctionEditForm>([=](FunctionEditForm& form) {
+      form.name = name;
+      form.body = body;
+      form.description = "ones";
+    });
+  EXPECT_TRUE(CreateFunctionButton());
+  EXPECT_EQ(FunctionListEntries(), Lines{"f:  ones"});
+  EXPECT_FALSE(CreateFunctionButton());  // a reserved name shows only its own message
+  ASSERT_EQ(ui.messages.size(), 4u);
+  EXPECT_EQ(Lines(ui.messages.begin(), ui.messages.begin() + 3),
+            (Lines{BadName("function"), "Error:\nFunction body is empty.",
+                   "Error:\nFunction body is too long.\nFunctions longer than 32767 bytes are not permitted."}));
+  EXPECT_NE(ui.messages[3].find("reserved function name"), std::string::npos);
+}
+
+TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
+  AddFunction("f", "a=1");
+  AddFunction("g", "1\n2+");
+  EXPECT_FALSE(CompileFunctionButton({}));
+  EXPECT_FALSE(CompileFunctionButton({"f", "g"}));
+  EXPECT_EQ(ExecuteFunctionButton({"f", "g"}), ExecuteOutcome::kStayOpen);
+  EXPECT_TRUE(CompileFunctionButton({"f:  description"}));
+  EXPECT_FALSE(CompileFunctionButton({"g"}));
+  ShowCompileError("", 1, "");
+  ShowCompileError("1+", -1, "Unrecognized name [q]");
+  ShowCompileError(std::string(1024, 'a'), 1, "");
+  EXPECT_EQ(ui.messages,
+            (Lines{"No items selected in the list",
+                   "Multiple selection is not permitted.\nPlease select one function to compile.",
+                   "Multiple selection is not permitted.\nPlease select one function to execute.",
+                   "Function compiled successfully\n",
+                   "Syntax error in function\ng\nat line number 2\nPlease correct error and try again.\n",
+                   "Syntax error in expression\nPlease correct error and try again.\n",
+                   "Syntax error in expression\n1+\nUnrecognized name [q]\nPlease correct error and try again.\n",
+                   "Syntax error in expression\nPlease correct error and try again.\n"}));
+}
+
+TEST_F(LanguageCommandsTest, EditAndDeleteFunctions) {
+  AddFunction("f", "1");
+  AddFunction("g", "2");
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
+    EXPECT_FALSE(form.creating);
+    EXPECT_EQ(form.body, "1");
+    form.body = "3";
+    form.description = "three";
+  });
+  EXPECT_TRUE(EditFunctionButton({"f"}));
+  EXPECT_EQ(FunctionListEntries(), (Lines{"f:  three", "g"}));
+  EXPECT_FALSE(DeleteFunctionsButton({}));
+  EXPECT_TRUE(DeleteFunctionsButton({"f:  three", "g"}));
+  EXPECT_TRUE(FunctionListEntries().empty());
+}
+
+TEST_F(LanguageCommandsTest, ExecutingPrograms) {
+  EXPECT_FALSE(ExecuteFunctionMenuCommand());
+  AddFunction("p", "print ans");
+  AddFunction("q", "x+1");
+  AddFunction("s", "print \"B\"")->description = std::string(100, 'd');
+  AddFunction("t", "output \"hello\"\nprint \"after\"");
+  Calculator().ans = 41;
+  EXPECT_EQ(ExecuteFunctionButton({"p"}), ExecuteOutcome::kReopen);
+  EXPECT_EQ(ExecuteFunctionButton({"q"}), ExecuteOutcome::kStayOpen);  // x needs a variable
+  EXPECT_EQ(ExecuteFunctionButton({"t"}), ExecuteOutcome::kClosed);
+  EXPECT_EQ(ExecuteMenuItems(), (Lines{"p               ", "q               ",
+                                       "s                 " + std::string(62, 'd'), "t               "}));
+  ui.AnswerForm<ExecuteMenuForm>([](ExecuteMenuForm& form) { form.chosen = 2; });
+  EXPECT_TRUE(ExecuteFunctionMenuCommand());
+  EXPECT_EQ(ui.output, "Executing function p\r\n41 \r\nCalculation completed\r\nExecuting function t\r\nhello\r\n"
+                       "Executing function s\r\nB\r\nCalculation completed\r\n");
+  EXPECT_EQ(ui.messages,
+            (Lines{"There are no user-defined functions currently.\nYou need to create function(s) first.",
+                   "Syntax error in function\nq\nat line number 1  Unrecognized name [x]\nPlease correct error "
+                   "and try again.\n",
+                   "Calculation terminated by user"}));
+}
+
+TEST_F(LanguageCommandsTest, CreateVariableListsAndReplaces) {
+  Add("m", std::make_unique<MatrixObject>(2, 2, 0.0));
+  for (auto [name, value] : {std::pair{"y", 1.0 / 3}, {"x", 0.1}, {"M", 2.0}, {"1f", 0.0}, {"pi", 0.0}})
+    ui.AnswerForm<CreateVariableForm>([=](CreateVariableForm& form) {
+      form.name = name;
+      form.initial = value;
+    });
+  for (bool created : {true, true, true, false, false}) EXPECT_EQ(CreateVariableCommand(), created);
+  EXPECT_EQ(VariableListEntries(), (Lines{"M = 2", "x = 0.1", "y = 0.333333333333"}));
+  EXPECT_EQ(ui.output, "Deleted Matrix <m>\r\n");  // an object of any kind is replaced
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0], BadName("variable"));
+  EXPECT_NE(ui.messages[1].find("reserved keyword"), std::string::npos);
+}
+
+TEST_F(LanguageCommandsTest, EditAndDeleteVariables) {
+  AddVariable("a", 1);
+  AddVariable("b", 2);
+  EXPECT_FALSE(EditVariableCommand({}));
+  EXPECT_FALSE(EditVariableCommand({"a = 1", "b = 2"}));
+  ui.AnswerForm<EditVariableForm>([](EditVariableForm& form) {
+    EXPECT_EQ(form.name, "a");
+    EXPECT_EQ(form.value, 1);
+    form.value = 7;
+  });
+  EXPECT_TRUE(EditVariableCommand({"a = 1"}));
+  EXPECT_EQ(VariableListEntries(), (Lines{"a = 7", "b = 2"}));
+  EXPECT_EQ(ui.messages, (Lines{"No items selected in the list",
+                                "Multiple selection is not permitted.\nPlease select one variable to edit."}));
+  EXPECT_FALSE(DeleteVariablesCommand({}));
+  EXPECT_TRUE(DeleteVariablesCommand({"a = 7", "b = 2"}));
+  EXPECT_TRUE(VariableListEntries().empty());
+}
+
+}  // namespace
+}  // namespace tq::testing
