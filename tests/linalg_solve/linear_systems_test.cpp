@@ -16,7 +16,8 @@
 namespace tq {
 namespace {
 
-const std::string kSingular = "Numerical library error\nSingular Matrix, the equation cant be solved\n";
+const std::string kSingular =
+    "Numerical library error\nSingular Matrix, the equation cant be solved\n";
 const std::string kNoMemory = "\nPossibly not enough memory.\n";
 
 class GaussJordanTest : public ObjectsTest {
@@ -71,16 +72,6 @@ TEST_F(GaussJordanTest, BitIdenticalToPlainLoop) {
   EXPECT_GT(singular, 0);
 }
 
-TEST_F(GaussJordanTest, SingularMatrixIsAFaultOnlyWhenProtected) {
-  std::vector<double> zero(4, 0.0), b(2, 1.0);
-  EXPECT_EQ(RunProtected([&] { return GaussJordan(zero.data(), 2, b.data(), 1); }), 0);
-  EXPECT_EQ(Message(), kSingular);
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_NUMLIB);
-  ResetOperationStatus();
-  EXPECT_EQ(GaussJordan(zero.data(), 2, b.data(), 1), 0);
-  EXPECT_EQ(OperationStatus.flags, OPERR_NUMLIB);
-}
-
 TEST_F(GaussJordanTest, ObjectFormChecksInOrder) {
   MatrixObject* a = Matrix("A", 2, 2, {1, 2, 3, 4});
   MatrixObject* b = Matrix("B", 2, 1, {1, 1});
@@ -112,35 +103,22 @@ TEST_F(InverseTest, SolvesAndInvertsTwice) {
   Vector("r", {8, -11, -3});
   ASSERT_EQ(SolveLinearSystem("M", "r", "s"), 1);
   ASSERT_EQ(Get<VectorObject>("s")->size, 3);
-  const double solution[3] = {2, 3, -1};
+  const double solution[3] = {2, 3, -1}, inverse[9] = {4, 3, -1, -2, -2, 1, 5, 4, -1};
   for (int i = 1; i <= 3; ++i) EXPECT_NEAR(Get<VectorObject>("s")->at(i), solution[i - 1], 1e-14);
-  ASSERT_EQ(InvertMatrix("M", "Mi"), 1);
-  EXPECT_EQ(document.objects.size(), 4u);  // the work matrices are gone
+  ASSERT_EQ(InvertMatrix("M", "Mi"), 1);  // the determinant is -1
   ASSERT_EQ(Get<MatrixObject>("Mi")->rows, 3);
-  const double inverse[9] = {4, 3, -1, -2, -2, 1, 5, 4, -1};  // the determinant is -1
   for (int i = 0; i < 9; ++i) EXPECT_NEAR(Get<MatrixObject>("Mi")->data()[i], inverse[i], 1e-14);
   // Named like its source, the output replaces it: back to M.
   ASSERT_EQ(InvertMatrix("Mi", "Mi"), 1);
   EXPECT_EQ(ui.output, "Deleted Matrix <Mi>\r\n");
   for (int i = 0; i < 9; ++i) EXPECT_NEAR(Get<MatrixObject>("Mi")->data()[i], m->data()[i], 1e-13);
-  EXPECT_EQ(document.objects.size(), 4u);
+  EXPECT_EQ(document.objects.size(), 4u);  // the work matrices are gone
   EXPECT_EQ(Message(), "");
 }
 
-TEST_F(InverseTest, FaultsCreateNothingAndKeepTheOutput) {
-  Matrix("Z", 2, 2, {0, 0, 0, 0});
-  Matrix("T", 1, 1, {1e-320});
-  Vector("b", {1, 2});
-  Vector("out", {42});
-  Refused(InvertMatrix("Z", "out"), kSingular);
-  Refused(SolveLinearSystem("Z", "b", "out"), kSingular);
-  Refused(InvertMatrix("T", "out"), "Floating point error\nOverflow of numerical value\n");
-  EXPECT_EQ(Get<VectorObject>("out")->at(1), 42.0);
-  EXPECT_EQ(document.objects.size(), 4u);
-  EXPECT_EQ(ui.output, "");
-}
-
-TEST_F(InverseTest, MessagesInCheckOrder) {
+// Refusals, faults and allocation failures create nothing and keep an
+// object of the output's name.
+TEST_F(InverseTest, MessagesInCheckOrderAndFaults) {
   const std::string kNoMatrix = "Unable to find source matrix with the specified name\n";
   const std::string kSquare =
       "Invalid arguments. Numbers of columns and rows in the matrix must be equal.\n";
@@ -148,6 +126,9 @@ TEST_F(InverseTest, MessagesInCheckOrder) {
   Matrix("W", 2, 3, {1, 2, 3, 4, 5, 6});
   Vector("v3", {1, 2, 3});
   Vector("v4", {1, 2, 3, 4});
+  Matrix("Z", 3, 3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
+  Matrix("T", 1, 1, {1e-320});
+  Vector("x", {42});
   Refused(InvertMatrix("", ""), "Invalid matrix A name\n");
   Refused(InvertMatrix(std::string(1001, 'a'), "X"), "Invalid matrix A name\n");
   Refused(InvertMatrix("W", ""), "Invalid destination matrix name\n");
@@ -157,28 +138,33 @@ TEST_F(InverseTest, MessagesInCheckOrder) {
   Refused(SolveLinearSystem("A", "", "x"), "Invalid vector b name\n");
   Refused(SolveLinearSystem("A", "v3", ""), "Invalid destination vector name\n");
   Refused(SolveLinearSystem("v3", "v3", "x"), kNoMatrix);
-  Refused(SolveLinearSystem("A", "A", "x"), "Unable to find source vector with the specified name\n");
+  Refused(SolveLinearSystem("A", "A", "x"),
+          "Unable to find source vector with the specified name\n");
   Refused(SolveLinearSystem("W", "v3", "x"), kSquare);
   Refused(SolveLinearSystem("A", "v4", "x"),
           "Invalid arguments. Number of columns in matrix must be equal to the number of elements "
           "in vector.\n");
-  EXPECT_EQ(document.objects.size(), 4u);
-  SetCurrentDocument(nullptr);
-  Refused(InvertMatrix("W", "X"), "Pointer on math objects list is corrupted\n");
-}
-
-TEST_F(InverseTest, ObjectsThatCannotBeCreated) {
-  Matrix("A", 2, 2, {1, 0, 0, 1});
-  Vector("b", {1, 1});
+  Refused(InvertMatrix("Z", "x"), kSingular);
+  EXPECT_EQ(OperationStatus.faultCode, FAULT_NUMLIB);
+  Refused(SolveLinearSystem("Z", "v3", "x"), kSingular);
+  Refused(InvertMatrix("T", "x"), "Floating point error\nOverflow of numerical value\n");
+  double zero[4] = {}, b[2] = {1, 1};
+  ResetOperationStatus();
+  EXPECT_EQ(GaussJordan(zero, 2, b, 1), 0);  // unprotected: the error is only recorded
+  EXPECT_EQ(OperationStatus.flags, OPERR_NUMLIB);
   SetAllocationFailureAfter(0);
-  Refused(InvertMatrix("A", "X"), "Unable to create matrices for calculation." + kNoMemory);
+  Refused(InvertMatrix("A", "x"), "Unable to create matrices for calculation." + kNoMemory);
   SetAllocationFailureAfter(2);
-  Refused(SolveLinearSystem("A", "b", "x"), "Unable to create destination vector." + kNoMemory);
+  Refused(SolveLinearSystem("A", "v3", "x"), "Unable to create destination vector." + kNoMemory);
   // The work arrays of the elimination: the fault path frees what it has.
   SetAllocationFailureAfter(4);
-  Refused(SolveLinearSystem("A", "b", "x"),
+  Refused(SolveLinearSystem("A", "v3", "x"),
           "Numerical library cannot allocate memory\nallocation failure in ivector()\n");
-  EXPECT_EQ(document.objects.size(), 2u);
+  EXPECT_EQ(Get<VectorObject>("x")->at(1), 42.0);
+  EXPECT_EQ(document.objects.size(), 7u);
+  EXPECT_EQ(ui.output, "");
+  SetCurrentDocument(nullptr);
+  Refused(InvertMatrix("W", "X"), "Pointer on math objects list is corrupted\n");
 }
 
 }  // namespace
