@@ -35,15 +35,24 @@ TEST_F(RootSearchTest, RefinedRootsRootsAtLowerPolesAndRepeats) {
   }
 }
 
+// Each refusal shows the dialog again; the last answers are accepted.
 TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
+  EXPECT_FALSE(SearchCommand(SearchKind::kRoots));
+  AddFunction("c", "2*3");
   AddFunction("f", "x-0.5");
   ui.AnswerForm<SearchForm>([](SearchForm& f) {
     EXPECT_EQ(f.title, "Find roots");
-    EXPECT_EQ(f.function, "f");
-    f.upper = f.lower;
+    EXPECT_EQ(f.function, "c");
+    f.function = "";
+  });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm&) {});  // the function is checked after
+  Search("c", 0, 1);
+  ui.AnswerForm<SearchForm>([](SearchForm& f) {
+    f.function = "f";
+    f.lower = f.upper = 0;
   });
   ui.AnswerForm<SearchForm>([](SearchForm& f) {
-    EXPECT_EQ(f.upper, -100.0);  // the dialog keeps what was entered
+    EXPECT_EQ(f.upper, 0.0);  // the dialog keeps what was entered
     f.upper = 1;
     f.intervals = 1;
   });
@@ -57,45 +66,38 @@ TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
     f.tolerance = 1e-101;
   });
   Search("f", 0, 1, 10, 2e10);  // refused by the engine
-  Search("f", 0, 1, 2);
+  ui.AnswerForm<SearchForm>([](SearchForm& f) { f.tolerance = 1e-12; });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.pointsName = "  "; });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) {
+    f.pointsName = "r x";  // cut at the blank
+    f.valuesName = "";
+  });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.valuesName = "fr:  more"; });
   EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
   EXPECT_EQ(ui.messages,
             (std::vector<std::string>{
+                "Warning: \nThere are no functions in the list.\nYou must create new function "
+                "f(x).",
+                "Error:\nFunction name string is empty.\nPlease select valid function name in the "
+                "list",
+                "Incorrect function argument:\nFunction c(x) must depend on variable x.\nPlease "
+                "correct error and try again.",
                 "Error:\nValue of upper limit of interval must be  greater than value of lower "
                 "limit.",
                 "Error:\nNumber of intervals must be greater or equal 2.",
                 "Error:\nMaximum number of iterations must be greater than 100",
                 "Error:\nMaximum number of iterations must be lesser than 1000000",
                 "Error:\nError tolerance must be greater than 1.E-100",
-                "Error:\nInvalid arguments. \nError tolerance value is too big.\n"}));
+                "Error:\nInvalid arguments. \nError tolerance value is too big.\n",
+                "Error:\nInvalid roots vector name.\nPlease enter valid vector name.",
+                "Error:\nInvalid f(R) vector name.\nPlease enter valid vector name."}));
   // The refusal of the engine follows its heading; the root is reported once.
   const std::string kHead =
       "Attempting to find roots of equation f(x)=0\r\nin the interval from 0 to 1\r\n";
-  EXPECT_EQ(ui.output, kHead + kHead +
-            "root  x=0.5   f(x)=0 \r\n"
-            "Completed\r\n"
-            "1 root found\r\n");
-  ASSERT_NE(Get<VectorObject>("vector_f_roots"), nullptr);
-  ASSERT_EQ(Get<VectorObject>("vector_roots")->size, 1);
-  EXPECT_EQ(Get<VectorObject>("vector_roots")->at(1), 0.5);
-}
-
-TEST_F(RootSearchTest, FunctionChecksSendTheUserBack) {
-  EXPECT_FALSE(SearchCommand(SearchKind::kRoots));
-  EXPECT_EQ(ui.messages.back(),
-            "Warning: \nThere are no functions in the list.\nYou must create new function f(x).");
-  AddFunction("c", "2*3");
-  Search("", 0, 1);
-  Search("c", 0, 1);
-  EXPECT_FALSE(SearchCommand(SearchKind::kRoots));
-  ASSERT_EQ(ui.messages.size(), 3u);
-  EXPECT_EQ(ui.messages[1],
-            "Error:\nFunction name string is empty.\nPlease select valid function name in the "
-            "list");
-  EXPECT_EQ(ui.messages[2],
-            "Incorrect function argument:\nFunction c(x) must depend on variable x.\nPlease "
-            "correct error and try again.");
-  EXPECT_EQ(ui.output, "");
+  EXPECT_EQ(ui.output, kHead + kHead + "root  x=0.5   f(x)=0 \r\nCompleted\r\n1 root found\r\n");
+  ASSERT_EQ(Get<VectorObject>("r")->size, 1);
+  EXPECT_EQ(Get<VectorObject>("r")->at(1), 0.5);
+  EXPECT_NE(Get<VectorObject>("fr"), nullptr);
 }
 
 TEST_F(RootSearchTest, NoRootDeletesTheOldOutputVectors) {
@@ -109,34 +111,18 @@ TEST_F(RootSearchTest, NoRootDeletesTheOldOutputVectors) {
   EXPECT_EQ(FindObject("vector_roots", OBJMASK_ANY), nullptr);
 }
 
-TEST_F(RootSearchTest, OutputNamesMustBeUsable) {
-  AddFunction("f", "x");
-  ui.AnswerForm<SearchForm>([](SearchForm& f) { f.upper = 2; });
-  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.pointsName = "  "; });
-  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) {
-    f.pointsName = "r x";  // cut at the blank
-    f.valuesName = "";
-  });
-  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.valuesName = "fr:  more"; });
-  EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
-  EXPECT_EQ(ui.messages,
-            (std::vector<std::string>{
-                "Error:\nInvalid roots vector name.\nPlease enter valid vector name.",
-                "Error:\nInvalid f(R) vector name.\nPlease enter valid vector name."}));
-  EXPECT_NE(Get<VectorObject>("r"), nullptr);
-  EXPECT_NE(Get<VectorObject>("fr"), nullptr);
-}
-
-TEST_F(ExtremumSearchTest, MinimumOfAParabola) {
+TEST_F(ExtremumSearchTest, TwoIntervalsPassTheDialogButNotTheEngine) {
   AddFunction("f", "(x-1)^2+2");
+  Search("f", -3, 4, 2);
   Search("f", -3, 4, 20);
   EXPECT_TRUE(SearchCommand(SearchKind::kMinimums));
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{
+                "Error:\nInvalid arguments. \nNumber of intervals must be greater or equal 3.\n"});
+  const std::string kHead =
+      "Attempting to find minimums of function f(x)\r\nin the interval from -3 to 4\r\n";
   EXPECT_EQ(ui.output,
-            "Attempting to find minimums of function f(x)\r\n"
-            "in the interval from -3 to 4\r\n"
-            "minimum  x=1   f(x)=2 \r\n"
-            "Completed\r\n"
-            "1 minimum found\r\n");
+            kHead + kHead + "minimum  x=1   f(x)=2 \r\nCompleted\r\n1 minimum found\r\n");
   EXPECT_NE(Get<VectorObject>("vector_min"), nullptr);
   EXPECT_EQ(Get<VectorObject>("vector_f_min")->at(1), 2.0);
 }
@@ -161,16 +147,6 @@ TEST_F(ExtremumSearchTest, MinimaMaximaAndNone) {
   EXPECT_TRUE(SearchCommand(SearchKind::kMaximums));
   EXPECT_NE(ui.output.find("Completed\r\n0 minimums found\r\n"), std::string::npos);
   EXPECT_NE(ui.output.find("Completed\r\n0 maximums found\r\n"), std::string::npos);
-}
-
-TEST_F(ExtremumSearchTest, TwoIntervalsPassTheDialogButNotTheEngine) {
-  AddFunction("f", "x*x");
-  Search("f", -1, 1, 2);
-  EXPECT_FALSE(SearchCommand(SearchKind::kMinimums));
-  EXPECT_EQ(ui.messages,
-            std::vector<std::string>{
-                "Error:\nInvalid arguments. \nNumber of intervals must be greater or equal 3.\n"});
-  EXPECT_EQ(ui.formsShown, 3);  // the dialog came back
 }
 
 }  // namespace
