@@ -98,13 +98,7 @@ TEST_F(InverseDialogsTest, InverseChecksInOrderThenReportsAndReplaces) {
 TEST_F(InverseDialogsTest, SolveChecksKindsThenReports) {
   Matrix("A", 1, 1, {2});
   Vector("b", {4});
-  ui.AnswerForm<OperationForm>([](OperationForm& form) {
-    ASSERT_EQ(form.sources.size(), 2u);
-    EXPECT_EQ(form.sources[1].text, "b  vector (1)");
-    form.sources[0].text = "b";
-    form.sources[1].text = "A";
-    form.output.text = "y";
-  });
+  Answer({"b", "A"}, "y");
   Answer({"A", ""}, "y");
   Answer({"A", "b"}, "1y");
   Answer({"A  matrix 1x1", "b"}, "x");
