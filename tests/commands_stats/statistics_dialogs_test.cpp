@@ -1,43 +1,170 @@
-#include "commands/statistics_dialogs.h"
-
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "commands/inverse_dialogs.h"
+#include "commands/statistics_dialogs.h"
 #include "commands/statistics_forms.h"
 #include "commands/statistics_menu_commands.h"
-#include "dialog_helpers.h"
 #include "objects_fixture.h"
 #include "stats/chi_square_options.h"
 
 namespace tq {
 namespace {
 
-class StatisticsDialogsTest : public ObjectsTest {
+// Each dialog's answers are queued in order; a refused answer shows the
+// dialog again, and with no answer left a dialog is cancelled.
+class DialogsTest : public ObjectsTest {
  protected:
-  void TTestOptions(int32_t type) {
-    ui.AnswerForm<TTestOptionsForm>([type](TTestOptionsForm& form) {
-      EXPECT_EQ(form.type, 0);
-      form.type = type;
+  void Answer(std::vector<std::string> sources, std::string output) {
+    ui.AnswerForm<OperationForm>([sources, output](OperationForm& form) {
+      ASSERT_EQ(form.sources.size(), sources.size());
+      for (size_t i = 0; i < sources.size(); ++i) form.sources[i].text = sources[i];
+      form.output.text = output;
     });
   }
-  void ChiSquareOptions(int32_t type, int32_t constraints) {
-    ui.AnswerForm<ChiSquareOptionsForm>([=](ChiSquareOptionsForm& form) {
-      form.type = type;
-      form.constraints = constraints;
+  void TTestOptions(int32_t type) {
+    ui.AnswerForm<TTestOptionsForm>([type](TTestOptionsForm& form) { form.type = type; });
+  }
+  void ChiSquareOptions(int32_t type) {
+    ui.AnswerForm<ChiSquareOptionsForm>([type](ChiSquareOptionsForm& form) { form.type = type; });
+  }
+  // Selects the entries of these names in the X(i) selection dialog.
+  void SelectX(std::vector<std::string> names) {
+    ui.AnswerForm<ObjectChoiceForm>([names](ObjectChoiceForm& form) {
+      form.selected.clear();
+      for (const std::string& name : names)
+        for (size_t i = 0; i < form.entries.size(); ++i)
+          if (form.entries[i].rfind(name + " ", 0) == 0) form.selected.push_back(i);
     });
+  }
+  void OutputOptions(bool save, std::string cov = "covariances",
+                     std::string res = "residual_errors", std::string pred = "predictions") {
+    ui.AnswerForm<RegressionOutputForm>([=](RegressionOutputForm& form) {
+      form.saveExtras = save;
+      form.covariance.text = cov;
+      form.residuals.text = res;
+      form.predictions.text = pred;
+    });
+  }
+  // The refusal of a name that breaks the naming rules ("output matrix").
+  static std::string BadName(const std::string& what, const std::string& name) {
+    return "Error:\nInvalid " + what + " name\n<" + name +
+           ">\nPlease enter valid name.\nName shall containg only letters and digits and "
+           "charater _.\nFirst character must not be digit.";
   }
 };
 
-TEST_F(StatisticsDialogsTest, MomentsReport) {
-  Vector("d", {1, 2, 3, 4});
+using InverseDialogsTest = DialogsTest;
+using StatisticsDialogsTest = DialogsTest;
+using RegressionDialogsTest = DialogsTest;
+
+TEST_F(InverseDialogsTest, InverseChecksInOrderThenReportsAndReplaces) {
+  Matrix("A", 2, 2, {0, 1, 1, 0});
+  Matrix("B", 1, 1, {9});
+  Matrix("Z", 2, 2, {0, 0, 0, 0});
+  Vector("v", {1, 2});
   ui.AnswerForm<OperationForm>([](OperationForm& form) {
-    EXPECT_EQ(form.title, "Moments of distribution");
-    EXPECT_EQ(form.button, "Moments");
-    EXPECT_EQ(form.sources[0].text, "d  vector (4)");
-    form.output.text = "m";
+    EXPECT_EQ(form.title, "Inverse Matrix");
+    EXPECT_EQ(form.button, "Inverse Matrix");
+    ASSERT_EQ(form.sources.size(), 1u);
+    EXPECT_EQ(form.sources[0].text, "A  matrix 2x2");
+    EXPECT_EQ(form.output.entries, (std::vector<std::string>{"A", "B", "Z", "v"}));
+    form.sources[0].text = "";
   });
+  Answer({"A"}, "  ");
+  Answer({"Q"}, "X");
+  Answer({"A"}, "9x");
+  Answer({"v"}, "X");
+  Answer({"Z"}, "Zi");  // singular: the dialog stays open
+  Answer({"A"}, " B ");
+  EXPECT_TRUE(MenuInverse());
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "Error:\nInvalid 1st argument.\nPlease select valid source matrix.",
+                "Error:\nInvalid output object name.\nPlease select or enter valid name.",
+                "Error:\nUnable to find 1st argument\n<Q>\nPlease select or enter valid name.",
+                BadName("output matrix", "9x"),
+                "Error:\nInvalid arguments type. First argument must be matrix.\n",
+                "Error:\nNumerical library error\nSingular Matrix, the equation cant be "
+                "solved\n"}));
+  EXPECT_EQ(FindObject("Zi", OBJMASK_ANY), nullptr);
+  EXPECT_EQ(ui.output,
+            "Deleted Matrix <B>\r\nInversed Matrix <A>\r\noutput stored in new matrix <B>\r\n");
+  EXPECT_EQ(Get<MatrixObject>("B")->at(1, 2), 1.0);
+}
+
+TEST_F(InverseDialogsTest, SolveChecksKindsThenReports) {
+  Matrix("A", 1, 1, {2});
+  Vector("b", {4});
+  Answer({"b", "A"}, "y");
+  Answer({"A", ""}, "y");
+  Answer({"A", "b"}, "1y");
+  Answer({"A  matrix 1x1", "b"}, "x");
+  EXPECT_TRUE(MenuSolve());
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                             "Error:\nInvalid arguments type. First argument must be matrix."
+                             "\nSecond argument must be vector.",
+                             "Error:\nInvalid 2nd argument.\nPlease select valid source vector.",
+                             BadName("output vector", "1y")}));
+  EXPECT_EQ(ui.output,
+            "Solved system of linear equations A*x=b\r\nMatrix A A  Vector b b\r\noutput stored "
+            "in new vector <x>\r\n");
+  EXPECT_EQ(Get<VectorObject>("x")->at(1), 2.0);
+}
+
+TEST_F(InverseDialogsTest, MenusNeedTheirObjects) {
+  EXPECT_FALSE(MenuInverse());
+  EXPECT_FALSE(MenuSolve());
+  Matrix("A", 1, 1, {1});
+  EXPECT_FALSE(MenuSolve());
+  const std::vector<std::string> kNoMatrices = ui.messages;
+  ui.messages.clear();
+  for (bool (*menu)() : {MenuMoments, MenuTTest, MenuFTest, MenuChiSquare, MenuRegression})
+    EXPECT_FALSE(menu());
+  EXPECT_EQ(ui.messages, std::vector<std::string>(5, "There are no data vectors in the list. You "
+                                                     "must create data vector before using this "
+                                                     "function."));
+  EXPECT_EQ(kNoMatrices,
+            (std::vector<std::string>{
+                "There are no matrices in the list. You must create matrix before using this "
+                "function. This will create inverse matrix. Input matrix must have equal number "
+                "of rows and columns.",
+                "There are no matrices in the list. This will solve system of linear equations in "
+                "the form A*x=b where A is a matrix and x and b are vectors. You must create "
+                "matrix A of equation coefficients before using this function. Matrix must have "
+                "equal number of rows and columns",
+                "There are no vectors in the list. This will solve system of linear equations in "
+                "the form A*x=b where A is a matrix and x and b are vectors. You must create "
+                "vector B of equation right side values before using this function. Number of "
+                "vector elements must be equal to the number of rows and columns of matrix."}));
+  EXPECT_EQ(ui.formsShown, 0);
+}
+
+TEST_F(StatisticsDialogsTest, MomentsChecksInOrderThenTheReport) {
+  Vector("d", {1, 2, 3, 4});
+  Vector("one", {1});
+  Matrix("N", 2, 2, {1, 2, 3, 4});
+  Answer({""}, "m");
+  Answer({"d"}, "");
+  Answer({"N"}, "m");
+  Answer({"d"}, "2m");
+  Answer({"d"}, "if");
+  Answer({"one"}, "m");
+  EXPECT_FALSE(MenuMoments());
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "Error:\nInvalid argument.\nPlease select valid source vector.",
+                "Error:\nInvalid output vector name.\nPlease select or enter valid name.",
+                "Error:\nUnable to find source vector\n<N>\nPlease select or enter valid name.",
+                BadName("output vector", "2m"),
+                // A reserved word: only the name check's own message.
+                "Error: new variable name is reserved keyword \n<if>\nPlease choose another "
+                "name.",
+                "Error:\nInvalid argument. Vector must contain at least 2 values.\n"}));
+  EXPECT_EQ(ui.formsShown, 6);  // the engine's refusal closes the dialog
+  Answer({"d"}, "m");
   EXPECT_TRUE(MenuMoments());
   EXPECT_EQ(ui.output,
             "Moments of distribution calculated.\r\nInput data vector <d>\r\noutput stored in new "
@@ -52,56 +179,17 @@ TEST_F(StatisticsDialogsTest, MomentsReport) {
 
 TEST_F(StatisticsDialogsTest, MomentsOfConstantData) {
   Vector("d", {5, 5});
-  AnswerOperation(ui, {"d"}, "m");
+  Answer({"d"}, "m");
   EXPECT_TRUE(MomentsDialog());
   EXPECT_EQ(ui.output.substr(ui.output.find("variance")),
             "variance = 0\r\nVariance is too small.\r\nThird moment and fourth moment cannot be "
             "calculated\r\n");
 }
 
-TEST_F(StatisticsDialogsTest, MomentsChecksInOrder) {
-  Vector("one", {1});
-  Matrix("M", 2, 2, {1, 2, 3, 4});
-  struct {
-    std::string source, output, message;
-  } rows[] = {
-      {"", "m", "Error:\nInvalid argument.\nPlease select valid source vector."},
-      {"one", "", "Error:\nInvalid output vector name.\nPlease select or enter valid name."},
-      {"M", "m", "Error:\nUnable to find source vector\n<M>\nPlease select or enter valid name."},
-      {"one", "2m",
-       "Error:\nInvalid output vector name\n<2m>\nPlease enter valid name.\nName shall containg "
-       "only letters and digits and charater _.\nFirst character must not be digit."},
-      // A reserved word: only the name check's own message.
-      {"one", "if",
-       "Error: new variable name is reserved keyword \n<if>\nPlease choose another name."},
-  };
-  for (const auto& row : rows) {
-    ui.messages.clear();
-    AnswerOperation(ui, {row.source}, row.output);
-    EXPECT_FALSE(MomentsDialog());
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{row.message}));
-  }
-  // An engine failure closes the dialog.
-  ui.messages.clear();
-  AnswerOperation(ui, {"one"}, "m");
-  int shown = ui.formsShown;
-  EXPECT_FALSE(MomentsDialog());
-  EXPECT_EQ(ui.formsShown, shown + 1);
-  EXPECT_EQ(ui.messages,
-            (std::vector<std::string>{
-                "Error:\nInvalid argument. Vector must contain at least 2 values.\n"}));
-}
-
-TEST_F(StatisticsDialogsTest, TTestReport) {
+TEST_F(StatisticsDialogsTest, TTestReportsOfEachType) {
   Vector("a", {1, 2, 3, 4});
   Vector("b", {2, 3, 4, 5});
-  ui.AnswerForm<OperationForm>([](OperationForm& form) {
-    EXPECT_EQ(form.title, "Student's t-test");
-    EXPECT_EQ(form.button, "t-test");
-    form.sources[0].text = "a";
-    form.sources[1].text = "b";
-    form.output.text = "t";
-  });
+  Answer({"a", "b"}, "t");
   TTestOptions(0);
   EXPECT_TRUE(MenuTTest());
   EXPECT_EQ(ui.output,
@@ -113,62 +201,51 @@ TEST_F(StatisticsDialogsTest, TTestReport) {
             "Significance is a probability that two \r\ndistributions have equal means.\r\n"
             "Small value, lesser than approximately 0.025\r\nindicates sigificant difference of "
             "means.\r\n");
-}
-
-TEST_F(StatisticsDialogsTest, TTestTypesAndOptionsCancelled) {
-  Vector("a", {1, 2, 3, 4});
-  Vector("b", {2, 3, 4, 6});
-  AnswerOperation(ui, {"a", "b"}, "t");
+  Vector("c", {2, 3, 4, 6});
+  Answer({"a", "c"}, "t");
   TTestOptions(1);
   EXPECT_TRUE(TTestDialog());
-  EXPECT_NE(ui.output.find("Two distributions are assumed \r\nto have different true variances.\r\n"),
-            std::string::npos);
-  AnswerOperation(ui, {"a", "b"}, "t");
+  EXPECT_NE(ui.output.find("assumed \r\nto have different true variances.\r\n"), std::string::npos);
+  Answer({"a", "c"}, "t");
   TTestOptions(2);
   EXPECT_TRUE(TTestDialog());
   EXPECT_NE(ui.output.find("Two distributions contain paired samples.\r\n"), std::string::npos);
-
-  // Cancelling the options leaves the t-test dialog open with nothing computed.
-  ui.output.clear();
-  AnswerOperation(ui, {"a", "b"}, "u");
-  EXPECT_FALSE(TTestDialog());
-  EXPECT_EQ(ui.formsShown, 7);  // last: t-test, options (cancelled), t-test again (cancelled)
-  EXPECT_EQ(FindObject("u", OBJMASK_ANY), nullptr);
-  EXPECT_EQ(ui.output, "");
 }
 
-TEST_F(StatisticsDialogsTest, TestDialogChecks) {
+TEST_F(StatisticsDialogsTest, TestDialogChecksCancelledOptionsAndATrappedFault) {
   Vector("a", {1, 1, 1, 1});
   Vector("b", {2, 2, 2, 2});
   Matrix("M", 2, 2, {1, 2, 3, 4});
-  struct {
-    std::string a, b, output, message;
-  } rows[] = {
-      {"", "b", "t", "Error:\nInvalid 1st argument.\nPlease select valid source matrix or vector."},
-      {"a", "", "t", "Error:\nInvalid 2nd argument.\nPlease select valid source matrix or vector."},
-      {"a", "b", "", "Error:\nInvalid output vector name.\nPlease select or enter valid name."},
-      {"a", "q", "t", "Error:\nUnable to find 2nd argument\n<q>\nPlease select or enter valid name."},
-      {"M", "b", "t", "Error:\nInvalid arguments type. Arguments must be vectors."},
-  };
-  for (const auto& row : rows) {
-    ui.messages.clear();
-    AnswerOperation(ui, {row.a, row.b}, row.output);
-    EXPECT_FALSE(FTestDialog());
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{row.message}));
-  }
-  // A zero pooled deviation: the trapped fault, and the dialog closes.
-  ui.messages.clear();
-  AnswerOperation(ui, {"a", "b"}, "t");
+  Answer({"", "b"}, "t");
+  Answer({"a", ""}, "t");
+  Answer({"a", "b"}, "");
+  Answer({"a", "q"}, "t");
+  Answer({"M", "b"}, "t");
+  EXPECT_FALSE(FTestDialog());
+  Answer({"a", "b"}, "t");
   TTestOptions(0);
-  EXPECT_FALSE(TTestDialog());
+  EXPECT_FALSE(TTestDialog());  // a zero pooled deviation, trapped: the dialog closes
+  Answer({"a", "b"}, "t");
+  EXPECT_FALSE(TTestDialog());  // options cancelled: the dialog again, cancelled
+  Answer({"a", "b"}, "c");
+  EXPECT_FALSE(ChiSquareDialog());
   EXPECT_EQ(ui.messages,
-            (std::vector<std::string>{"Error:\nFloating point error\nDivide by zero\n"}));
+            (std::vector<std::string>{
+                "Error:\nInvalid 1st argument.\nPlease select valid source matrix or vector.",
+                "Error:\nInvalid 2nd argument.\nPlease select valid source matrix or vector.",
+                "Error:\nInvalid output vector name.\nPlease select or enter valid name.",
+                "Error:\nUnable to find 2nd argument\n<q>\nPlease select or enter valid name.",
+                "Error:\nInvalid arguments type. Arguments must be vectors.",
+                "Error:\nFloating point error\nDivide by zero\n"}));
+  EXPECT_EQ(ui.formsShown, 14);
+  EXPECT_EQ(ui.output, "");
+  EXPECT_EQ(document.objects.size(), 3u);
 }
 
-TEST_F(StatisticsDialogsTest, FTestReport) {
+TEST_F(StatisticsDialogsTest, FTestAndChiSquareReports) {
   Vector("a", {-2, 0, 0, 0, 2});
   Vector("b", {-4, 0, 0, 0, 4});
-  AnswerOperation(ui, {"a", "b"}, "f");
+  Answer({"a", "b"}, "f");
   EXPECT_TRUE(MenuFTest());
   EXPECT_EQ(ui.output,
             "F-test for sigificance\r\nof variance difference\r\ninput vectors a and b\r\noutput "
@@ -178,54 +255,141 @@ TEST_F(StatisticsDialogsTest, FTestReport) {
             "Significance is a probability that two \r\ndistributions have equal variances.\r\n"
             "Small value, lesser than approximately 0.05\r\nindicates sigificant difference of "
             "variances.\r\n");
-}
-
-TEST_F(StatisticsDialogsTest, ChiSquareReports) {
-  Vector("a", {10, 0, 7, 12});
-  Vector("b", {8, 0, 9, 15});
-  AnswerOperation(ui, {"a", "b"}, "c");
-  ChiSquareOptions(1, 0);
-  EXPECT_TRUE(MenuChiSquare());
+  Vector("c", {10, 0, 7, 12});
+  Vector("d", {8, 0, 9, 15});
   const std::string head =
-      "Chi-square test for sigificance\r\nof distributions difference\r\ninput vectors a and "
-      "b\r\noutput stored in new vector <c>\r\n";
-  EXPECT_EQ(ui.output.substr(0, head.size()), head);
+      "Chi-square test for sigificance\r\nof distributions difference\r\ninput vectors c and ";
+  ui.output.clear();
+  Answer({"c", "d"}, "x");
+  ChiSquareOptions(1);
+  EXPECT_TRUE(MenuChiSquare());
+  EXPECT_EQ(ui.output.rfind(head + "d\r\noutput stored in new vector <x>\r\n", 0), 0u);
   EXPECT_NE(ui.output.find("\r\nsignificance (P, two-tail)= "), std::string::npos);
   EXPECT_NE(ui.output.find("Significance is a probability that two \r\ndata sets are drawn "
                            "from\r\nthe same distribution.\r\n"),
             std::string::npos);
-
   ui.output.clear();
-  AnswerOperation(ui, {"a", "a"}, "c");
-  ChiSquareOptions(1, 0);
+  Answer({"c", "c"}, "x");
+  ChiSquareOptions(1);
   EXPECT_TRUE(ChiSquareDialog());
+  EXPECT_EQ(ui.output, "Deleted Vector <x>\r\n" + head +
+                           "c\r\noutput stored in new vector <x>\r\nError:\r\nUnable to compute "
+                           "Chi-square test.\r\n");
+}
+
+TEST_F(RegressionDialogsTest, WorkedExampleReport) {
+  Vector("x", {1, 2, 3, 4});
+  Vector("y", {3, 5, 7, 10});
+  ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) {
+    EXPECT_EQ(form.title, "Linear regression multiple variables");
+    EXPECT_TRUE(form.multipleSelection);
+    EXPECT_EQ(form.entries, (std::vector<std::string>{"x  vector (4)", "y  vector (4)"}));
+    form.selected = {0};
+  });
+  Answer({"y  vector (4)"}, "fit");
+  ui.AnswerForm<RegressionOutputForm>([](RegressionOutputForm&) {});  // saved, default names
+  EXPECT_TRUE(MenuRegression());
   EXPECT_EQ(ui.output,
-            "Deleted Vector <c>\r\n"
-            "Chi-square test for sigificance\r\nof distributions difference\r\ninput vectors a and "
-            "a\r\noutput stored in new vector <c>\r\nError:\r\nUnable to compute Chi-square "
-            "test.\r\n");
+            "Linear regression multiple variables\r\n"
+            "Input data X(i)\r\n"
+            "X(1) x  \r\n"
+            "Output data Y  y\r\n"
+            "Regression results\r\n"
+            "constant =               0.50000000\r\n"
+            "coefficient 1 <x> = 2.3000000\r\n"
+            "Chi-square = 0.3\r\n"
+            "Regression Variance = 0.15\r\n"
+            "Standard errors and 95% confidence interval\r\n"
+            "                  std. error          Lower 95%        Upper 95%\r\n"
+            "constant:       0.474342        -0.448683         1.44868\r\n"
+            "coeff. 01:       0.173205         1.95359         2.64641\r\n");
+  EXPECT_NE(FindObject("covariances", OBJMASK_MATRIX), nullptr);
+  EXPECT_NE(FindObject("residual_errors", OBJMASK_VECTOR), nullptr);
+  EXPECT_NE(FindObject("predictions", OBJMASK_VECTOR), nullptr);
 }
 
-TEST_F(StatisticsDialogsTest, ChiSquareOptionsCancelled) {
-  Vector("a", {10, 1, 7, 12});
-  AnswerOperation(ui, {"a", "a"}, "c");
-  EXPECT_FALSE(ChiSquareDialog());
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(ui.formsShown, 3);  // dialog, options (cancelled), dialog again (cancelled)
+TEST_F(RegressionDialogsTest, CancelledOptionsThenAConstantExactlyZero) {
+  Vector("x", {-1, 0, 1});
+  Vector("y", {-2, 0, 2});
+  SelectX({"x"});
+  Answer({"y"}, "fit");
+  EXPECT_FALSE(RegressionCommand());
+  EXPECT_EQ(ui.formsShown, 4);  // selection, fitting, options (cancelled), fitting again
+  EXPECT_EQ(document.objects.size(), 2u);
+  SelectX({"x"});
+  Answer({"y"}, "fit");
+  OutputOptions(false);
+  EXPECT_TRUE(RegressionCommand());
+  EXPECT_EQ(ui.output,
+            "Linear regression multiple variables\r\nInput data X(i)\r\nX(1) x  \r\nOutput data "
+            "Y  y\r\nError:\r\nUnable to compute linear regression.\r\n");
+  // The result vector is stored all the same; nothing else is.
+  EXPECT_NE(FindObject("fit", OBJMASK_VECTOR), nullptr);
+  EXPECT_EQ(document.objects.size(), 3u);
 }
 
-TEST_F(StatisticsDialogsTest, StatMenuNeedsAVector) {
-  Matrix("M", 1, 1, {1});
-  const std::string kNoVectors =
-      "There are no data vectors in the list. You must create data vector before using this "
-      "function.";
-  EXPECT_FALSE(MenuMoments());
-  EXPECT_FALSE(MenuTTest());
-  EXPECT_FALSE(MenuFTest());
-  EXPECT_FALSE(MenuChiSquare());
-  EXPECT_FALSE(MenuRegression());
-  EXPECT_EQ(ui.messages, std::vector<std::string>(5, kNoVectors));
-  EXPECT_EQ(ui.formsShown, 0);
+TEST_F(RegressionDialogsTest, CoefficientsFollowTheListOrder) {
+  Vector("b", {1, 0, 0, 1, 2});
+  Vector("a", {1, 2, 3, 4, 6});
+  Vector("y", {2, 3, 4, 6, 9});
+  SelectX({"a", "b"});  // selected in the order of the list: b, then a
+  Answer({"y"}, "fit");
+  OutputOptions(false);
+  EXPECT_TRUE(RegressionCommand());
+  EXPECT_NE(ui.output.find("X(1) b  X(2) a  \r\n"), std::string::npos);
+  EXPECT_NE(ui.output.find("coefficient 1 <b> = "), std::string::npos);
+  EXPECT_NE(ui.output.find("coefficient 2 <a> = "), std::string::npos);
+  EXPECT_NE(ui.output.find("coeff. 02:   "), std::string::npos);
+}
+
+TEST_F(RegressionDialogsTest, ChecksOfEachDialogInOrder) {
+  Vector("x", {1, 2, 3, 4});
+  Vector("y", {3, 5, 7, 10});
+  Matrix("M", 2, 2, {1, 2, 3, 4});
+  ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected.clear(); });
+  SelectX({"x"});
+  Answer({""}, "fit");
+  Answer({"y"}, "");
+  Answer({"q"}, "fit");
+  Answer({"M"}, "fit");
+  Answer({"y"}, "fit");
+  OutputOptions(true, "  ");
+  OutputOptions(true, "cov", "1res");
+  OutputOptions(true, "cov", "res", "pred x");  // cut at the blank: "pred"
+  EXPECT_TRUE(RegressionCommand());
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "No items selected in the list.Please select at one or several vectors of input "
+                "variables X(i).",
+                "Error:\nInvalid 2nd argument.\nPlease select valid source matrix or vector.",
+                "Error:\nInvalid output vector name.\nPlease select or enter valid name.",
+                "Error:\nUnable to find 2nd argument\n<q>\nPlease select or enter valid name.",
+                "Error:\nInvalid arguments type. Arguments must be vectors.",
+                "Error:\nInvalid covariance matrix name.\nPlease enter valid name for matrix or "
+                "vector.",
+                BadName("residuals vector", "1res")}));
+  EXPECT_NE(FindObject("pred", OBJMASK_VECTOR), nullptr);
+  EXPECT_NE(FindObject("cov", OBJMASK_MATRIX), nullptr);
+}
+
+TEST_F(RegressionDialogsTest, TooManyVectorsAndEngineFailure) {
+  for (int i = 0; i < 101; ++i)
+    Put(("x" + std::to_string(i)).c_str(), std::make_unique<VectorObject>(4, double(i)));
+  Vector("y", {3, 5, 7, 10});
+  ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) {
+    for (size_t i = 0; i < 101; ++i) form.selected.push_back(i);
+  });
+  Answer({"y"}, "fit");
+  EXPECT_FALSE(RegressionCommand());
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error:\nToo many vectors X."}));
+  // x0 and x1 are collinear: the engine fails and the dialogs close.
+  SelectX({"x0", "x1"});
+  Answer({"y"}, "fit");
+  OutputOptions(true);
+  EXPECT_FALSE(RegressionCommand());
+  EXPECT_EQ(ui.messages.back(),
+            "Error:\nNumerical library error\nSingular Matrix, the equation cant be solved\n");
+  EXPECT_EQ(document.objects.size(), 102u);
 }
 
 }  // namespace
