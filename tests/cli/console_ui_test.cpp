@@ -62,13 +62,5 @@ TEST(ConsoleCommandsTest, NumberArguments) {
   EXPECT_FALSE(ParseInteger("99999999999"));
 }
 
-TEST(ConsoleCommandsTest, RestOfLine) {
-  CommandLine line;
-  line.rest = "f   x^2 +  1";
-  EXPECT_EQ(line.RestAfter(1), "x^2 +  1");
-  EXPECT_EQ(line.RestAfter(0), "f   x^2 +  1");
-  EXPECT_EQ(line.RestAfter(5), "");
-}
-
 }  // namespace
 }  // namespace tq::cli

@@ -21,13 +21,6 @@ class ArithmeticDialogTest : public testing::WorkbenchTest {
     Put("u", std::make_unique<VectorObject>(3, 1.0));
     Put("w", std::make_unique<VectorObject>(3, 2.0));
   }
-  template <class T>
-  T* Put(const char* name, std::unique_ptr<T> object) {
-    object->name = name;
-    T* raw = object.get();
-    AddObject(std::move(object));
-    return raw;
-  }
   void Enter(std::vector<std::string> sources, std::string output) {
     ui.AnswerForm<OperationForm>([=](OperationForm& f) {
       ASSERT_EQ(f.sources.size(), sources.size());

@@ -10,16 +10,7 @@
 namespace tq {
 namespace {
 
-class DisplayTest : public testing::WorkbenchTest {
- protected:
-  template <class T>
-  T* Put(const char* name, std::unique_ptr<T> object) {
-    object->name = name;
-    T* raw = object.get();
-    AddObject(std::move(object));
-    return raw;
-  }
-};
+using DisplayTest = testing::WorkbenchTest;
 
 std::string Trimmed(const char* text, size_t width) {
   std::string s = text;

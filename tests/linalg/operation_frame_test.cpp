@@ -16,13 +16,6 @@ namespace {
 
 class FrameTest : public testing::WorkbenchTest {
  protected:
-  template <class T>
-  T* Put(const char* name, std::unique_ptr<T> object) {
-    object->name = name;
-    T* raw = object.get();
-    AddObject(std::move(object));
-    return raw;
-  }
   std::string Message() const { return std::string(OperationMessage()); }
 };
 
