@@ -1,5 +1,6 @@
 #include "lang/element_compute.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -7,6 +8,7 @@
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/user_cancel.h"
+#include "lang/fast_form.h"
 #include "lang/function_checks.h"
 #include "lang/lang_state.h"
 
@@ -108,6 +110,24 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
   return 0;
 }
 
+// A function that reads neither _m nor _n is evaluated a block of elements
+// at a time: the same values, statuses and final status as element by
+// element, with the fault flags tested once per batch.
+bool EvaluatesInBlocks() { return lang::HasFastForm() && !lang::FastFormReadsIndexes(); }
+
+void EvaluateInBlocks(const double* in, double* out, size_t count) {
+  constexpr size_t kBlock = 4096;
+  int32_t statuses[kBlock];
+  for (size_t start = 0; start < count && UserCancelled == 0; start += kBlock) {
+    const size_t n = std::min(kBlock, count - start);
+    EvaluateAtPoints(in + start, out + start, statuses, n);
+    for (size_t i = 0; i < n; ++i)
+      if (statuses[i] != 0) out[start + i] = kMissingValue;
+  }
+  // The evaluation that met the confirmed stop is the last one, and failed.
+  if (UserCancelled == 1) AppendOperationFailure("Calculation failed");
+}
+
 }  // namespace
 
 int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* function,
@@ -118,6 +138,10 @@ int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* 
   if (source->rows != result->rows || source->columns != result->columns)
     return Fail("Source and destination matrices have incompatible numbers of rows and columns.");
   UserCancelled = 0;
+  if (EvaluatesInBlocks()) {
+    EvaluateInBlocks(source->data(), result->data(), size_t(source->count()));
+    return 1;
+  }
   int32_t status = 0;
   std::string errorText;
   const double* in = source->data();
@@ -143,6 +167,10 @@ int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* 
     return Fail("Source and destination vectors have incompatible numbers of elements.");
   UserCancelled = 0;
   lang::RowRegister = 1;
+  if (EvaluatesInBlocks()) {
+    EvaluateInBlocks(source->data(), result->data(), size_t(source->size));
+    return 1;
+  }
   int32_t status = 0;
   std::string errorText;
   const double* in = source->data();

@@ -104,6 +104,12 @@ void ClearFastForm() {
 
 bool HasFastForm() { return F.usable; }
 
+bool FastFormReadsIndexes() {
+  for (size_t i = 0; i < F.count; ++i)
+    if (F.ops[i].op == Fast::kPushRow || F.ops[i].op == Fast::kPushColumn) return true;
+  return false;
+}
+
 bool BuildFastForm() {
   ClearFastForm();
   if (!Program.compiled || Program.stackDepth > kValueStackSize) return false;

@@ -14,6 +14,9 @@ namespace tq::lang {
 bool BuildFastForm();
 // Whether the current compiled program has a fast form.
 bool HasFastForm();
+// Whether that fast form reads the element indexes _m or _n (which a batch
+// holds constant).
+bool FastFormReadsIndexes();
 void ClearFastForm();
 
 inline constexpr size_t kFastBatchSize = 256;

@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include "lang/element_compute.h"
@@ -47,6 +49,35 @@ TEST_F(ComputeTest, FailedElementsHoldTheMarkerUnlessTheLastFails) {
   EXPECT_EQ(Get<VectorObject>("w"), w);  // untouched
   EXPECT_EQ(w->at(3), 3.0);
   EXPECT_EQ(ui.output, report);
+}
+
+// Functions without _m and _n go through the block evaluation; an element
+// index makes the engine evaluate element by element. Both give the same
+// values and the same stop.
+TEST_F(ComputeTest, BlocksAndElementsAgreeAndStopTheSame) {
+  auto* big = Put("big", std::make_unique<VectorObject>(10000, 0.0));
+  for (int32_t i = 1; i <= 10000; ++i) big->at(i) = 0.001 * i - 3.0;
+  AddFunction("plain", "1/(x-0.5)+sqrt(x)");
+  AddFunction("indexed", "1/(x-0.5)+sqrt(x)+0*_n");
+  Compute("big", "plain", "a");
+  Compute("big", "indexed", "b");
+  EXPECT_TRUE(ComputeForAllElementsDialog());
+  EXPECT_TRUE(ComputeForAllElementsDialog());
+  auto *a = Get<VectorObject>("a"), *b = Get<VectorObject>("b");
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(0, std::memcmp(a->data(), b->data(), 10000 * sizeof(double)));
+  EXPECT_EQ(a->at(1), 1.1e300);  // sqrt of a negative number
+  EXPECT_EQ(a->at(3500), 1.1e300);  // x = 0.5
+  for (const char* function : {"plain", "indexed"}) {
+    ui.messages.clear();
+    ui.polls = 0;
+    ui.RequestCancelAtPoll(3);
+    ui.AnswerQuestions({true});
+    Compute("big", function, "c");
+    EXPECT_FALSE(ComputeForAllElementsDialog()) << function;
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Calculation terminated by user"}) << function;
+    EXPECT_EQ(Get<VectorObject>("c"), nullptr);
+  }
 }
 
 TEST_F(ComputeTest, DialogChecksInOrderThenTheSourceAsDestination) {
