@@ -133,18 +133,16 @@ TEST(DrawChart, SeriesLinesAndMarkers) {
 
 TEST(DrawChart, OnlyTheFrameWithoutReadySeriesOrTicksAndNothingWhenTooSmall) {
   ChartObject chart;
-  chart.Options = 0;
   testing::RecordingCanvas canvas, small;
   DrawChart(canvas, chart, 220, 130);
-  EXPECT_EQ(canvas.calls.size(), 6u);
   DrawChart(small, chart, 9, 130);
+  EXPECT_EQ(canvas.calls.size(), 6u);
   EXPECT_EQ(small.calls, Calls{});
 }
 
 TEST(MarkerPolygon, ShapesAndTheirVertices) {
   using P = std::vector<DevicePoint>;
-  EXPECT_EQ(MarkerPolygon(MARKER_NONE, 3), P{});
-  EXPECT_EQ(MarkerPolygon(6, 3), P{});
+  EXPECT_EQ(MarkerPolygon(MARKER_NONE, 3).size() + MarkerPolygon(6, 3).size(), 0u);
   EXPECT_EQ(MarkerPolygon(MARKER_SQUARE, 0), (P{{0, 0}, {0, 0}, {0, 0}, {0, 0}}));
   EXPECT_EQ(MarkerPolygon(MARKER_TRIANGLE, 5), (P{{0, -5}, {3, 1}, {-3, 1}}));
   // pi is taken as 3.14159, so some vertices fall just short and truncate.
@@ -197,6 +195,10 @@ TEST_F(PrintChartTest, OnePageWithTheCentredSquare) {
                                   "canvas 23360", "end page", "end document"}));
   EXPECT_EQ(printer.canvas.calls[3], "line 1880,1870");  // the frame of the square of side 1890
   EXPECT_EQ(ui.messages, Calls{});
+  printer.width = 110;  // a side of 100: nothing drawn
+  printer.canvas.calls.clear();
+  EXPECT_EQ(PrintChart(prepared.chart, printer), 1);
+  EXPECT_EQ(printer.canvas.calls, Calls{});
 }
 
 // A cancelled print dialog ends quietly; a failed page still ends the document.
@@ -215,21 +217,15 @@ TEST_F(PrintChartTest, CancelAndFailuresInOrder) {
                                 "Application unable to start printing page"}));
 }
 
-TEST_F(PrintChartTest, NoDrawingOnASideOfAHundredOrLess) {
-  printer.width = 110;
-  EXPECT_EQ(PrintChart(prepared.chart, printer), 1);
-  EXPECT_EQ(printer.canvas.calls, Calls{});
-}
-
+// Centred only on a page taller than wide, and then only below a hundred.
 TEST(PrintPageLayout, ASquareCentredVertically) {
-  // A4 landscape minus margins at 10 device units per 0.1 mm.
-  PrintLayout landscape = PrintPageLayout(19000, 2770, 1900);
-  EXPECT_EQ(landscape.side, 1880);
-  EXPECT_EQ(landscape.originY, 18990);
-  PrintLayout small = PrintPageLayout(150, 100, 200);
-  EXPECT_EQ(small.side, 90);
-  EXPECT_EQ(small.originY, 105);                           // 140 - 140 * 90 / 360
-  EXPECT_EQ(PrintPageLayout(110, 100, 200).originY, 100);  // the centred 75 would not exceed 100
+  auto layout = [](double deviceHeight, int32_t width, int32_t height) {
+    const PrintLayout l = PrintPageLayout(deviceHeight, width, height);
+    return StringPrintf("%d at %g", l.side, l.originY);
+  };
+  EXPECT_EQ(layout(19000, 2770, 1900), "1880 at 18990");  // A4 landscape
+  EXPECT_EQ(layout(150, 100, 200), "90 at 105");          // 140 - 140 * 90 / 360
+  EXPECT_EQ(layout(110, 100, 200), "90 at 100");          // the centred 75 would not exceed 100
 }
 
 }  // namespace

@@ -41,59 +41,35 @@ class StatisticsConsoleTest : public ::testing::Test {
   size_t mark = 0;
 };
 
-TEST_F(StatisticsConsoleTest, Regression) {
-  Setup({":vector x 4", ":values x 1 2 3 4", ":vector y 4", ":values y 3 5 7 10"});
-  EXPECT_FALSE(Run(":regression y fit"));
-  EXPECT_FALSE(Run(":regression y fit x --save cov res"));
-  EXPECT_FALSE(Run(":regression y fit --save a b c"));
+// The reports themselves are pinned by the dialog tests; here the arguments.
+TEST_F(StatisticsConsoleTest, ArgumentsAndRefusals) {
+  Setup({":vector x 4", ":values x 1 2 3 4", ":vector y 4", ":values y 3 5 7 10", ":matrix A 2 2",
+         ":values A 0 1 1 0", ":vector b 2", ":matrix Z 2 2"});
   const std::string usage = "usage: :regression Y OUT X1 [X2 ...] [--save COV RES PRED]\n";
-  EXPECT_EQ(err.Text(), usage + usage + usage);
-  EXPECT_FALSE(Run(":regression y fit nothing"));
-  const std::string errors = err.Text();
-  EXPECT_NE(errors.find("No vector named <nothing> in the list\n"), std::string::npos);
-  EXPECT_EQ(NewOut(), "");
+  for (const char* line : {":regression y fit", ":regression y fit x --save cov res",
+                           ":regression y fit --save a b c", ":ttest x y t same",
+                           ":chisquare x y c observed 6", ":chisquare x y c modelled"})
+    EXPECT_FALSE(Run(line)) << line;
+  EXPECT_EQ(err.Text().substr(0, 3 * usage.size()), usage + usage + usage);
   EXPECT_TRUE(Run(":regression y fit x --save cov res pred"));
-  EXPECT_NE(NewOut().find("coeff. 01:       0.173205         1.95359         2.64641\n"),
-            std::string::npos);
   EXPECT_TRUE(Run(":list"));
   EXPECT_NE(out.Text().find("cov  matrix 2x2\nres  vector (4)\npred  vector (4)\n"),
             std::string::npos);
-  EXPECT_TRUE(Run(":regression y fit2 x"));
-  EXPECT_EQ(err.Text(), errors);
-}
-
-TEST_F(StatisticsConsoleTest, TestsAndTheirOptions) {
-  Setup({":vector a 4", ":values a 1 2 3 4", ":vector b 4", ":values b 2 3 4 5"});
-  EXPECT_TRUE(Run(":ttest a b t equal"));
-  EXPECT_NE(NewOut().find("Student's t = -1.09545\nsignificance  (P, two-tail)= 0.315334\n"),
-            std::string::npos);
-  EXPECT_FALSE(Run(":ttest a b t same"));
-  EXPECT_FALSE(Run(":chisquare a b c observed 6"));
-  EXPECT_FALSE(Run(":chisquare a b c modelled"));
-  EXPECT_TRUE(Run(":chisquare a b c observed 1"));
-  EXPECT_FALSE(Run(":chisquare a b c observed 5"));
-  EXPECT_NE(
-      err.Text().find("Error:\nNumerical library error\nInvalid arguments in routine gammq\n"),
-      std::string::npos);
-  EXPECT_TRUE(Run(":ftest a b f"));
-  EXPECT_TRUE(Run(":moments a m"));
-}
-
-TEST_F(StatisticsConsoleTest, InverseSolveAndRefusedDialogs) {
-  Setup({":matrix A 2 2", ":values A 0 1 1 0", ":vector b 2", ":values b 1 2", ":matrix Z 2 2"});
-  EXPECT_TRUE(Run(":inverse A Ai"));
-  EXPECT_TRUE(Run(":solve A b x"));
-  EXPECT_EQ(NewOut(),
-            "Inversed Matrix <A>\noutput stored in new matrix <Ai>\n"
-            "Solved system of linear equations A*x=b\nMatrix A A  Vector b b\noutput stored in "
-            "new vector <x>\n");
+  for (const char* line : {":ttest x y t equal", ":chisquare x y c observed 1", ":ftest x y f",
+                           ":moments x m", ":inverse A Ai"})
+    EXPECT_TRUE(Run(line)) << line;
+  EXPECT_NE(NewOut().find("Inversed Matrix <A>\noutput stored in new matrix <Ai>\n"),
+            std::string::npos);  // lines end in \n only
   Setup({});
-  // The t-test dialog refuses the matrix; shown again, it is cancelled.
-  EXPECT_FALSE(Run(":ttest Z b t paired"));
-  EXPECT_EQ(err.Text(), "Error:\nInvalid arguments type. Arguments must be vectors.\n");
-  EXPECT_FALSE(Run(":inverse Z Zi"));  // singular
-  EXPECT_FALSE(Run(":solve Z Z y"));
-  EXPECT_FALSE(Run(":moments Z m"));
+  const std::string errors = err.Text();
+  EXPECT_FALSE(Run(":regression y fit nothing"));
+  EXPECT_FALSE(Run(":ttest Z b t paired"));  // refused, then cancelled
+  EXPECT_FALSE(Run(":inverse Z Zi"));        // singular
+  EXPECT_EQ(err.Text().substr(errors.size()),
+            "No vector named <nothing> in the list\nNo items selected in the list.Please select at "
+            "one or several vectors of input variables X(i).\n"
+            "Error:\nInvalid arguments type. Arguments must be vectors.\n"
+            "Error:\nNumerical library error\nSingular Matrix, the equation cant be solved\n\n");
   EXPECT_EQ(NewOut(), "");
 }
 

@@ -24,11 +24,9 @@ class DialogsTest : public ObjectsTest {
       form.output.text = output;
     });
   }
-  void TTestOptions(int32_t type) {
-    ui.AnswerForm<TTestOptionsForm>([type](TTestOptionsForm& form) { form.type = type; });
-  }
-  void ChiSquareOptions(int32_t type) {
-    ui.AnswerForm<ChiSquareOptionsForm>([type](ChiSquareOptionsForm& form) { form.type = type; });
+  template <class Form>
+  void Options(int32_t type) {
+    ui.AnswerForm<Form>([type](Form& form) { form.type = type; });
   }
   // Selects the entries of these names in the X(i) selection dialog.
   void SelectX(std::vector<std::string> names) {
@@ -164,6 +162,13 @@ TEST_F(StatisticsDialogsTest, MomentsChecksInOrderThenTheReport) {
                 "name.",
                 "Error:\nInvalid argument. Vector must contain at least 2 values.\n"}));
   EXPECT_EQ(ui.formsShown, 6);  // the engine's refusal closes the dialog
+  Vector("flat", {5, 5});
+  Answer({"flat"}, "mf");
+  EXPECT_TRUE(MomentsDialog());
+  EXPECT_EQ(ui.output.substr(ui.output.find("variance")),
+            "variance = 0\r\nVariance is too small.\r\nThird moment and fourth moment cannot be "
+            "calculated\r\n");
+  ui.output.clear();
   Answer({"d"}, "m");
   EXPECT_TRUE(MenuMoments());
   EXPECT_EQ(ui.output,
@@ -177,20 +182,11 @@ TEST_F(StatisticsDialogsTest, MomentsChecksInOrderThenTheReport) {
             "kurtosis (fourth moment) = -2.0775\r\n");
 }
 
-TEST_F(StatisticsDialogsTest, MomentsOfConstantData) {
-  Vector("d", {5, 5});
-  Answer({"d"}, "m");
-  EXPECT_TRUE(MomentsDialog());
-  EXPECT_EQ(ui.output.substr(ui.output.find("variance")),
-            "variance = 0\r\nVariance is too small.\r\nThird moment and fourth moment cannot be "
-            "calculated\r\n");
-}
-
 TEST_F(StatisticsDialogsTest, TTestReportsOfEachType) {
   Vector("a", {1, 2, 3, 4});
   Vector("b", {2, 3, 4, 5});
   Answer({"a", "b"}, "t");
-  TTestOptions(0);
+  Options<TTestOptionsForm>(0);
   EXPECT_TRUE(MenuTTest());
   EXPECT_EQ(ui.output,
             "Students t-test for sigificance\r\nof means difference\r\ninput vectors a and "
@@ -203,12 +199,11 @@ TEST_F(StatisticsDialogsTest, TTestReportsOfEachType) {
             "means.\r\n");
   Vector("c", {2, 3, 4, 6});
   Answer({"a", "c"}, "t");
-  TTestOptions(1);
-  EXPECT_TRUE(TTestDialog());
-  EXPECT_NE(ui.output.find("assumed \r\nto have different true variances.\r\n"), std::string::npos);
+  Options<TTestOptionsForm>(1);
   Answer({"a", "c"}, "t");
-  TTestOptions(2);
-  EXPECT_TRUE(TTestDialog());
+  Options<TTestOptionsForm>(2);
+  EXPECT_TRUE(TTestDialog() && TTestDialog());
+  EXPECT_NE(ui.output.find("assumed \r\nto have different true variances.\r\n"), std::string::npos);
   EXPECT_NE(ui.output.find("Two distributions contain paired samples.\r\n"), std::string::npos);
 }
 
@@ -223,7 +218,7 @@ TEST_F(StatisticsDialogsTest, TestDialogChecksCancelledOptionsAndATrappedFault) 
   Answer({"M", "b"}, "t");
   EXPECT_FALSE(FTestDialog());
   Answer({"a", "b"}, "t");
-  TTestOptions(0);
+  Options<TTestOptionsForm>(0);
   EXPECT_FALSE(TTestDialog());  // a zero pooled deviation, trapped: the dialog closes
   Answer({"a", "b"}, "t");
   EXPECT_FALSE(TTestDialog());  // options cancelled: the dialog again, cancelled
@@ -261,7 +256,7 @@ TEST_F(StatisticsDialogsTest, FTestAndChiSquareReports) {
       "Chi-square test for sigificance\r\nof distributions difference\r\ninput vectors c and ";
   ui.output.clear();
   Answer({"c", "d"}, "x");
-  ChiSquareOptions(1);
+  Options<ChiSquareOptionsForm>(1);
   EXPECT_TRUE(MenuChiSquare());
   EXPECT_EQ(ui.output.rfind(head + "d\r\noutput stored in new vector <x>\r\n", 0), 0u);
   EXPECT_NE(ui.output.find("\r\nsignificance (P, two-tail)= "), std::string::npos);
@@ -270,7 +265,7 @@ TEST_F(StatisticsDialogsTest, FTestAndChiSquareReports) {
             std::string::npos);
   ui.output.clear();
   Answer({"c", "c"}, "x");
-  ChiSquareOptions(1);
+  Options<ChiSquareOptionsForm>(1);
   EXPECT_TRUE(ChiSquareDialog());
   EXPECT_EQ(ui.output, "Deleted Vector <x>\r\n" + head +
                            "c\r\noutput stored in new vector <x>\r\nError:\r\nUnable to compute "
@@ -303,9 +298,9 @@ TEST_F(RegressionDialogsTest, WorkedExampleReport) {
             "                  std. error          Lower 95%        Upper 95%\r\n"
             "constant:       0.474342        -0.448683         1.44868\r\n"
             "coeff. 01:       0.173205         1.95359         2.64641\r\n");
-  EXPECT_NE(FindObject("covariances", OBJMASK_MATRIX), nullptr);
-  EXPECT_NE(FindObject("residual_errors", OBJMASK_VECTOR), nullptr);
-  EXPECT_NE(FindObject("predictions", OBJMASK_VECTOR), nullptr);
+  EXPECT_NE(Get<MatrixObject>("covariances"), nullptr);
+  EXPECT_NE(Get<VectorObject>("residual_errors"), nullptr);
+  EXPECT_NE(Get<VectorObject>("predictions"), nullptr);
 }
 
 TEST_F(RegressionDialogsTest, CancelledOptionsThenAConstantExactlyZero) {
@@ -337,21 +332,15 @@ TEST_F(RegressionDialogsTest, CoefficientsFollowTheListOrder) {
   OutputOptions(false);
   EXPECT_TRUE(RegressionCommand());
   EXPECT_NE(ui.output.find("X(1) b  X(2) a  \r\n"), std::string::npos);
-  EXPECT_NE(ui.output.find("coefficient 1 <b> = "), std::string::npos);
-  EXPECT_NE(ui.output.find("coefficient 2 <a> = "), std::string::npos);
-  EXPECT_NE(ui.output.find("coeff. 02:   "), std::string::npos);
+  EXPECT_LT(ui.output.find("coefficient 1 <b> = "), ui.output.find("coefficient 2 <a> = "));
 }
 
 TEST_F(RegressionDialogsTest, ChecksOfEachDialogInOrder) {
   Vector("x", {1, 2, 3, 4});
   Vector("y", {3, 5, 7, 10});
-  Matrix("M", 2, 2, {1, 2, 3, 4});
   ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected.clear(); });
   SelectX({"x"});
-  Answer({""}, "fit");
-  Answer({"y"}, "");
-  Answer({"q"}, "fit");
-  Answer({"M"}, "fit");
+  Answer({""}, "fit");  // the other form checks are those of the t-test dialog
   Answer({"y"}, "fit");
   OutputOptions(true, "  ");
   OutputOptions(true, "cov", "1res");
@@ -362,14 +351,10 @@ TEST_F(RegressionDialogsTest, ChecksOfEachDialogInOrder) {
                 "No items selected in the list.Please select at one or several vectors of input "
                 "variables X(i).",
                 "Error:\nInvalid 2nd argument.\nPlease select valid source matrix or vector.",
-                "Error:\nInvalid output vector name.\nPlease select or enter valid name.",
-                "Error:\nUnable to find 2nd argument\n<q>\nPlease select or enter valid name.",
-                "Error:\nInvalid arguments type. Arguments must be vectors.",
                 "Error:\nInvalid covariance matrix name.\nPlease enter valid name for matrix or "
                 "vector.",
                 BadName("residuals vector", "1res")}));
-  EXPECT_NE(FindObject("pred", OBJMASK_VECTOR), nullptr);
-  EXPECT_NE(FindObject("cov", OBJMASK_MATRIX), nullptr);
+  EXPECT_NE(Get<VectorObject>("pred"), nullptr);
 }
 
 TEST_F(RegressionDialogsTest, TooManyVectorsAndEngineFailure) {

@@ -35,12 +35,10 @@ class ChartConsoleTest : public ::testing::Test {
 };
 
 TEST_F(ChartConsoleTest, PlotWritesEachKindOfFile) {
-  auto run = Console({":plot c " + Path("a.png"), ":plot c " + Path("a.svg") + " 300x200",
-                      ":plot c " + Path("a.pdf")});
-  EXPECT_EQ(run.status, 0) << run.err;
+  auto run = Console({":plot c " + Path("a.png"), ":plot c " + Path("a.svg") + " 300x200"});
   EXPECT_EQ(run.err, "");
   EXPECT_NE(run.out.find("Displaying chart object\nc\n"), std::string::npos);
-  for (const char* file : {"a.png", "a.svg", "a.pdf"})
+  for (const char* file : {"a.png", "a.svg"})  // their drawing is checked in chart_files_test
     EXPECT_GT(fs::file_size(kDir / file), 1000u) << file;
 }
 
@@ -49,23 +47,18 @@ TEST_F(ChartConsoleTest, RefusalsFailTheLineWithTheirMessage) {
             "Unknown chart file type <" + Path("a.gif") + ">: use .png, .svg or .pdf\n");
   EXPECT_EQ(Console({":plot c " + Path("a.png") + " 10x600"}).err,
             "Invalid chart size <10x600>: WIDTHxHEIGHT, each 11 to 8000 pixels\n");
-  auto missing = Console({":plot nothing " + Path("a.png")});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "No chart named <nothing> in the list\n");
+  EXPECT_EQ(Console({":plot nothing " + Path("a.png")}).err,
+            "No chart named <nothing> in the list\n");
   auto empty =
       Console({":chart e", ":chart e Retitled", ":list", ":plot e " + Path("e.png")}, false);
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.out, "e:  Retitled\nDisplaying chart object\ne\n");
   EXPECT_EQ(empty.err, "Unable to display chart.\nInvalid or empty chart data\n");
   EXPECT_FALSE(fs::exists(kDir / "e.png"));
-  // Options and series are checked by their dialogs.
-  auto options = Console({":chartoptions c noauto range 0 10 5 5"});
-  EXPECT_EQ(options.status, 1);
-  EXPECT_EQ(options.err, "Error: Vertical axis maximum value must be greater than minimum value\n");
+  // Options and series are checked by their dialogs, whose messages are pinned there.
+  EXPECT_EQ(Console({":chartoptions c noauto range 0 10 5 5"}).status, 1);
   EXPECT_EQ(Console({":chartoptions c nogrid polar noauto range -1 1 -1 1"}).status, 0);
-  auto series = Console({":series c up 1 vx nothing", ":series c up 2 - f"});
-  EXPECT_EQ(series.status, 1);
-  EXPECT_EQ(series.err,
+  EXPECT_EQ(Console({":series c up 1 vx nothing", ":series c up 2 - f"}).err,
             "Error:\nUnable to find vector\n<nothing>\nPlease select or enter valid name.\nSeries "
             "<up> of chart <c> is of type 1\n");
   EXPECT_EQ(Console({":chartoptions c range 0 1"}).err.rfind("usage: :chartoptions", 0), 0u);
