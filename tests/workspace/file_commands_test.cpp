@@ -30,19 +30,14 @@ class FileCommandsTest : public WorkspaceTest {
   }
 };
 
-TEST_F(FileCommandsTest, NewDeletesEveryObjectWithItsReport) {
-  Add("a", std::make_unique<VariableObject>(1.0));
-  Add("M", std::make_unique<MatrixObject>(2, 2, 0.0));
-  Add("v", std::make_unique<VectorObject>(2, 0.0));
-  EXPECT_TRUE(FileNewCommand());
-  EXPECT_EQ(ui.output, "Deleted Vector <v>\r\nDeleted Matrix <M>\r\nDeleted object <a>\r\n");
-  EXPECT_TRUE(document.objects.empty());
-}
-
-TEST_F(FileCommandsTest, OpenAsksToReplaceOrMergeOnlyWhenObjectsExist) {
+TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist) {
   Add("v", std::make_unique<VectorObject>(2, 1.0));
   Add("f", std::make_unique<FunctionObject>("x"));
-  const std::string path = SaveAndClear("v.mts");
+  const std::string path = Path("v.mts");
+  ASSERT_EQ(SaveWorkspaceFile(path), 1);
+  EXPECT_TRUE(FileNewCommand());  // deletes every object, the last first
+  EXPECT_EQ(ui.output, "Workspace saved in file\r\nDeleted object <f>\r\nDeleted Vector <v>\r\n");
+  ui.output.clear();
   AnswerPath(path);
   EXPECT_TRUE(FileOpenCommand());
   EXPECT_EQ(ui.output, "Workspace loaded from file\r\n");
