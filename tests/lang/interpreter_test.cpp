@@ -1,7 +1,6 @@
 // The stack machine: run-time errors and their messages, the result
 // register, the built-in functions, the cancellation polls of loops, and
 // input, output and print through a scripted port.
-#include <array>
 #include <cmath>
 
 #include "core/user_cancel.h"
@@ -15,7 +14,7 @@ namespace {
 
 class InterpreterTest : public LangTest {};
 
-TEST_F(InterpreterTest, RunTimeMessages) {
+TEST_F(InterpreterTest, RunTimeMessagesAndLimits) {
   const char* texts[] = {"Special function argument must be #0 ", "Special function argument must be \xF2" "0 ",
                          "Order of Special function must be \xF2" "0 ",
                          "Special function argument must be \xF2" "-1 ", "Unrecognized function ",
@@ -30,6 +29,12 @@ TEST_F(InterpreterTest, RunTimeMessages) {
   Eval();
   EXPECT_EQ(code, -5);
   EXPECT_EQ(runMessage, "Unrecognized operator ");
+  // Too deep an expression or too long a print list ends the run.
+  EXPECT_EQ(RunError(Repeat("1+(", 120) + "1" + std::string(120, ')')), " Error 109 ");
+  EXPECT_EQ(Run(Repeat("1+(", 98) + "1" + std::string(98, ')')), 99);
+  AddVariable("a", 1);
+  EXPECT_EQ(RunError("print a" + Repeat(",a", 1100)), " Error 110 ");
+  EXPECT_EQ(ui.output, "");
 }
 
 TEST_F(InterpreterTest, ResultRegister) {
@@ -44,7 +49,6 @@ TEST_F(InterpreterTest, ResultRegister) {
   EXPECT_EQ(Run("f = 1\n3\nv=2\n"), 2);
   EXPECT_EQ(Run("x*2", 4), 0);  // x is the workspace variable without AnalysisMode
   EXPECT_EQ(Run("ans*2", 4), 8);
-  EXPECT_EQ(Run("i=0\ns=0\nwhile (i<10)\ni=i+1\ns=s+i\nend\ns"), 55);
   EXPECT_EQ(Run("ife (a>2)\nb=1\nelse\nb=2\nend\nb"), 1);
 }
 
@@ -67,25 +71,21 @@ TEST(SpecialFunctionTest, GammaAndFresnelKnownValues) {
   EXPECT_NEAR(lang::Gamma(-0.5, &status), -3.5449077018, 1e-6);
   EXPECT_NEAR(lang::Gamma(0.75, &status), 1.2254167024, 1e-7);  // this routine's pi is 3.14159268
   EXPECT_TRUE(std::isinf(lang::Gamma(1e300, &status)));
-  EXPECT_TRUE(std::isnan(lang::Gamma(NAN, &status)));
   EXPECT_EQ(status, 0);
-  EXPECT_NEAR(lang::LogGamma(1), 0, 1e-9);
-  EXPECT_NE(lang::LogGamma(1), 0.0);
+  EXPECT_NE(lang::LogGamma(1), 0.0);  // near 0, not exactly
   double c, s, cm, sm;
-  for (auto [x, knownC, knownS, tolerance] : {std::array{1.0, 0.7798934004, 0.4382591474, 1e-6},
-                                              {2.5, 0.4574130, 0.6191818, 1e-6}, {100.0, 0.5, 0.5, 0.01}}) {
-    lang::Fresnel(x, &c, &s);
-    EXPECT_NEAR(c, knownC, tolerance) << x;
-    EXPECT_NEAR(s, knownS, tolerance) << x;
-  }
+  lang::Fresnel(100, &c, &s);  // the asymptotic form
+  EXPECT_NEAR(c, 0.5, 0.01);
+  EXPECT_NEAR(s, 0.5, 0.01);
   lang::Fresnel(1, &c, &s);
+  EXPECT_NEAR(c, 0.7798934004, 1e-6);
+  EXPECT_NEAR(s, 0.4382591474, 1e-6);
   lang::Fresnel(-1, &cm, &sm);
   EXPECT_TRUE(cm == -c && sm == -s);  // odd, exactly
 }
 
 TEST_F(InterpreterTest, LoopConditionPollsOnEvery21stTest) {
-  // The start of the run is poll 1, the loop's 21st test poll 2; every 32nd
-  // poll asks the front end.
+  // Run start is poll 1, the 21st test poll 2; every 32nd poll asks the front end.
   ASSERT_EQ(Compile("i=0\nwhile (i<100000)\ni=i+1\nend\n"), 0);
   ui.RequestCancelAtPoll(1);
   ui.AnswerQuestions({true});
@@ -104,18 +104,6 @@ TEST_F(InterpreterTest, AnsweringNoLetsTheLoopContinue) {
   EXPECT_EQ(Eval(), 2000);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(ui.questions.size(), 1u);
-}
-
-TEST_F(InterpreterTest, StackAndListLimitsEndTheRun) {
-  std::string deep, shallow, list = "print a";
-  for (int i = 0; i < 120; ++i) deep += "1+(";
-  for (int i = 0; i < 98; ++i) shallow += "1+(";
-  for (int i = 0; i < 1100; ++i) list += ",a";
-  EXPECT_EQ(RunError(deep + "1" + std::string(120, ')')), " Error 109 ");
-  EXPECT_EQ(Run(shallow + "1" + std::string(98, ')')), 99);
-  AddVariable("a", 1);
-  EXPECT_EQ(RunError(list), " Error 110 ");
-  EXPECT_EQ(ui.output, "");
 }
 
 TEST_F(InterpreterTest, NotCompiledFailedCompileAndRunTimeError) {

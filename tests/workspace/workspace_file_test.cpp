@@ -1,16 +1,17 @@
-// Opening and saving workspace files. Damaged files are refused with a
-// message and leave the workspace exactly as it was, in replace and in merge;
-// saving goes through a temporary file and never damages the file it replaces.
+// Workspace files: the bytes of the worked layouts, every string and count
+// form, byte-identical round trips; damaged files refused with a message,
+// leaving the workspace exactly as it was in replace and in merge; saving
+// through a temporary file that never damages the file it replaces.
 #include <signal.h>
 #include <sys/resource.h>
 
 #include <chrono>
-#include <filesystem>
+#include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "core/element_block.h"
-#include "workspace/workspace_file.h"
 #include "workspace_test_util.h"
 
 namespace tq::testing {
@@ -20,20 +21,153 @@ const std::string kCorrupt = "Input data file invalid or corrupted";
 const std::string kSeries = "Invalid format of data series. " + kCorrupt;
 const std::string kCannotRead = "Unable to read workspace file\n%s\n";
 
-class WorkspaceFileTest : public WorkspaceTest {
+class WorkspaceBytesTest : public WorkspaceTest {
+ protected:
+  VariableObject& Variable(const std::string& name, double value) {
+    return Add(name, std::make_unique<VariableObject>(value));
+  }
+  static WorkspaceContents Parse(const Bytes& bytes) {
+    MemorySource source(bytes);
+    ArchiveReader reader(source);
+    return ReadWorkspace(reader);
+  }
+  void Load(const Bytes& bytes) {  // replaces the workspace
+    WorkspaceContents contents = Parse(bytes);
+    ASSERT_TRUE(contents.ok()) << int(contents.problem);
+    ApplyWorkspaceContents(std::move(contents), false);
+  }
+  // One object of every kind; every field differs from its default, so a
+  // field the reader skips shows.
+  void AddEveryKind() {
+    Variable("x", -0.0);
+    Variable("n", std::numeric_limits<double>::quiet_NaN());  // stored as +0
+    auto& v = Add("v", std::make_unique<VectorObject>(3, 0.0));
+    v.at(1) = std::numeric_limits<double>::infinity();
+    v.at(2) = std::numeric_limits<double>::quiet_NaN();
+    v.at(3) = -1e-310;
+    Add("M", std::make_unique<MatrixObject>(2, 3, 0.25)).at(3, 2) = -7;
+    Add("f", std::make_unique<FunctionObject>("x^2+\r\n1")).description = "a square";
+    auto& chart = Add("c", std::make_unique<ChartObject>());
+    chart.SeriesCount = 3;
+    chart.Reserved = 5;
+    chart.Options = 0x7FFFFFFF;
+    chart.Title = std::string(300, 't');
+    chart.XMin = -1e9;
+    for (int k = 0; k < 2; ++k) {
+      auto series = std::make_unique<SeriesObject>();
+      series->name = "s" + std::to_string(k);
+      series->Label = "label";
+      series->Source1 = "f";
+      series->Source2 = k ? "v" : "";
+      series->Reserved = 9;
+      series->SeriesType = 2 + k;
+      series->LineType = 3;
+      series->LineColor = 0xFF00FF;
+      series->MarkerShape = 4;
+      series->MarkerSize = 7;
+      series->RangeMax = 2.5;
+      series->RangeMin = -2.5;
+      series->PointCount = 101;
+      chart.SeriesList.push_back(std::move(series));
+    }
+  }
+};
+
+TEST_F(WorkspaceBytesTest, VariableAndMatrixLayouts) {
+  Variable("bad", 1.0).status = STATUS_FAILED;  // neither counted nor written
+  EXPECT_EQ(WorkspaceBytes(), FromHex("00 00"));
+  Load(FromHex("00 00"));
+  EXPECT_EQ(ui.output, "Deleted object <bad>\r\nWorkspace loaded from file\r\n");
+  Variable("x", 2.5);
+  Variable("y", 1.0);  // later objects carry the class index tag
+  EXPECT_EQ(WorkspaceBytes(), Concat({FromHex("02 00"), kClassHead, FromHex("01 00 00 00 01 78"),
+                                      FromHex("00 00 00 00 00 00 04 40"), kMarker,
+                                      FromHex("01 80 01 00 00 00 01 79"), F64(1.0), kMarker}));
+  DeleteAllObjects();
+  auto& m = Add("M", std::make_unique<MatrixObject>(3, 2, 0.0));  // rows before columns, row by row
+  for (int i = 1; i <= 2; ++i)
+    for (int j = 1; j <= 3; ++j) m.at(i, j) = 10 * i + j;
+  EXPECT_EQ(WorkspaceBytes(), Concat({FromHex("01 00"), kClassHead, I32(3), FromHex("01 4D"), I32(2), I32(3),
+                                      F64(11), F64(12), F64(13), F64(21), F64(22), F64(23), kMarker}));
+}
+
+TEST_F(WorkspaceBytesTest, ChartCountsEverySeriesButWritesOnlyValidOnes) {
+  auto& chart = Add("c", std::make_unique<ChartObject>());
+  for (const char* name : {"s1", "s2"}) {
+    chart.SeriesList.push_back(std::make_unique<SeriesObject>());
+    chart.SeriesList.back()->name = name;
+  }
+  chart.SeriesList[0]->status = STATUS_FAILED;
+  Bytes series = Concat({I32(11), I32(6), FromHex("02 73 32 00 00 00"), I32(0), I32(1), I32(1), I32(1),
+                         I32(1), I32(3), F64(10), F64(1), F64(10), kMarker});
+  Bytes expected = Concat({FromHex("01 00"), kClassHead, I32(5), FromHex("01 63"), I32(0), I32(0), I32(17),
+                           FromHex("00 01 58 01 59"), F64(10), F64(10), F64(-10), F64(-10), I32(2),
+                           series, I32(12), kMarker});
+  EXPECT_EQ(WorkspaceBytes(), expected);
+  Load(expected);
+  auto* read = dynamic_cast<ChartObject*>(FindObject("c", OBJMASK_CHART));
+  ASSERT_NE(read, nullptr);
+  ASSERT_EQ(read->SeriesList.size(), 1u);
+  EXPECT_EQ(read->SeriesList[0]->name, "s2");
+}
+
+TEST_F(WorkspaceBytesTest, StringLengthForms) {
+  const std::pair<size_t, Bytes> rows[] = {{254, FromHex("FE")},
+                                           {255, FromHex("FF FF 00")},
+                                           {65533, FromHex("FF FD FF")},
+                                           {65534, FromHex("FF FF FF FE FF 00 00")}};
+  const std::ptrdiff_t at = 2 + 16 + 4 + 2 + 2;  // count, class, kind, name "f"
+  for (const auto& [length, head] : rows) {
+    SCOPED_TRACE(length);
+    DeleteAllObjects();
+    Add("f", std::make_unique<FunctionObject>(std::string(length, 'a'))).description = "d";
+    const Bytes bytes = WorkspaceBytes();
+    EXPECT_EQ(Bytes(bytes.begin() + at, bytes.begin() + at + std::ptrdiff_t(head.size())), head);
+    Load(bytes);
+    EXPECT_EQ(WorkspaceBytes(), bytes);
+  }
+}
+
+TEST_F(WorkspaceBytesTest, ReaderTakesTwoByteCharacterStringsAndUnknownKinds) {
+  // "ab" in UTF-16 code units with a one-byte length; then the length restarts
+  // in its 2-byte form, and U+20AC has no single-byte form.
+  Load(Concat({FromHex("01 00"), kClassHead, I32(1), FromHex("FF FE FF 02 61 00 62 00"), F64(1.5), kMarker}));
+  EXPECT_NE(FindObject("ab", OBJMASK_VARIABLE), nullptr);
+  Load(Concat({FromHex("01 00"), kClassHead, I32(1), FromHex("FF FE FF FF 02 00 63 00 AC 20"), F64(1.5),
+               kMarker}));
+  EXPECT_EQ(Names(), Lines{"c?"});
+  // An unknown kind is its kind and name only, and is dropped.
+  Load(Concat({FromHex("02 00"), kClassHead, I32(9), FromHex("03 6F 6C 64"), FromHex("01 80"), I32(1),
+               FromHex("01 78"), F64(3.0), kMarker}));
+  EXPECT_EQ(Names(), Lines{"x"});
+}
+
+TEST_F(WorkspaceBytesTest, LongObjectCountForm) {
+  for (int i = 0; i < 65535; ++i) Variable("v" + std::to_string(i), i);
+  Bytes bytes = WorkspaceBytes();
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), FromHex("FF FF FF FF 00 00"));
+  WorkspaceContents contents = Parse(bytes);
+  ASSERT_TRUE(contents.ok());
+  EXPECT_EQ(contents.records.size(), 65535u);
+}
+
+TEST_F(WorkspaceBytesTest, EveryKindRoundTripsByteForByte) {
+  AddEveryKind();
+  const Bytes first = WorkspaceBytes();
+  Load(first);
+  EXPECT_EQ(WorkspaceBytes(), first);
+  EXPECT_EQ(document.objects.size(), 6u);
+  auto* n = dynamic_cast<VariableObject*>(FindObject("n", OBJMASK_VARIABLE));
+  ASSERT_NE(n, nullptr);
+  EXPECT_EQ(n->value, 0.0);
+  EXPECT_FALSE(std::signbit(n->value));
+}
+
+class WorkspaceFileTest : public WorkspaceBytesTest {
  protected:
   void SetUp() override {
-    WorkspaceTest::SetUp();
-    // A variable, a vector, a matrix, a function and a chart with two series.
-    Add("x", std::make_unique<VariableObject>(2.5));
-    Add("v", std::make_unique<VectorObject>(3, 1.0));
-    Add("M", std::make_unique<MatrixObject>(2, 2, 3.0));
-    Add("f", std::make_unique<FunctionObject>("x*x")).description = "square";
-    auto& chart = Add("c", std::make_unique<ChartObject>());
-    for (const char* name : {"s0", "s1"}) {
-      chart.SeriesList.push_back(std::make_unique<SeriesObject>());
-      chart.SeriesList.back()->name = name;
-    }
+    WorkspaceBytesTest::SetUp();
+    AddEveryKind();
     valid_ = WorkspaceBytes();
     document.objects.entries.clear();
     // The workspace the files are opened into; x and v clash with the file.
@@ -42,8 +176,8 @@ class WorkspaceFileTest : public WorkspaceTest {
     Add("keep", std::make_unique<VectorObject>(2, 8.0));
   }
 
-  // Opens `bytes` in both modes; each must be refused with `message` ("%s"
-  // standing for the path) and change nothing.
+  // Opens `bytes` to replace and to merge: refused with `message` ("%s" for
+  // the path), nothing changed.
   void ExpectRefused(const Bytes& bytes, std::string message) {
     const std::string path = Write("damaged.mts", bytes);
     if (size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, path);
@@ -65,10 +199,7 @@ class WorkspaceFileTest : public WorkspaceTest {
     return bytes;
   }
 
-  size_t FilesInDir() const {
-    auto files = std::filesystem::directory_iterator(Path(""));
-    return size_t(std::distance(begin(files), end(files)));
-  }
+  size_t FilesInDir() const { return size_t(std::distance(std::filesystem::directory_iterator(Path("")), {})); }
 
   Bytes valid_;
 };
@@ -85,12 +216,12 @@ TEST_F(WorkspaceFileTest, EachCorruptedMarkerOrSeriesEndTagIsRefused) {
   std::vector<size_t> markers;
   for (size_t i = 0; i + 4 <= valid_.size(); ++i)
     if (std::equal(kMarker.begin(), kMarker.end(), valid_.begin() + std::ptrdiff_t(i))) markers.push_back(i);
-  ASSERT_EQ(markers.size(), 7u);  // variable, vector, matrix, function, two series, chart
+  ASSERT_EQ(markers.size(), 8u);  // two variables, vector, matrix, function, two series, chart
   for (size_t k = 0; k < markers.size(); ++k) {
     SCOPED_TRACE(k);
     Bytes bytes = valid_;
     bytes[markers[k]] ^= 0x01;
-    ExpectRefused(bytes, k == 4 || k == 5 ? kSeries : kCorrupt);
+    ExpectRefused(bytes, k == 5 || k == 6 ? kSeries : kCorrupt);
   }
   // The series end tag 12 sits just before the chart's marker.
   Bytes bytes = valid_;
@@ -100,45 +231,37 @@ TEST_F(WorkspaceFileTest, EachCorruptedMarkerOrSeriesEndTagIsRefused) {
   ExpectRefused(bytes, kSeries);
 }
 
-TEST_F(WorkspaceFileTest, ArchiveLevelErrorsNameTheFileAndTheProblem) {
-  Bytes name = valid_, schema = valid_, firstTag = valid_;
-  name[2 + 6 + 9] = 'X';
-  schema[4] = 2;
-  firstTag[2] = 0x01;
-  firstTag[3] = 0x80;
-  ExpectRefused(name, kCannotRead + "Unknown object class <MathObjecX>.");
-  ExpectRefused(schema, kCannotRead + "Unsupported object class version 2.");
-  ExpectRefused(firstTag, kCannotRead + "Unexpected object tag 0x8001.");
-  ExpectRefused(Concat({FromHex("02 00"), kClassHead, I32(1), FromHex("01 61"), F64(1), I32(1000001),
-                        FromHex("FF FF")}),
-                kCannotRead + "Unexpected object tag 0xFFFF.");
+TEST_F(WorkspaceFileTest, ReadErrorsNameTheFileAndTheProblem) {
+  auto patched = [this](size_t at, const Bytes& with) {
+    Bytes bytes = valid_;
+    std::copy(with.begin(), with.end(), bytes.begin() + std::ptrdiff_t(at));
+    return bytes;
+  };
+  const std::pair<Bytes, std::string> rows[] = {
+      {patched(2 + 6 + 9, Text("X")), "Unknown object class <MathObjecX>."},
+      {patched(4, {2}), "Unsupported object class version 2."},
+      {patched(2, {0x01, 0x80}), "Unexpected object tag 0x8001."},
+      {Concat({FromHex("02 00"), kClassHead, I32(1), FromHex("01 61"), F64(1), I32(1000001), FromHex("FF FF")}),
+       "Unexpected object tag 0xFFFF."},
+      {Concat({FromHex("FF FF"), I32(-1), Bytes(94, 0)}), "Unexpected object tag 0x0000."},
+      // Huge sizes are refused at once, also those within the limits that the file cannot hold.
+      {Record(2, Concat({FromHex("01 61"), I32(2147483647)})), "Invalid size of vector (2147483647)."},
+      {Record(2, Concat({FromHex("01 61"), I32(100000000)})), "Unexpected end of file."},
+      {Record(3, Concat({FromHex("01 61"), I32(65536), I32(65536)})), "Invalid size of matrix 65536x65536."},
+      {Record(2, Concat({FromHex("01 61"), I32(0), I32(1000001)}), 0), "Invalid size of vector (0)."},
+      {Record(4, Concat({FromHex("FF FF FF"), I32(2147483647)})), "Unexpected end of file."}};
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& [bytes, problem] : rows) ExpectRefused(bytes, kCannotRead + problem);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   const std::string before = WorkspaceSnapshot();
   EXPECT_EQ(OpenWorkspaceFile(Path("absent.mts"), false), 0);
   EXPECT_EQ(ui.messages.back(), "Unable to read workspace file\n" + Path("absent.mts") + "\nNo such file or directory");
   EXPECT_EQ(WorkspaceSnapshot(), before);
 }
 
-TEST_F(WorkspaceFileTest, HugeSizesAreRefusedAtOnce) {
-  auto start = std::chrono::steady_clock::now();
-  ExpectRefused(Record(2, Concat({FromHex("01 61"), I32(2147483647)})),
-                kCannotRead + "Invalid size of vector (2147483647).");
-  // Within the limits, but more than the file holds.
-  ExpectRefused(Record(2, Concat({FromHex("01 61"), I32(100000000)})), kCannotRead + "Unexpected end of file.");
-  ExpectRefused(Record(3, Concat({FromHex("01 61"), I32(65536), I32(65536)})),
-                kCannotRead + "Invalid size of matrix 65536x65536.");
-  ExpectRefused(Record(2, Concat({FromHex("01 61"), I32(0), I32(1000001)}), 0),
-                kCannotRead + "Invalid size of vector (0).");
-  ExpectRefused(Record(4, Concat({FromHex("FF FF FF"), I32(2147483647)})), kCannotRead + "Unexpected end of file.");
-  Bytes count = Concat({FromHex("FF FF"), I32(-1), Bytes(94, 0)});
-  ExpectRefused(count, kCannotRead + "Unexpected object tag 0x0000.");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-}
-
 TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedDropsTheObject) {
-  // The file is sound; the vector it holds cannot be given storage.
-  const std::string path = Write("valid.mts", valid_);
-  SetAllocationFailureAfter(0);
-  EXPECT_EQ(OpenWorkspaceFile(path, true), 1);
+  SetAllocationFailureAfter(0);  // a sound file whose vector and matrix get no storage
+  EXPECT_EQ(OpenWorkspaceFile(Write("valid.mts", valid_), true), 1);
   SetAllocationFailureAfter(-1);
   EXPECT_EQ(ui.output,
             "Deleted Object <x>\r\nDeleted Matrix <v>\r\nDeleted Vector <v>\r\nDeleted Matrix "
@@ -150,7 +273,10 @@ TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedDropsTheObject) {
 
 TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
   Add("X", std::make_unique<VariableObject>(2.0));
-  EXPECT_EQ(OpenWorkspaceFile(SaveAndClear("twice.mts"), false), 1);
+  ASSERT_EQ(SaveWorkspaceFile(Path("twice.mts")), 1);
+  document.objects.entries.clear();
+  ui.output.clear();
+  EXPECT_EQ(OpenWorkspaceFile(Path("twice.mts"), false), 1);
   EXPECT_EQ(ui.output, "Deleted Object <x>\r\nWorkspace loaded from file\r\n");
   EXPECT_EQ(Names(), (Lines{"v", "keep", "X"}));
 }
@@ -165,14 +291,13 @@ TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile)
   EXPECT_EQ(Names(), (Lines{"x", "v", "keep"}));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));  // kept
   EXPECT_EQ(FilesInDir(), 1u);  // no temporary file left behind
-  const Bytes before = Text(ReadText("w.mts"));
+  const std::string before = ReadText("w.mts");
   Add("big", std::make_unique<VectorObject>(100000, 1.0));
   ui.output.clear();
   // A file size limit stands in for a full disk.
-  struct rlimit saved, small;
+  struct rlimit saved;
   getrlimit(RLIMIT_FSIZE, &saved);
-  small = saved;
-  small.rlim_cur = 4096;
+  struct rlimit small = {4096, saved.rlim_max};
   signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
   const int32_t result = SaveWorkspaceFile(path);
@@ -184,7 +309,7 @@ TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile)
   EXPECT_EQ(ui.messages, (Lines{cannotWrite + path + "\nFile too large",
                                 cannotWrite + Path("none/w.mts") + "\nNo such file or directory"}));
   EXPECT_EQ(ui.output, "");
-  EXPECT_EQ(Text(ReadText("w.mts")), before);
+  EXPECT_EQ(ReadText("w.mts"), before);
   EXPECT_EQ(FilesInDir(), 1u);
 }
 

