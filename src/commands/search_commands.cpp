@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "commands/entry_names.h"
+#include "commands/operation_dialog.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/string_format.h"
@@ -119,14 +120,19 @@ bool ChooseOutput(const SearchTexts& texts, OutputOptionsForm& options) {
   return false;
 }
 
-// The engine's failure, as the dialogs show it.
-void ShowSearchFailure() {
-  const size_t length = std::strlen(OperationStatus.message);
-  if (OperationStatus.flags != 0 && length >= 2 && length <= 999)
-    ShowMessage(std::string("Error:\n") + OperationStatus.message);
-  else
-    ShowMessage(
-        "Error: Unable to perform the operation.\nFloating point error or not enough memeory.");
+// The function chosen in a search or integral dialog: a name of 1 to 999
+// characters that passes the analysis check. Remembered for the next opening.
+bool AcceptFunction(const std::string& text, std::string& remembered, std::string& name) {
+  name = TrimBlanks(text);
+  remembered = name;
+  if (name.empty() || name.size() > 999) {
+    ShowMessage(kEmptyFunctionName);
+    return false;
+  }
+  if (CheckFunctionForAnalysis(name) != 0) return false;
+  CutEntryName(name);
+  remembered = name;
+  return true;
 }
 
 void SaveSearchResults(const OutputOptionsForm& options) {
@@ -186,26 +192,20 @@ bool SearchCommand(SearchKind kind) {
     parameters.Intervals = form.intervals;
     parameters.Tolerance = form.tolerance;
     parameters.MaxIterations = form.maxIterations;
-    std::string name = TrimBlanks(form.function);
-    parameters.FunctionName = name;
+    parameters.FunctionName = TrimBlanks(form.function);
     OutputOptionsForm options;
     if (!ChooseOutput(texts, options)) continue;
     SearchResults().SaveResults = options.save;
     SearchResults().Count = 0;
-    if (name.empty() || name.size() > 999) {
-      ShowMessage(kEmptyFunctionName);
-      continue;
-    }
-    if (CheckFunctionForAnalysis(name) != 0) continue;
-    CutEntryName(name);
-    parameters.FunctionName = name;
+    std::string name;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
     ResetOperationStatus();
     CountersOf(kind) = SearchCounters{};
     Report("%s", texts.attempting);
     Report("in the interval from %G to %G", parameters.Lower, parameters.Upper);
     if (texts.engine(parameters.Lower, parameters.Upper, parameters.Intervals,
                      parameters.MaxIterations, parameters.Tolerance) != 1.0) {
-      ShowSearchFailure();
+      ShowEngineFailure();
       continue;
     }
     ReportSummary(kind, texts);
@@ -235,15 +235,8 @@ bool IntegralCommand() {
     parameters.Upper = form.upper;
     parameters.AbsTolerance = form.absTolerance;
     parameters.RelTolerance = form.relTolerance;
-    std::string name = TrimBlanks(form.function);
-    parameters.FunctionName = name;
-    if (name.empty() || name.size() > 999) {
-      ShowMessage(kEmptyFunctionName);
-      continue;
-    }
-    if (CheckFunctionForAnalysis(name) != 0) continue;
-    CutEntryName(name);
-    parameters.FunctionName = name;
+    std::string name;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
     ResetOperationStatus();
     Report("Calculating integral of function f(x)");
     Report("on the interval from %G to %G", parameters.Lower, parameters.Upper);

@@ -60,6 +60,13 @@ void AppendOperationFailure(std::string_view text) {
   OperationStatus.flags |= OPERR_FAILED;
 }
 
+void RecordOperationFailure(std::string_view failureText) {
+  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
+    TranslateFault(OperationStatus.faultCode);
+  else
+    AppendOperationFailure(failureText);
+}
+
 const char* FaultText(uint32_t code) {
   switch (code) {
     case FAULT_FLT_DIVIDE_BY_ZERO: return "Floating point error\nDivide by zero\n";

@@ -60,6 +60,10 @@ int32_t SetOperationError(std::string_view text);
 int32_t SetAllocationError(std::string_view text);
 void AppendOperationFailure(std::string_view text);
 
+// After a failed computation: the trapped fault's text when one was trapped,
+// otherwise `failureText` appended to the message.
+void RecordOperationFailure(std::string_view failureText);
+
 // The text of a fault code, as TranslateFault puts it into the message.
 const char* FaultText(uint32_t code);
 int32_t TranslateFault(uint32_t code);

@@ -128,10 +128,7 @@ double EvaluateAt(double x, int32_t& status, std::string& errorText) {
   }
   OperationStatus.inProtectedCall = 0;
   if (status != 0 || OperationStatus.flags != 0) {
-    if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-      TranslateFault(OperationStatus.faultCode);
-    else
-      AppendOperationFailure("Calculation failed");
+    RecordOperationFailure("Calculation failed");
     std::string_view message = OperationMessage();
     if (errorText.empty() && !message.empty() && message.size() <= 1023) errorText.assign(message);
     status = -1;

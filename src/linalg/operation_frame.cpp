@@ -49,13 +49,6 @@ std::unique_ptr<VectorObject> CreateResultVector(int32_t size, const char* faile
   return CreateResult<VectorObject>(failedText, size, 0.0);
 }
 
-void RecordOperationFailure(const char* failureText) {
-  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-    TranslateFault(OperationStatus.faultCode);
-  else
-    AppendOperationFailure(failureText);
-}
-
 int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
                         const char* failureText) {
   if (result == 1 && OperationStatus.flags == 0) {

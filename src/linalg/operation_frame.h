@@ -51,7 +51,5 @@ std::unique_ptr<VectorObject> CreateResultVector(int32_t size, const char* faile
 int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
                         const char* failureText);
 
-// Step 11 alone, for operations that fail after their result was created.
-void RecordOperationFailure(const char* failureText);
 
 }  // namespace tq

@@ -90,10 +90,7 @@ int32_t Integrate(double lower, double upper, double absTolerance, double relTol
     return 1;
   });
   if (OperationStatus.flags != 0) {
-    if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-      TranslateFault(OperationStatus.faultCode);
-    else
-      AppendOperationFailure("Calculation failed");
+    RecordOperationFailure("Calculation failed");
     const size_t length = std::strlen(OperationStatus.message);
     if (length >= 2 && length <= 999) {
       std::string head =

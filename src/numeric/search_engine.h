@@ -39,10 +39,7 @@ bool RunRefinement(Refine refine) {
     return 1;
   });
   if (OperationStatus.flags == 0) return true;
-  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-    TranslateFault(OperationStatus.faultCode);
-  else
-    AppendOperationFailure("Calculation failed");
+  RecordOperationFailure("Calculation failed");
   return false;
 }
 
