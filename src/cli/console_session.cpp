@@ -1,6 +1,9 @@
 #include "cli/console_session.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 #include "commands/file_commands.h"
 #include "cli/language_console.h"
@@ -8,6 +11,9 @@
 namespace tq::cli {
 
 namespace {
+
+// Shown when a command cannot obtain the memory it needs.
+constexpr const char* kNoMemory = "Not enough memory.";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -51,7 +57,12 @@ bool ConsoleSession::RunLine(const std::string& raw) {
   size_t first = 0;
   while (first < text.size() && IsBlank(text[first])) ++first;
   if (first == text.size() || text[first] == '#') return true;
-  bool ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+  bool ok = false;
+  try {
+    ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+  } catch (const std::bad_alloc&) {
+    ui_.ShowMessage(kNoMemory);
+  }
   ui_.ClearForms();
   std::fflush(stdout);
   return ok;
@@ -72,15 +83,28 @@ bool ConsoleSession::RunCalculatorEntry(const std::string& text) {
   return RunCalculatorLine(ui_, text);
 }
 
-bool ConsoleSession::OpenWorkspace(const std::string& path) { return OpenDocumentFile(path); }
+bool ConsoleSession::OpenWorkspace(const std::string& path) {
+  try {
+    return OpenDocumentFile(path);
+  } catch (const std::bad_alloc&) {
+    ui_.ShowMessage(kNoMemory);
+    return false;
+  }
+}
 
-bool ConsoleSession::RunStream(FILE* in) {
+bool ConsoleSession::RunStream(FILE* in, const std::string& source) {
   bool ok = true;
   std::string line;
   int c;
   for (;;) {
     line.clear();
     while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
+    // A stream that fails (a directory, an I/O error) is not a script that ended.
+    if (c == EOF && std::ferror(in)) {
+      const int error = errno;
+      ui_.Error("Unable to read " + source + ": " + std::strerror(error));
+      return false;
+    }
     if (c == EOF && line.empty()) break;
     ok = RunLine(line) && ok;
     if (c == EOF) break;

@@ -17,10 +17,12 @@ class ConsoleSession {
   ConsoleSession(const ConsoleSession&) = delete;
   ConsoleSession& operator=(const ConsoleSession&) = delete;
 
-  // Runs one line; false when its command was not carried out.
+  // Runs one line; false when its command was not carried out. A command
+  // that runs out of memory ends with the memory message; the program goes on.
   bool RunLine(const std::string& line);
-  // Runs every line of a stream; false when any line failed.
-  bool RunStream(FILE* in);
+  // Runs every line of a stream; false when any line failed or the stream
+  // could not be read to its end (`source` names it in the message).
+  bool RunStream(FILE* in, const std::string& source);
   // Opens a workspace file as the desktop program opens one named on its
   // command line.
   bool OpenWorkspace(const std::string& path);

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include "core/output_text.h"
+
 namespace tq::cli {
 
 volatile std::sig_atomic_t g_interruptRequested = 0;
@@ -33,7 +35,8 @@ ConsoleUi::ConsoleUi(FILE* out, FILE* err, bool interactive, QuestionAnswer answ
     : out_(out), err_(err), interactive_(interactive), answer_(answer) {}
 
 void ConsoleUi::Output(std::string_view line) {
-  windowText_.append(line);
+  // Only what the output window would still hold is kept for :savetext.
+  AppendOutputText(windowText_, line);
   // The output window's "\r\n" line ends become plain line ends.
   size_t from = 0;
   while (from < line.size()) {

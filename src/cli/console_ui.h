@@ -26,7 +26,7 @@ class ConsoleUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
-  // Everything Output wrote to standard output.
+  // What Output wrote, within the output window's limit.
   std::string WindowText() override { return windowText_; }
 
   // The next forms a command shows are answered by these fillers, in order;

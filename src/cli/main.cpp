@@ -66,13 +66,13 @@ int ParseOptions(int argc, char** argv, Options& options) {
 }
 
 bool RunScript(tq::cli::ConsoleSession& session, const std::string& path) {
-  if (path == "-") return session.RunStream(stdin);
+  if (path == "-") return session.RunStream(stdin, "standard input");
   FILE* in = std::fopen(path.c_str(), "r");
   if (!in) {
     session.ui().Error("Unable to open script file " + path + ": " + std::strerror(errno));
     return false;
   }
-  bool ok = session.RunStream(in);
+  bool ok = session.RunStream(in, "script file " + path);
   std::fclose(in);
   return ok;
 }
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     } else if (terminal) {
       tq::cli::RunInteractivePrompt([&](const std::string& line) { ok = session.RunLine(line) && ok; });
     } else {
-      ok = session.RunStream(stdin) && ok;
+      ok = session.RunStream(stdin, "standard input") && ok;
     }
     std::fflush(stdout);
   }
