@@ -68,16 +68,6 @@ void ArchiveReader::ReadDoubles(double* out, uint64_t count) {
   ReadExact(out, size_t(count) * sizeof(double));
 }
 
-void ArchiveReader::Skip(uint64_t bytes) {
-  Require(bytes);
-  uint8_t scratch[4096];
-  while (bytes > 0) {
-    size_t step = bytes < sizeof scratch ? size_t(bytes) : sizeof scratch;
-    ReadExact(scratch, step);
-    bytes -= step;
-  }
-}
-
 uint64_t ArchiveReader::ReadStringLength(bool& wide) {
   wide = false;
   uint8_t first = ReadU8();

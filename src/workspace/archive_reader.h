@@ -59,8 +59,6 @@ class ArchiveReader {
   void ReadDoubles(double* out, uint64_t count);
   // An archive string in any of its length forms, 2-byte characters included.
   std::string ReadString();
-  // Passes over `bytes` bytes.
-  void Skip(uint64_t bytes);
   // Throws unless `bytes` more bytes remain.
   void Require(uint64_t bytes) const;
 

@@ -12,7 +12,7 @@ std::string ArchiveProblemText(WorkspaceProblem problem, const std::string& deta
     case WorkspaceProblem::kClassTag: return "Unexpected object tag " + detail + ".";
     case WorkspaceProblem::kStringForm: return "Invalid text field.";
     case WorkspaceProblem::kSize: return "Invalid size of " + detail + ".";
-    case WorkspaceProblem::kNoMemory: return "Not enough memory.";
+    case WorkspaceProblem::kNoMemory: return detail.empty() ? "Not enough memory." : detail;
     case WorkspaceProblem::kOpen: return detail;
     default: return {};
   }

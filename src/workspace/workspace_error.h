@@ -16,7 +16,7 @@ enum class WorkspaceProblem {
   kClassTag,       // an object tag that a workspace file never holds
   kSize,           // a vector or matrix size outside the object limits
   kStringForm,     // a string length mark that no archive writes
-  kNoMemory,       // storage for a string could not be obtained
+  kNoMemory,       // storage for an object or a string could not be obtained
   kOpen,           // the file cannot be opened or read
 };
 

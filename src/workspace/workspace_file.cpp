@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <vector>
 
 #include "core/ui_port.h"
 
@@ -17,8 +20,12 @@ namespace {
 // Longest name that replaces an object of the same name on reading.
 constexpr size_t kMaxReplacingName = 511;
 
+std::string SaveFailure(const std::string& path, const std::string& reason) {
+  return "Unable to write workspace file\n" + path + "\n" + reason;
+}
+
 std::string SaveFailure(const std::string& path, int error) {
-  return "Unable to write workspace file\n" + path + "\n" + std::strerror(error);
+  return SaveFailure(path, std::strerror(error));
 }
 
 // The mode a new file gets from the process's umask.
@@ -26,6 +33,39 @@ mode_t DefaultFileMode() {
   mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a save really writes: symbolic links are followed to the file
+// they name (which a dangling link leaves to be created). 0 or an errno value.
+int ResolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat info;
+    if (lstat(target.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
+    if (!S_ISLNK(info.st_mode)) return 0;
+    if (hops == 40) return ELOOP;
+    std::string link(size_t(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t length = readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return errno;
+    link.resize(size_t(length));
+    target = !link.empty() && link[0] == '/' ? link : DirectoryOf(target) + "/" + link;
+  }
+}
+
+// Why an existing file may not be replaced, or empty. A file whose mode
+// lets nobody write it is read-only also for a privileged user.
+std::string ReplaceRefusal(const std::string& target, const struct stat& existing) {
+  if (S_ISDIR(existing.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(existing.st_mode)) return "Not a regular file.";
+  if ((existing.st_mode & 0222) == 0) return std::strerror(EACCES);
+  if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return std::strerror(errno);
+  return {};
 }
 
 // Writes the workspace into an open temporary file; 0 or an errno value.
@@ -37,53 +77,130 @@ int WriteInto(FILE* file) {
   return 0;
 }
 
-}  // namespace
-
-int32_t SaveWorkspaceFile(const std::string& path) {
-  if (!CurrentDocument()) return 0;
-  struct stat existing;
-  const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                          : DefaultFileMode();
-  std::string temporary = path + ".XXXXXX";
-  int fd = mkstemp(temporary.data());
-  if (fd < 0) {
-    ShowMessage(SaveFailure(path, errno));
-    return 0;
+int WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    data += written;
+    size -= size_t(written);
   }
-  fchmod(fd, mode);
+  return 0;
+}
+
+// Overwrites `target` itself, for a folder where no temporary file can be
+// made. The new contents are built whole first, and their space is
+// reserved before the old contents change. 0 or an errno value.
+int WriteInPlace(const std::string& target) {
+  std::vector<uint8_t> bytes;
+  try {
+    ArchiveWriter writer;
+    WriteWorkspace(writer, CurrentDocument()->objects);
+    bytes = writer.bytes();
+  } catch (const std::bad_alloc&) {
+    return ENOMEM;
+  }
+  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = posix_fallocate(fd, 0, off_t(bytes.size()));
+  if (error == EOPNOTSUPP || error == EINVAL) error = 0;  // no reservation on this file system
+  if (!error) error = WriteAll(fd, bytes.data(), bytes.size());
+  if (!error && ftruncate(fd, off_t(bytes.size())) != 0) error = errno;
+  if (!error && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && !error) error = errno;
+  return error;
+}
+
+// Writes a temporary file beside `target` and renames it over the target.
+// 0 or an errno value; `noTemporary` is set when the temporary file could
+// not be created at all.
+int WriteReplacing(const std::string& target, const struct stat* existing, bool& noTemporary) {
+  // A short name of its own, so that a target name of the system's full
+  // length still has a temporary file.
+  std::string temporary = DirectoryOf(target) + "/.tq-save-XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  noTemporary = fd < 0;
+  if (fd < 0) return errno;
+  // Owner and group are kept as far as this user may set them.
+  if (existing) (void)!fchown(fd, existing->st_uid, existing->st_gid);
+  fchmod(fd, existing ? existing->st_mode & 07777 : DefaultFileMode());
   FILE* file = fdopen(fd, "wb");
   if (!file) {
-    int error = errno;
+    const int error = errno;
     close(fd);
     unlink(temporary.c_str());
-    ShowMessage(SaveFailure(path, error));
-    return 0;
+    return error;
   }
   errno = 0;
   int error = WriteInto(file);
   if (std::fclose(file) != 0 && !error) error = errno ? errno : EIO;
-  if (!error && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (!error && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error) {
     unlink(temporary.c_str());
+    return error;
+  }
+  // The new name is made durable with the folder.
+  const int folder = open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    fsync(folder);
+    close(folder);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int32_t SaveWorkspaceFile(const std::string& path) {
+  if (!CurrentDocument()) return 0;
+  std::string target;
+  if (int error = ResolveLinks(path, target)) {
+    ShowMessage(SaveFailure(path, error));
+    return 0;
+  }
+  struct stat existing;
+  const bool exists = stat(target.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) {
+    ShowMessage(SaveFailure(path, errno));
+    return 0;
+  }
+  if (exists) {
+    const std::string refusal = ReplaceRefusal(target, existing);
+    if (!refusal.empty()) {
+      ShowMessage(SaveFailure(path, refusal));
+      return 0;
+    }
+  }
+  bool noTemporary = false;
+  int error = WriteReplacing(target, exists ? &existing : nullptr, noTemporary);
+  const bool inPlace = error && noTemporary && exists;
+  if (inPlace) error = WriteInPlace(target);
+  if (error) {
     ShowMessage(SaveFailure(path, error));
     return 0;
   }
   PurgeInvalidObjects();
+  if (inPlace) Report("No temporary file could be created beside the file; it was written in place");
   Report("Workspace saved in file");
   return 1;
 }
 
 WorkspaceContents ReadWorkspaceFile(const std::string& path) {
   WorkspaceContents contents;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
+  // Opened without waiting, so that a FIFO at the path is refused rather
+  // than waited on.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
     contents.problem = WorkspaceProblem::kOpen;
     contents.detail = std::strerror(errno);
     return contents;
   }
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(file);
+  FILE* file = nullptr;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || !(file = fdopen(fd, "rb"))) {
+    close(fd);
     contents.problem = WorkspaceProblem::kOpen;
     contents.detail = "Not a regular file.";
     return contents;

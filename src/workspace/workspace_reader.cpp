@@ -29,13 +29,13 @@ void ReadClassDefinition(ArchiveReader& in) {
 }
 
 // Elements are read into an object only after the file has shown that it
-// holds them all, so a damaged size never allocates.
-void ReadElements(ArchiveReader& in, MathObject& object, double* data, int64_t count) {
+// holds them all, so a damaged size never allocates. Storage that cannot be
+// obtained refuses the whole file: dropping the object would lose it.
+void ReadElements(ArchiveReader& in, MathObject& object, double* data, int64_t count,
+                  const char* noStorage) {
   in.Require(uint64_t(count) * sizeof(double) + sizeof(int32_t));
-  if (object.status == STATUS_VALID)
-    in.ReadDoubles(data, uint64_t(count));
-  else
-    in.Skip(uint64_t(count) * sizeof(double));  // no storage: the object is dropped later
+  if (object.status != STATUS_VALID) throw WorkspaceReadError(WorkspaceProblem::kNoMemory, noStorage);
+  in.ReadDoubles(data, uint64_t(count));
 }
 
 std::unique_ptr<MathObject> ReadVector(ArchiveReader& in) {
@@ -44,7 +44,7 @@ std::unique_ptr<MathObject> ReadVector(ArchiveReader& in) {
     throw WorkspaceReadError(WorkspaceProblem::kSize, StringPrintf("vector (%d)", size));
   in.Require(uint64_t(size) * sizeof(double) + sizeof(int32_t));
   auto vector = std::make_unique<VectorObject>(size, 0.0);
-  ReadElements(in, *vector, vector->data(), size);
+  ReadElements(in, *vector, vector->data(), size, "unable allocate vector");
   return vector;
 }
 
@@ -57,7 +57,7 @@ std::unique_ptr<MathObject> ReadMatrix(ArchiveReader& in) {
   const int64_t count = int64_t{rows} * columns;
   in.Require(uint64_t(count) * sizeof(double) + sizeof(int32_t));
   auto matrix = std::make_unique<MatrixObject>(columns, rows, 0.0);
-  ReadElements(in, *matrix, matrix->data(), count);
+  ReadElements(in, *matrix, matrix->data(), count, "unable allocate matrix");
   return matrix;
 }
 

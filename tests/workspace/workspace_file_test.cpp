@@ -259,16 +259,24 @@ TEST_F(WorkspaceFileTest, ReadErrorsNameTheFileAndTheProblem) {
   EXPECT_EQ(WorkspaceSnapshot(), before);
 }
 
-TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedDropsTheObject) {
-  SetAllocationFailureAfter(0);  // a sound file whose vector and matrix get no storage
-  EXPECT_EQ(OpenWorkspaceFile(Write("valid.mts", valid_), true), 1);
-  SetAllocationFailureAfter(-1);
-  EXPECT_EQ(ui.output,
-            "Deleted Object <x>\r\nDeleted Matrix <v>\r\nDeleted Vector <v>\r\nDeleted Matrix "
-            "<M>\r\nWorkspace loaded from file\r\n");
-  EXPECT_EQ(FindObject("v", OBJMASK_ANY), nullptr);
-  EXPECT_EQ(FindObject("M", OBJMASK_ANY), nullptr);
-  EXPECT_NE(FindObject("f", OBJMASK_FUNCTION), nullptr);
+TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedRefusesTheWholeFile) {
+  // A sound file whose vector, then whose matrix, gets no storage.
+  const std::string path = Write("valid.mts", valid_);
+  for (auto [successes, kind] : {std::pair{0, "vector"}, {1, "matrix"}}) {
+    for (bool keep : {false, true}) {
+      SCOPED_TRACE(std::string(kind) + (keep ? " merge" : " replace"));
+      const std::string before = WorkspaceSnapshot();
+      ui.messages.clear();
+      ui.output.clear();
+      SetAllocationFailureAfter(successes);
+      EXPECT_EQ(OpenWorkspaceFile(path, keep), 0);
+      SetAllocationFailureAfter(-1);
+      EXPECT_EQ(ui.messages,
+                Lines{"Unable to read workspace file\n" + path + "\nunable allocate " + kind});
+      EXPECT_EQ(ui.output, "");
+      EXPECT_EQ(WorkspaceSnapshot(), before);
+    }
+  }
 }
 
 TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
