@@ -11,8 +11,12 @@
 namespace tq {
 
 // Writes every valid object to `path` through a temporary file beside it
-// that replaces the target only when it was written completely. Reports
-// "Workspace saved in file"; shows a message and returns 0 on failure.
+// that replaces the target only when it was written completely; the target
+// is the file a symbolic link names, and keeps its owner and mode. A
+// read-only file, a directory or a FIFO or device is refused. Where no
+// temporary file can be made beside a writable file, the contents are built
+// in memory and written over the file itself, which the report says.
+// Reports "Workspace saved in file"; shows a message and returns 0 on failure.
 int32_t SaveWorkspaceFile(const std::string& path);
 
 // Reads and checks a whole file without touching the workspace.

@@ -1,12 +1,18 @@
 // Workspace files: the bytes of the worked layouts, every string and count
 // form, byte-identical round trips; damaged files refused with a message,
 // leaving the workspace exactly as it was in replace and in merge; saving
-// through a temporary file that never damages the file it replaces.
+// through a temporary file that never damages the file it replaces, or in
+// place; what the path names (a link, a FIFO, a read-only file) respected.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <climits>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -20,6 +26,7 @@ namespace {
 const std::string kCorrupt = "Input data file invalid or corrupted";
 const std::string kSeries = "Invalid format of data series. " + kCorrupt;
 const std::string kCannotRead = "Unable to read workspace file\n%s\n";
+constexpr uid_t kNobody = 65534;
 
 class WorkspaceBytesTest : public WorkspaceTest {
  protected:
@@ -319,6 +326,112 @@ TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile)
   EXPECT_EQ(ui.output, "");
   EXPECT_EQ(ReadText("w.mts"), before);
   EXPECT_EQ(FilesInDir(), 1u);
+}
+
+// Runs `body` in a child process as a user without privileges, whose
+// permissions a privileged user would override; the child's exit status.
+int RunUnprivileged(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(99);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(WorkspaceFileTest, SaveWritesWhatThePathNamesOrRefusesIt) {
+  namespace fs = std::filesystem;
+  const std::string cannotWrite = "Unable to write workspace file\n";
+  const std::string old = "old contents";
+  const Bytes saved = WorkspaceBytes();
+  auto content = [&](const std::string& name) { return ReadText(name); };
+  // A read-only file is refused, also for a privileged user.
+  Write("ro.mts", old);
+  fs::permissions(Path("ro.mts"), fs::perms(0444));
+  // A link is followed: the file it names gets the contents and keeps its mode.
+  Write("real.mts", old);
+  fs::permissions(Path("real.mts"), fs::perms(0604));
+  fs::create_symlink("real.mts", Path("link.mts"));
+  fs::create_symlink("link.mts", Path("link2.mts"));
+  fs::create_symlink("made.mts", Path("dangling.mts"));
+  ASSERT_EQ(mkfifo(Path("fifo.mts").c_str(), 0644), 0);
+  fs::create_directory(Path("dir.mts"));
+  const std::string longest(NAME_MAX - 4, 'n'), tooLong(NAME_MAX - 3, 'n');
+  struct Row {
+    std::string path, message;  // no message: saved
+  } rows[] = {{Path("ro.mts"), "Permission denied"},
+              {Path("link2.mts"), ""},
+              {Path("dangling.mts"), ""},
+              {Path("fifo.mts"), "Not a regular file."},
+              {"/dev/null", "Not a regular file."},
+              {Path("dir.mts"), "Is a directory"},
+              {Path(longest + ".mts"), ""},
+              {Path(tooLong + ".mts"), "File name too long"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.path);
+    ui.messages.clear();
+    ui.output.clear();
+    EXPECT_EQ(SaveWorkspaceFile(row.path), row.message.empty() ? 1 : 0);
+    EXPECT_EQ(ui.messages, row.message.empty() ? Lines{} : Lines{cannotWrite + row.path + "\n" + row.message});
+    EXPECT_EQ(ui.output, row.message.empty() ? "Workspace saved in file\r\n" : "");
+  }
+  EXPECT_EQ(content("ro.mts"), old);
+  EXPECT_EQ(Text(content("real.mts")), saved);
+  EXPECT_EQ(Text(content("made.mts")), saved);
+  EXPECT_TRUE(fs::is_symlink(Path("link.mts")));
+  EXPECT_TRUE(fs::is_symlink(Path("link2.mts")));
+  EXPECT_EQ(fs::status(Path("real.mts")).permissions(), fs::perms(0604));
+  EXPECT_EQ(fs::status(Path("fifo.mts")).type(), fs::file_type::fifo);
+  ui.messages.clear();
+  EXPECT_EQ(OpenWorkspaceFile(Path("fifo.mts"), false), 0);  // refused, not waited on
+  EXPECT_EQ(ui.messages, Lines{"Unable to read workspace file\n" + Path("fifo.mts") + "\nNot a regular file."});
+  EXPECT_EQ(Text(content(longest + ".mts")), saved);
+  // Nothing but the files made above: no temporary file is left behind.
+  EXPECT_EQ(FilesInDir(), 9u);
+  if (geteuid() == 0) {  // the owner is kept too, where the user may set it
+    ASSERT_EQ(chown(Path("real.mts").c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(SaveWorkspaceFile(Path("real.mts")), 1);
+    struct stat info;
+    ASSERT_EQ(stat(Path("real.mts").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kNobody);
+  }
+}
+
+TEST_F(WorkspaceFileTest, AFolderWithoutRoomForATemporaryFileIsWrittenInPlace) {
+  namespace fs = std::filesystem;
+  const std::string path = Path("locked/w.mts");
+  fs::create_directory(Path("locked"));
+  const std::string old = "old contents";
+  Write("locked/w.mts", old);
+  fs::permissions(Path("locked/w.mts"), fs::perms(0666));
+  fs::permissions(dir_, fs::perms(0755));
+  fs::permissions(Path("locked"), fs::perms(0555));
+  Add("big", std::make_unique<VectorObject>(100000, 1.0));
+  const Bytes saved = WorkspaceBytes();
+  const std::string written = "No temporary file could be created beside the file; it was written in place\r\n"
+                              "Workspace saved in file\r\n";
+  const int status = RunUnprivileged([&] {
+    // Past a file size limit the space is refused before the old contents change.
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit saved_limit;
+    getrlimit(RLIMIT_FSIZE, &saved_limit);
+    struct rlimit small = {4096, saved_limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    if (SaveWorkspaceFile(path) != 0) return 1;
+    if (ui.messages != Lines{"Unable to write workspace file\n" + path + "\nFile too large"}) return 2;
+    if (ReadText("locked/w.mts") != old) return 3;
+    setrlimit(RLIMIT_FSIZE, &saved_limit);
+    if (SaveWorkspaceFile(path) != 1) return 4;
+    return ui.output == written ? 0 : 5;
+  });
+  fs::permissions(Path("locked"), fs::perms(0755));
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Text(ReadText("locked/w.mts")), saved);
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms(0666));
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("locked")), {}), 1);
 }
 
 }  // namespace
