@@ -1,6 +1,7 @@
 // tallyquist-cli: the workbench's commands from a terminal or a script.
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
   const bool terminal = isatty(STDIN_FILENO);
   tq::cli::ConsoleUi ui(stdout, stderr, terminal, options.answer);
   tq::cli::InstallInterruptHandler();
+  // Past a file size limit a write fails with its error, which the command
+  // reports, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   bool ok = true;
   {
     tq::cli::ConsoleSession session(ui);

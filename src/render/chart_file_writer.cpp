@@ -1,7 +1,7 @@
 #include "render/chart_file_writer.h"
 
+#include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -24,9 +24,17 @@ namespace {
 constexpr int kPdfResolution = 1200;  // dots per inch
 constexpr double kMillimetresPerInch = 25.4;
 
-QString FileName(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+// The drawings are made in memory and written out at once, so that every
+// write to the file is checked (a full disk, a file size limit).
+bool WriteBytes(const std::string& path, const QByteArray& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+  written = std::fflush(file) == 0 && written;
+  return std::fclose(file) == 0 && written;
+}
 
-bool WritePng(const ChartObject& chart, const std::string& path, int32_t width, int32_t height) {
+bool DrawPng(const ChartObject& chart, QBuffer& out, int32_t width, int32_t height) {
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) return false;
   image.fill(Qt::white);
@@ -35,12 +43,12 @@ bool WritePng(const ChartObject& chart, const std::string& path, int32_t width, 
     QtChartCanvas canvas(painter);
     DrawChart(canvas, chart, width, height);
   }
-  return image.save(FileName(path), "PNG");
+  return image.save(&out, "PNG");
 }
 
-bool WriteSvg(const ChartObject& chart, const std::string& path, int32_t width, int32_t height) {
+bool DrawSvg(const ChartObject& chart, QBuffer& out, int32_t width, int32_t height) {
   QSvgGenerator generator;
-  generator.setFileName(FileName(path));
+  generator.setOutputDevice(&out);
   generator.setSize(QSize(width, height));
   generator.setViewBox(QRect(0, 0, width, height));
   generator.setTitle(QString::fromStdString(chart.Title));
@@ -58,7 +66,7 @@ bool WriteSvg(const ChartObject& chart, const std::string& path, int32_t width, 
 // units with y growing upwards.
 class PdfChartPrinter : public ChartPrinter {
  public:
-  PdfChartPrinter(const std::string& path, const std::string& title) : writer_(FileName(path)) {
+  PdfChartPrinter(QBuffer& out, const std::string& title) : writer_(&out) {
     writer_.setResolution(kPdfResolution);
     writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
@@ -115,25 +123,31 @@ ChartFileType ChartFileTypeOf(const std::string& path) {
 bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t width,
                     int32_t height, std::string& error) {
   error.clear();
-  bool written = false;
+  QBuffer out;
+  out.open(QIODevice::WriteOnly);
+  bool drawn = false;
   switch (ChartFileTypeOf(path)) {
     case ChartFileType::kPng:
-      written = WritePng(chart, path, width, height);
+      drawn = DrawPng(chart, out, width, height);
       break;
     case ChartFileType::kSvg:
-      written = WriteSvg(chart, path, width, height);
+      drawn = DrawSvg(chart, out, width, height);
       break;
     case ChartFileType::kPdf: {
+      PdfChartPrinter printer(out, chart.Title);
       // The printing shows its own messages.
-      PdfChartPrinter printer(path, chart.Title);
-      return PrintChart(chart, printer) == 1 && printer.written();
+      if (PrintChart(chart, printer) != 1 || !printer.written()) return false;
+      drawn = true;
+      break;
     }
     case ChartFileType::kUnknown:
       error = "Unknown chart file type <" + path + ">: the name must end in .png, .svg or .pdf";
       return false;
   }
-  if (!written) error = "Unable to write chart file <" + path + ">";
-  return written;
+  out.close();
+  if (drawn && WriteBytes(path, out.data())) return true;
+  error = "Unable to write chart file <" + path + ">";
+  return false;
 }
 
 namespace {

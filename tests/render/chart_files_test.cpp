@@ -1,3 +1,6 @@
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -106,6 +109,30 @@ TEST_F(ChartFilesTest, SvgHoldsTheLabelsAsTextPdfIsOnePageAndRefusals) {
                                 ">: the name must end in .png, .svg or .pdf");
   EXPECT_EQ(Write("missing/a.png"),
             "Unable to write chart file <" + (dir / "missing/a.png").string() + ">");
+}
+
+TEST_F(ChartFilesTest, AFullDiskOrAFileSizeLimitFailsEveryKind) {
+  testing::PutVector("vx", {0, 1, 2, 3, 4});
+  testing::PutVector("vy", {0, 1, 4, 9, 16});
+  Series(SERIES_TWO_VECTORS, "vx", "vy", 2, MARKER_SQUARE);
+  for (const char* ext : {"png", "svg", "pdf"}) {
+    SCOPED_TRACE(ext);
+    const std::string full = std::string("full.") + ext;  // every write to it fails: no space
+    fs::create_symlink("/dev/full", dir / full);
+    EXPECT_EQ(Write(full), "Unable to write chart file <" + (dir / full).string() + ">");
+    const std::string big = std::string("big.") + ext;
+    struct rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = {1024, saved.rlim_max};
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string error = Write(big);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(error, "Unable to write chart file <" + (dir / big).string() + ">");
+    ASSERT_EQ(Write(big), "");
+    EXPECT_GT(fs::file_size(dir / big), 1024u);
+  }
 }
 
 TEST_F(ChartFilesTest, FiveSeriesOfTwentyThousandPointsDrawWellUnderASecond) {
