@@ -52,20 +52,24 @@ ConsoleSession::~ConsoleSession() {
 }
 
 bool ConsoleSession::RunLine(const std::string& raw) {
-  std::string text = raw;
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
-  if (first == text.size() || text[first] == '#') return true;
   bool ok = false;
   try {
-    ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+    ok = RunText(raw);
   } catch (const std::bad_alloc&) {
     ui_.ShowMessage(kNoMemory);
   }
   ui_.ClearForms();
   std::fflush(stdout);
   return ok;
+}
+
+bool ConsoleSession::RunText(const std::string& raw) {
+  std::string text = raw;
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  if (first == text.size() || text[first] == '#') return true;
+  return text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
 }
 
 bool ConsoleSession::RunCommand(const std::string& text) {
@@ -98,15 +102,30 @@ bool ConsoleSession::RunStream(FILE* in, const std::string& source) {
   int c;
   for (;;) {
     line.clear();
-    while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
+    bool held = true;
+    try {
+      while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
+    } catch (const std::bad_alloc&) {
+      // A line too long to hold fails; the lines after it still run.
+      held = false;
+      std::string().swap(line);
+      while ((c = std::fgetc(in)) != EOF && c != '\n') {
+      }
+    }
     // A stream that fails (a directory, an I/O error) is not a script that ended.
     if (c == EOF && std::ferror(in)) {
       const int error = errno;
       ui_.Error("Unable to read " + source + ": " + std::strerror(error));
       return false;
     }
-    if (c == EOF && line.empty()) break;
-    ok = RunLine(line) && ok;
+    if (!held) {
+      ui_.ShowMessage(kNoMemory);
+      ok = false;
+    } else if (c == EOF && line.empty()) {
+      break;
+    } else {
+      ok = RunLine(line) && ok;
+    }
     if (c == EOF) break;
   }
   return ok;

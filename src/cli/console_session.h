@@ -30,6 +30,7 @@ class ConsoleSession {
   ConsoleUi& ui() { return ui_; }
 
  private:
+  bool RunText(const std::string& raw);
   bool RunCommand(const std::string& text);
   bool RunCalculatorEntry(const std::string& text);
 

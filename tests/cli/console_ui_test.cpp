@@ -1,11 +1,14 @@
 #include "cli/console_ui.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "cli/console_commands.h"
+#include "cli/console_session.h"
+#include "core/output_text.h"
 
 namespace tq::cli {
 namespace {
@@ -49,6 +52,37 @@ TEST(ConsoleUiTest, AnInterruptInAScriptAnswersTheStopQuestionYes) {
   EXPECT_TRUE(ui.AskYesNo("Do you want to stop calculation?"));
   EXPECT_FALSE(ui.AskYesNo("another question"));
   EXPECT_EQ(Read(err), "Do you want to stop calculation?\n[Yes]\nanother question\n[No]\n");
+  std::fclose(err);
+}
+
+TEST(ConsoleUiTest, TheWindowTextKeepsWhatTheOutputWindowHoldsAndOutputGetsEverything) {
+  FILE* out = std::tmpfile();
+  ConsoleUi ui(out, stderr, false, QuestionAnswer::kNo);
+  size_t printed = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const std::string line = std::to_string(i) + "\r\n";
+    ui.Output(line);
+    printed += line.size() - 1;
+  }
+  const std::string text = ui.WindowText();
+  EXPECT_LT(text.size(), kOutputTextLimit + kOutputTextLimit / 4);
+  EXPECT_EQ(text.substr(text.size() - 7), "99999\r\n");
+  EXPECT_EQ(Read(out).size(), printed);
+  std::fclose(out);
+}
+
+TEST(ConsoleSessionTest, RunningOutOfMemoryEndsTheCommandNotTheProgram) {
+  FILE* out = std::tmpfile();
+  FILE* err = std::tmpfile();
+  ConsoleUi ui(out, err, false, QuestionAnswer::kNo);
+  ConsoleSession session(ui);
+  ui.QueueForm([](Form&) -> bool { throw std::bad_alloc(); });  // the file dialog of :open
+  EXPECT_FALSE(session.RunLine(":open any.mts"));
+  EXPECT_TRUE(session.RunLine(":var a 1"));
+  EXPECT_TRUE(session.RunLine(":list"));
+  EXPECT_EQ(Read(err), "Not enough memory.\n");
+  EXPECT_EQ(Read(out), "a = 1\n");
+  std::fclose(out);
   std::fclose(err);
 }
 

@@ -32,7 +32,8 @@ std::string ReadAll(const std::string& path) {
 
 }  // namespace
 
-ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input) {
+ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input,
+                      const std::string& limits) {
   char dir[] = "/tmp/tq-cli-XXXXXX";
   if (!mkdtemp(dir)) return {};
   const std::string base = dir;
@@ -40,7 +41,8 @@ ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& i
     std::ofstream in(base + "/in", std::ios::binary);
     in << input;
   }
-  std::string command = Quote(TQ_CLI_PATH);
+  std::string command = limits.empty() ? "" : limits + "; ";
+  command += "exec " + Quote(TQ_CLI_PATH);
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " <" + base + "/in >" + base + "/out 2>" + base + "/err";
   int raw = std::system(command.c_str());

@@ -12,7 +12,9 @@ struct ConsoleRun {
   int status = -1;
 };
 
-// Runs the console with `args`, feeding `input` to its standard input.
-ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input = "");
+// Runs the console with `args`, feeding `input` to its standard input;
+// `limits` is shell text run first in the console's shell ("ulimit -f 2").
+ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input = "",
+                      const std::string& limits = "");
 
 }  // namespace tq::testing
