@@ -53,6 +53,7 @@ int ResolveLinks(const std::string& path, std::string& target) {
     std::string link(size_t(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
     const ssize_t length = readlink(target.c_str(), link.data(), link.size());
     if (length < 0) return errno;
+    if (size_t(length) == link.size()) return ENAMETOOLONG;  // changed while read
     link.resize(size_t(length));
     target = !link.empty() && link[0] == '/' ? link : DirectoryOf(target) + "/" + link;
   }
@@ -188,23 +189,28 @@ int32_t SaveWorkspaceFile(const std::string& path) {
 
 WorkspaceContents ReadWorkspaceFile(const std::string& path) {
   WorkspaceContents contents;
+  contents.problem = WorkspaceProblem::kOpen;
   // Opened without waiting, so that a FIFO at the path is refused rather
   // than waited on.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    contents.problem = WorkspaceProblem::kOpen;
     contents.detail = std::strerror(errno);
     return contents;
   }
   struct stat info;
-  FILE* file = nullptr;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || !(file = fdopen(fd, "rb"))) {
+  if (fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
     close(fd);
-    contents.problem = WorkspaceProblem::kOpen;
     contents.detail = "Not a regular file.";
     return contents;
   }
+  FILE* file = nullptr;
+  if (fstat(fd, &info) != 0 || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+      !(file = fdopen(fd, "rb"))) {
+    contents.detail = std::strerror(errno);
+    close(fd);
+    return contents;
+  }
+  contents.problem = WorkspaceProblem::kNone;
   FileSource source(file, uint64_t(info.st_size));
   ArchiveReader reader(source);
   contents = ReadWorkspace(reader);

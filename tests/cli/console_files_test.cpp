@@ -62,6 +62,9 @@ TEST_F(ConsoleFilesTest, SaveRefusesReadOnlyFilesAndFifosAndFollowsLinks) {
 }
 
 TEST_F(ConsoleFilesTest, AWorkspaceThatCannotBeAllocatedIsRefusedWhole) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's shadow memory does not fit under a memory limit";
+#endif
   // A vector of 10^8 elements (800 MB, sparse on disk) under a 500 MB limit.
   const int64_t count = 100000000;
   {
