@@ -29,7 +29,8 @@ constexpr double kMillimetresPerInch = 25.4;
 bool WriteBytes(const std::string& path, const QByteArray& bytes) {
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
-  bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+  const size_t size = size_t(bytes.size());
+  bool written = std::fwrite(bytes.constData(), 1, size, file) == size;
   written = std::fflush(file) == 0 && written;
   return std::fclose(file) == 0 && written;
 }

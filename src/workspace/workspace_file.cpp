@@ -182,7 +182,8 @@ int32_t SaveWorkspaceFile(const std::string& path) {
     return 0;
   }
   PurgeInvalidObjects();
-  if (inPlace) Report("No temporary file could be created beside the file; it was written in place");
+  if (inPlace)
+    Report("No temporary file could be created beside the file; it was written in place");
   Report("Workspace saved in file");
   return 1;
 }

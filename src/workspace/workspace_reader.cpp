@@ -34,7 +34,8 @@ void ReadClassDefinition(ArchiveReader& in) {
 void ReadElements(ArchiveReader& in, MathObject& object, double* data, int64_t count,
                   const char* noStorage) {
   in.Require(uint64_t(count) * sizeof(double) + sizeof(int32_t));
-  if (object.status != STATUS_VALID) throw WorkspaceReadError(WorkspaceProblem::kNoMemory, noStorage);
+  if (object.status != STATUS_VALID)
+    throw WorkspaceReadError(WorkspaceProblem::kNoMemory, noStorage);
   in.ReadDoubles(data, uint64_t(count));
 }
 
