@@ -21,10 +21,11 @@ inline constexpr unsigned kSseFaultFlags = kSseInvalid | kSseDenormal | kSseDivB
 // The fault that ends a computation when several flags are raised, in the
 // order a trapping unit would most likely have met them. A unit checks an
 // operation's operands before it divides or rounds, so a denormal operand
-// comes before a division by zero or an overflow of the same operation, and
-// a denormal does not arise from those faults' results (they give infinity
-// or zero). An invalid operation comes last: it usually follows from the
-// infinity that an overflow or a division by zero produced.
+// comes before the overflow of the same operation (1/1e-320) and before a
+// later division by zero; a denormal never arises from those faults' results
+// (they give infinity). The sticky flags cannot tell an invalid operand from
+// the far more common invalid operation on the infinity that an overflow or
+// a division by zero produced, so an invalid operation comes last.
 inline uint32_t FaultFromSseFlags(unsigned flags) {
   if (flags & kSseDenormal) return FAULT_FLT_DENORMAL_OPERAND;
   if (flags & kSseDivByZero) return FAULT_FLT_DIVIDE_BY_ZERO;
