@@ -59,8 +59,8 @@ struct ScriptSession {
 // ignoring case; :var without a value keeps an existing variable's value.
 TEST(LanguageConsoleTest, VariablesAsTheDialogHoldsThem) {
   ScriptSession s;
-  for (const char* line : {":var b 1", ":var a 2", ":var C 3", ":var D 4", ":matrix M 1 1", ":function f x",
-                           ":var -d C b a", ":var D", ":var n", ":var"})
+  for (const char* line : {":var b 1", ":var a 2", ":var C 3", ":var D 4", ":matrix M 1 1",
+                           ":function f x", ":var -d C b a", ":var D", ":var n", ":var"})
     EXPECT_TRUE(s.session.RunLine(line)) << line;
   const struct {
     const char* line;
@@ -88,8 +88,8 @@ TEST(LanguageConsoleTest, CompileAndExecuteNameAFunction) {
   EXPECT_FALSE(s.session.RunLine(":compile 1+1"));
   EXPECT_FALSE(s.session.RunLine(":execute " + longName + "x"));
   EXPECT_EQ(Read(s.out), "20+1\n21\nExecuting function " + longName + "\n21 \nCalculation completed\n");
-  EXPECT_EQ(Read(s.err), "Function compiled successfully\n\nNo items selected in the list\nNo function named <" +
-                             longName + "x> in the Execute menu\n");
+  EXPECT_EQ(Read(s.err), "Function compiled successfully\n\nNo items selected in the list\n"
+                         "No function named <" + longName + "x> in the Execute menu\n");
 }
 
 }  // namespace
