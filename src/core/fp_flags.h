@@ -39,11 +39,13 @@ inline uint32_t FaultFromSseFlags(unsigned flags) {
 // flag is only here: <cfenv> does not know it.
 inline unsigned ReadSseFlags() { return _mm_getcsr() & 0x3Fu; }
 inline void ClearSseFlags() { _mm_setcsr(_mm_getcsr() & ~0x3Fu); }
+inline void ClearSseDenormalFlag() { _mm_setcsr(_mm_getcsr() & ~kSseDenormal); }
 inline uint32_t ReadControlWord() { return _mm_getcsr(); }
 inline void WriteControlWord(uint32_t word) { _mm_setcsr(word); }
 #else
 inline unsigned ReadSseFlags() { return 0; }
 inline void ClearSseFlags() {}
+inline void ClearSseDenormalFlag() {}
 inline uint32_t ReadControlWord() { return 0; }
 inline void WriteControlWord(uint32_t) {}
 #endif
