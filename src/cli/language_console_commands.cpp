@@ -4,6 +4,7 @@
 // for each field on a terminal and take the :inputs queue otherwise.
 #include <deque>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -153,9 +154,24 @@ bool RunDescribe(ConsoleContext& context, const CommandLine& line) {
   return EditFunctionButton({function->name});
 }
 
+// The dialog's list holds only functions: a name no function bears selects
+// nothing.
 bool RunCompile(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() != 1) return context.Usage("compile");
-  return CompileFunctionButton({line.args[0]});
+  FunctionObject* function = FindFunction(line.args[0]);
+  if (!function) return CompileFunctionButton({});
+  return CompileFunctionButton({function->name});
+}
+
+// The item bound to the function of this name (an exact match first), found
+// by the full name, not by the item's text, which may be cut.
+std::optional<size_t> MenuItemForName(const std::vector<std::string>& names, const std::string& name) {
+  std::optional<size_t> folded;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == name) return i;
+    if (!folded && NamesEqualIgnoringCase(names[i], name)) folded = i;
+  }
+  return folded;
 }
 
 bool RunExecute(ConsoleContext& context, const CommandLine& line) {
@@ -164,12 +180,9 @@ bool RunExecute(ConsoleContext& context, const CommandLine& line) {
   bool found = true;
   ConsoleUi* ui = &context.ui();
   context.Answer<ExecuteMenuForm>([name, ui, &found](ExecuteMenuForm& form) {
-    for (size_t i = 0; i < form.items.size(); ++i) {
-      std::string itemName = form.items[i].substr(0, form.items[i].find(' '));
-      if (NamesEqualIgnoringCase(itemName, name)) {
-        form.chosen = int(i);
-        return true;
-      }
+    if (auto item = MenuItemForName(form.names, name)) {
+      form.chosen = int(*item);
+      return true;
     }
     ui->Error("No function named <" + name + "> in the Execute menu");
     found = false;
@@ -194,6 +207,27 @@ bool RunInputs(ConsoleContext& context, const CommandLine& line) {
   return true;
 }
 
+// The Variables dialog lists only variables, sorted: the names select their
+// entries, which are deleted in the list's order; a name that is not in the
+// list is refused and fails the line.
+bool DeleteVariables(ConsoleContext& context, const std::vector<std::string>& names) {
+  const std::vector<std::string> entries = VariableListEntries();
+  std::vector<bool> chosen(entries.size(), false);
+  bool allFound = true;
+  for (const std::string& name : names) {
+    if (auto index = EntryForName(entries, name)) {
+      chosen[*index] = true;
+    } else {
+      context.ui().Error("No variable named <" + name + "> in the list");
+      allFound = false;
+    }
+  }
+  std::vector<std::string> selected;
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (chosen[i]) selected.push_back(entries[i]);
+  return DeleteVariablesCommand(selected) && allFound;
+}
+
 bool RunVar(ConsoleContext& context, const CommandLine& line) {
   if (line.args.empty()) {
     for (const std::string& entry : VariableListEntries()) context.ui().Output(entry + "\r\n");
@@ -201,26 +235,26 @@ bool RunVar(ConsoleContext& context, const CommandLine& line) {
   }
   if (line.args[0] == "-d") {
     if (line.args.size() < 2) return context.Usage("var");
-    return DeleteVariablesCommand(std::vector<std::string>(line.args.begin() + 1, line.args.end()));
+    return DeleteVariables(context, std::vector<std::string>(line.args.begin() + 1, line.args.end()));
   }
   if (line.args.size() > 2) return context.Usage("var");
-  double value = 0.0;
+  // Without a value the dialog's own starts stand: the variable's value, or 0.
+  std::optional<double> value;
   if (line.args.size() == 2) {
-    auto parsed = ParseNumber(line.args[1]);
-    if (!parsed) return context.Usage("var");
-    value = *parsed;
+    value = ParseNumber(line.args[1]);
+    if (!value) return context.Usage("var");
   }
   std::string name = line.args[0];
   if (auto* variable = FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)) {
     context.Answer<EditVariableForm>([value](EditVariableForm& form) {
-      form.value = value;
+      if (value) form.value = *value;
       return true;
     });
     return EditVariableCommand({variable->name});
   }
   context.Answer<CreateVariableForm>([name, value](CreateVariableForm& form) {
     form.name = name;
-    form.initial = value;
+    if (value) form.initial = *value;
     return true;
   });
   return CreateVariableCommand();

@@ -185,6 +185,7 @@ bool ExecuteFunctionMenuCommand() {
   }
   ExecuteMenuForm form;
   form.items = ExecuteMenuItems();
+  form.names = names;
   if (!ShowForm(form) || form.chosen < 0 || size_t(form.chosen) >= names.size()) return false;
   std::string name = names[size_t(form.chosen)];
   if (name.empty() || name.size() > 1023) return false;

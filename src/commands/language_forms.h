@@ -17,9 +17,11 @@ struct FunctionEditForm : Form {
   std::string body;
 };
 
-// The Execute menu's pop-up: the items and the one chosen (-1 none).
+// The Execute menu's pop-up: the items, the full name of the function each
+// item runs (an item's text may be cut), and the one chosen (-1 none).
 struct ExecuteMenuForm : Form {
   std::vector<std::string> items;
+  std::vector<std::string> names;
   int chosen = -1;
 };
 

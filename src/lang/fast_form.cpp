@@ -228,7 +228,7 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
         --sp;
         break;
       case Fast::kPow:
-        Each(next, top, [](double a, double b) { return b == 2.0 ? a * a : std::pow(a, b); });
+        Each(next, top, [](double a, double b) { return b == 2.0 ? a * a : PowerOf(a, b); });
         --sp;
         break;
       case Fast::kLess: Each(next, top, [](double a, double b) { return Truth(a < b); }); --sp; break;
@@ -256,7 +256,7 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
       case Fast::kSubK: Each(top, [c](double a) { return a - c; }); break;
       case Fast::kMulK: Each(top, [c](double a) { return a * c; }); break;
       case Fast::kDivK: Each(top, [c](double a) { return a / c; }); break;
-      case Fast::kPowK: Each(top, [c](double a) { return std::pow(a, c); }); break;
+      case Fast::kPowK: Each(top, [c](double a) { return PowerOf(a, c); }); break;
       case Fast::kSquare: Each(top, [](double a) { return a * a; }); break;
       case Fast::kNegate: Each(top, [](double a) { return -a; }); break;
       case Fast::kNot: Each(top, [](double a) { return Truth(a == 0.0); }); break;

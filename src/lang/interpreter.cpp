@@ -129,7 +129,7 @@ double Execute(double x) {
       case OP_Power:
         --sp;
         // A square exactly as pow gives it, without the call.
-        sp[-1] = sp[0] == 2.0 ? sp[-1] * sp[-1] : std::pow(sp[-1], sp[0]);
+        sp[-1] = sp[0] == 2.0 ? sp[-1] * sp[-1] : PowerOf(sp[-1], sp[0]);
         break;
       case OP_Less: --sp; sp[-1] = sp[-1] < sp[0] ? 1.0 : 0.0; break;
       case OP_Greater: --sp; sp[-1] = sp[-1] > sp[0] ? 1.0 : 0.0; break;

@@ -65,6 +65,18 @@ TEST(ConsoleEndToEnd, EngineFailureShowsErrorText) {
   EXPECT_EQ(run.status, 1);
 }
 
+// An operation on a denormal operand is a fault, met before the overflow of
+// 1/1e-320; a denormal result is not.
+TEST(ConsoleEndToEnd, DenormalOperandsFault) {
+  ConsoleRun run = RunConsole(
+      {}, "1e-310*2\n:matrix A 2 2 1e-310\n:add A A C\n1/(1e-320)\n1e-300*1e-10\n:list\n");
+  EXPECT_EQ(run.out, "Created Matrix A 2x2\n1e-300*1e-10\n1E-310\nA  matrix 2x2\n");
+  const std::string fault = "Floating point or memory access error\n\n";
+  EXPECT_EQ(run.err, "Runtime calculation error in expression\n" + fault + "Error:\n" + fault +
+                         "Runtime calculation error in expression\n" + fault);
+  EXPECT_EQ(run.status, 1);
+}
+
 TEST(ConsoleEndToEnd, DeleteAndTranspose) {
   ConsoleRun run = RunConsole({"-c", ":matrix A 2 3 4", "-c", ":transpose a T", "-c",
                                ":delete A t", "-c", ":list"});

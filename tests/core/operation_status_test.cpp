@@ -134,22 +134,57 @@ TEST_F(StatusTest, ProtectedCallTrapsDivisionByZeroFromTheFlags) {
   EXPECT_EQ(OperationStatus.lastCode, 24);
 }
 
-TEST_F(StatusTest, ProtectedCallPrefersOverflowToTheInvalidOperationItCauses) {
-  RunProtected([&] {
-    double inf = g_huge * 10.0;
-    g_sink = inf - inf;
-    return 1;
-  });
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_OVERFLOW);
+volatile double g_tiny = 1e-300;
+volatile double g_denormal = 1e-310;
+volatile double g_three = 3.0;
+
+// The fault a protected computation ends with, from the flags it raised.
+TEST_F(StatusTest, ProtectedCallRanksTheRaisedFlags) {
+  const struct {
+    const char* what;
+    double (*compute)();
+    uint32_t fault;  // 0: the computation succeeds
+  } rows[] = {
+      {"denormal operand", [] { return g_denormal * 2.0; }, FAULT_FLT_DENORMAL_OPERAND},
+      {"denormal operand of an overflowing division", [] { return 1.0 / g_denormal; },
+       FAULT_FLT_DENORMAL_OPERAND},
+      {"denormal operand, then division by zero",
+       [] { return 1.0 / (g_denormal * 0.0); }, FAULT_FLT_DENORMAL_OPERAND},
+      {"overflow, then the invalid operation it causes",
+       [] {
+         double inf = g_huge * 10.0;
+         return inf - inf;
+       },
+       FAULT_FLT_OVERFLOW},
+      {"underflow to a denormal result", [] { return g_tiny * 1e-10; }, 0},
+      {"inexact", [] { return 1.0 / g_three; }, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    int32_t result = RunProtected([&] {
+      g_sink = row.compute();
+      return 1;
+    });
+    EXPECT_EQ(result, row.fault ? 0 : 1);
+    EXPECT_EQ(OperationStatus.faultCode, row.fault);
+    OperationStatus.faultCode = 0;
+  }
+  TranslateFault(FAULT_FLT_DENORMAL_OPERAND);
+  EXPECT_EQ(OperationMessage(), "Floating point or memory access error\n");
 }
 
-TEST_F(StatusTest, ProtectedCallIgnoresUnderflowAndInexact) {
-  int32_t result = RunProtected([&] {
-    g_sink = 1e-308 * 1e-10 + 1.0 / 3.0;
-    return 1;
-  });
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(OperationStatus.flags, 0);
+// A denormal flag raised before the call, or left by a trapped fault, is
+// not the next call's fault.
+TEST_F(StatusTest, ProtectedCallStartsWithTheDenormalFlagClear) {
+  g_sink = g_denormal * 2.0;
+  EXPECT_EQ(RunProtected([] { return 1; }), 1);
+  EXPECT_EQ(RunProtected([] {
+              g_sink = g_denormal * 2.0;
+              return 1;
+            }),
+            0);
+  EXPECT_EQ(ReadSseFlags() & kSseDenormal, 0u);
+  EXPECT_EQ(RunProtected([] { return 1; }), 1);
 }
 
 }  // namespace

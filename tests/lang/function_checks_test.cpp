@@ -103,6 +103,9 @@ TEST_F(FunctionChecksTest, EvaluateAtReportsEachFault) {
   } rows[] = {{"1/x", 0, "Floating point error: Divide by zero ", 0},
               {"x*1e300", 1e300, "Floating point error\nOverflow of numerical value\n", FAULT_FLT_OVERFLOW},
               {"sqrt(x)", -1, "Floating point error\nInvalid operation\n", FAULT_FLT_INVALID_OPERATION},
+              {"x*2", 1e-310, "Floating point or memory access error\n", FAULT_FLT_DENORMAL_OPERAND},
+              // overflows too, but the operand is met first
+              {"1/x", 1e-320, "Floating point or memory access error\n", FAULT_FLT_DENORMAL_OPERAND},
               {"x+inf", 2, "Arithmetic calculation overflow.", 0},
               {"x+nan", 2, "Invalid value of arithmetic function operand.", 0}};
   for (const auto& row : rows) {
@@ -119,6 +122,30 @@ TEST_F(FunctionChecksTest, EvaluateAtReportsEachFault) {
   EXPECT_EQ(status, 0);
   EXPECT_EQ(text, "");
   EXPECT_EQ(OperationStatus.flags, 0u);
+  // A denormal result is no fault, only an operand is; exp and ^ test their
+  // own denormal results, which must not count as operations on them.
+  const struct {
+    const char* body;
+    double x;
+    double value;  // NAN: the denormal fault
+  } denormals[] = {{"x*1e-10", 1e-300, 1e-300 * 1e-10},
+                   {"exp(x)", -720, std::exp2(-720 * 1.4426950408889634)},
+                   {"exp(x)*2", -720, NAN},
+                   {"x^1.05", 1e-300, std::pow(1e-300, 1.05)},
+                   {"2^x", -1050, std::ldexp(1.0, -1050)},
+                   {"2^x*2", -1050, NAN},
+                   {"x^1.05", 1e-310, NAN}};
+  for (const auto& row : denormals) {
+    SCOPED_TRACE(row.body);
+    Check(row.body);
+    const double value = EvaluateAt(row.x, status, text);
+    if (std::isnan(row.value)) {
+      EXPECT_EQ(text, "Floating point or memory access error\n");
+    } else {
+      EXPECT_EQ(status, 0);
+      EXPECT_EQ(value, row.value);
+    }
+  }
 }
 
 TEST_F(FunctionChecksTest, UserStopEndsTheEvaluation) {
@@ -145,7 +172,9 @@ TEST_F(FunctionChecksTest, BatchesGiveTheSameValuesStatusesAndTexts) {
     ExpectSameAsPointByPoint(body, Grid(-5, 5, 1001));
   std::vector<double> xs = Grid(-2, 2, 601);  // failing points hold 0 exactly
   xs[17] = 0.0;
-  for (const char* body : {"1/x", "ln(x)", "sqrt(x)", "1/(x-1)", "gamma(x)", "x*1e308*10", "x+inf"})
+  for (const char* body : {"1/x", "ln(x)", "sqrt(x)", "1/(x-1)", "gamma(x)", "x*1e308*10", "x+inf",
+                           "(x*1e-307)*x", "1/(x*1e-307)", "x*1e-320", "exp(x*380)", "2^(x*540)",
+                           "exp(x*380)*2"})
     ExpectSameAsPointByPoint(body, xs);
   ExpectSameAsPointByPoint("1/x", {0.0});  // batches of one point
   ExpectSameAsPointByPoint("1/x", {2.0});

@@ -6,10 +6,12 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/fp_flags.h"
 #include "linalg/matrix_multiply_kernels.h"
 
 namespace tq {
@@ -28,8 +30,9 @@ std::vector<MultiplyKernel> Variants() {
 }
 
 // Ordinary values with signed zeros, tiny and large ones; `extreme` adds
-// values whose products overflow and one infinity.
-std::vector<double> Values(int64_t count, unsigned seed, bool extreme = false) {
+// values whose products overflow and one infinity, `denormal` a few denormals.
+std::vector<double> Values(int64_t count, unsigned seed, bool extreme = false,
+                           bool denormal = false) {
   std::mt19937_64 engine(seed);
   std::uniform_real_distribution<double> unit(-1.0, 1.0);
   std::uniform_int_distribution<int> kind(0, 19);
@@ -40,6 +43,7 @@ std::vector<double> Values(int64_t count, unsigned seed, bool extreme = false) {
       case 1: x = 0.0; break;
       case 2: x = unit(engine) * 1e-300; break;
       case 3: x = unit(engine) * (extreme ? 3e300 : 1e16); break;
+      case 4: x = denormal ? unit(engine) * 1e-310 : unit(engine); break;
       default: x = unit(engine); break;
     }
   }
@@ -48,12 +52,12 @@ std::vector<double> Values(int64_t count, unsigned seed, bool extreme = false) {
 }
 
 std::vector<double> Product(MultiplyKernelFunction multiply, const std::vector<double>& a,
-                            const std::vector<double>& b, const Shape& s, int* flags = nullptr) {
+                            const std::vector<double>& b, const Shape& s, unsigned* flags = nullptr) {
   std::vector<double> c(static_cast<size_t>(s.m * s.n), 42.0);
-  std::feclearexcept(FE_ALL_EXCEPT);
+  ClearFpExceptions();
   multiply(a.data(), b.data(), c.data(), s.m, s.k, s.n);
-  if (flags) *flags = std::fetestexcept(FE_INVALID | FE_OVERFLOW | FE_DIVBYZERO);
-  std::feclearexcept(FE_ALL_EXCEPT);
+  if (flags) *flags = ReadSseFlags() & kSseFaultFlags;  // the denormal flag included
+  ClearFpExceptions();
   return c;
 }
 
@@ -62,13 +66,13 @@ bool BitIdentical(const std::vector<double>& x, const std::vector<double>& y) {
 }
 
 // Every variant gives the plain loop's bits and raises the plain loop's flags.
-void ExpectSameAsPlain(const Shape& s, bool extreme, unsigned seed) {
-  const auto a = Values(s.m * s.k, seed, extreme);
-  const auto b = Values(s.k * s.n, seed + 1, extreme);
-  int wantFlags = 0;
+void ExpectSameAsPlain(const Shape& s, bool extreme, unsigned seed, bool denormal = false) {
+  const auto a = Values(s.m * s.k, seed, extreme, denormal);
+  const auto b = Values(s.k * s.n, seed + 1, extreme, denormal);
+  unsigned wantFlags = 0;
   const auto want = Product(MultiplyBlocksPlain, a, b, s, &wantFlags);
   for (const MultiplyKernel& variant : Variants()) {
-    int flags = 0;
+    unsigned flags = 0;
     EXPECT_TRUE(BitIdentical(Product(variant.run, a, b, s, &flags), want))
         << variant.name << " " << s.m << "x" << s.k << "x" << s.n;
     EXPECT_EQ(flags, wantFlags) << variant.name << " " << s.m << "x" << s.k << "x" << s.n;
@@ -86,8 +90,10 @@ const Shape kShapes[] = {
 
 TEST(MatrixMultiplyTest, BitIdenticalToThePlainLoopOverEveryShape) {
   unsigned seed = 1;
-  for (const Shape& s : kShapes)
+  for (const Shape& s : kShapes) {
     for (bool extreme : {false, true}) ExpectSameAsPlain(s, extreme, seed += 2);
+    ExpectSameAsPlain(s, false, seed += 2, true);
+  }
   for (int64_t m = 1; m <= 17; ++m)  // every tile height and partial width
     for (int64_t n = 1; n <= 50; ++n) ExpectSameAsPlain({m, 3, n}, false, seed += 2);
 }
@@ -139,9 +145,34 @@ TEST(MatrixMultiplyTest, InfinityInEdgeTilesRaisesNothing) {
     a.back() = std::numeric_limits<double>::infinity();
     const std::vector<double> b(static_cast<size_t>(s.k * s.n), 0.25);
     for (const MultiplyKernel& variant : Variants()) {
-      int flags = -1;
+      unsigned flags = ~0u;
       Product(variant.run, a, b, s, &flags);
-      EXPECT_EQ(flags, 0) << variant.name;
+      EXPECT_EQ(flags, 0u) << variant.name;
+    }
+  }
+}
+
+// One denormal operand in an edge tile, or products that underflow to
+// denormals and are then summed: every variant raises the denormal flag
+// exactly where the plain loop does. Padding lanes (zero times a denormal)
+// would raise it where the plain loop does not.
+TEST(MatrixMultiplyTest, DenormalFlagAsThePlainLoopRaisesIt) {
+  for (const Shape& s : {Shape{9, 7, 29}, Shape{13, 5, 1}, Shape{3, 300, 2401}, Shape{8, 3, 24}}) {
+    std::vector<double> a(static_cast<size_t>(s.m * s.k), 1.5);
+    std::vector<double> b(static_cast<size_t>(s.k * s.n), 0.25);
+    const std::vector<double> tiny(a.size(), 1e-300);
+    b.back() = 1e-310;
+    for (const auto& [left, right, denormal] :
+         {std::tuple{a, b, true}, std::tuple{tiny, std::vector<double>(b.size(), 1e-15), true},
+          std::tuple{tiny, std::vector<double>(b.size(), 1e-5), false}}) {
+      unsigned want = 0;
+      Product(MultiplyBlocksPlain, left, right, s, &want);
+      EXPECT_EQ((want & kSseDenormal) != 0, denormal) << s.m << "x" << s.k << "x" << s.n;
+      for (const MultiplyKernel& variant : Variants()) {
+        unsigned flags = ~0u;
+        Product(variant.run, left, right, s, &flags);
+        EXPECT_EQ(flags, want) << variant.name << " " << s.m << "x" << s.k << "x" << s.n;
+      }
     }
   }
 }

@@ -144,7 +144,10 @@ TEST_F(LanguageCommandsTest, ExecutingPrograms) {
   EXPECT_EQ(ExecuteFunctionButton({"t"}), ExecuteOutcome::kClosed);
   EXPECT_EQ(ExecuteMenuItems(), (Lines{"p               ", "q               ",
                                        "s                 " + std::string(62, 'd'), "t               "}));
-  ui.AnswerForm<ExecuteMenuForm>([](ExecuteMenuForm& form) { form.chosen = 2; });
+  ui.AnswerForm<ExecuteMenuForm>([](ExecuteMenuForm& form) {
+    EXPECT_EQ(form.names, (Lines{"p", "q", "s", "t"}));  // what each item runs
+    form.chosen = 2;
+  });
   EXPECT_TRUE(ExecuteFunctionMenuCommand());
   EXPECT_EQ(ui.output, "Executing function p\r\n41 \r\nCalculation completed\r\nExecuting function t\r\nhello\r\n"
                        "Executing function s\r\nB\r\nCalculation completed\r\n");

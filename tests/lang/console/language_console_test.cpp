@@ -37,5 +37,60 @@ TEST(LanguageConsoleTest, FunctionsProgramsAndVariablesInAScript) {
   std::fclose(err);
 }
 
+// A console session over two temporary files, read after the lines ran.
+struct ScriptSession {
+  ScriptSession() {
+    lang::ResetLanguageState();
+    ResetCalculator();
+  }
+  ~ScriptSession() {
+    std::fclose(out);
+    std::fclose(err);
+  }
+  ScriptSession(const ScriptSession&) = delete;
+  ScriptSession& operator=(const ScriptSession&) = delete;
+  FILE* out = std::tmpfile();
+  FILE* err = std::tmpfile();
+  ConsoleUi ui{out, err, false, QuestionAnswer::kYes};
+  ConsoleSession session{ui};
+};
+
+// :var -d selects in the Variables list, which holds only variables, sorted
+// ignoring case; :var without a value keeps an existing variable's value.
+TEST(LanguageConsoleTest, VariablesAsTheDialogHoldsThem) {
+  ScriptSession s;
+  for (const char* line : {":var b 1", ":var a 2", ":var C 3", ":var D 4", ":matrix M 1 1",
+                           ":function f x", ":var -d C b a", ":var D", ":var n", ":var"})
+    EXPECT_TRUE(s.session.RunLine(line)) << line;
+  const struct {
+    const char* line;
+    const char* error;
+  } refused[] = {{":var -d M", "No variable named <M> in the list\nNo items selected in the list\n"},
+                 {":var -d f", "No variable named <f> in the list\nNo items selected in the list\n"},
+                 {":var -d nope D", "No variable named <nope> in the list\n"}};
+  for (const auto& row : refused) {
+    long at = std::ftell(s.err);
+    EXPECT_FALSE(s.session.RunLine(row.line)) << row.line;
+    EXPECT_EQ(Read(s.err).substr(size_t(at)), row.error) << row.line;
+  }
+  EXPECT_EQ(Read(s.out),
+            "Created Matrix M 1x1\nDeleted Object <a>\nDeleted Object <b>\nDeleted Object <C>\n"
+            "D = 4\nn = 0\nDeleted Object <D>\n");
+}
+
+// :compile and :execute choose a function of the list by its whole name.
+TEST(LanguageConsoleTest, CompileAndExecuteNameAFunction) {
+  ScriptSession s;
+  const std::string longName(90, 'g');
+  for (const std::string& line : {std::string("20+1"), ":function " + longName + " print ans",
+                                  ":compile " + longName, ":execute " + longName})
+    EXPECT_TRUE(s.session.RunLine(line)) << line;
+  EXPECT_FALSE(s.session.RunLine(":compile 1+1"));
+  EXPECT_FALSE(s.session.RunLine(":execute " + longName + "x"));
+  EXPECT_EQ(Read(s.out), "20+1\n21\nExecuting function " + longName + "\n21 \nCalculation completed\n");
+  EXPECT_EQ(Read(s.err), "Function compiled successfully\n\nNo items selected in the list\n"
+                         "No function named <" + longName + "x> in the Execute menu\n");
+}
+
 }  // namespace
 }  // namespace tq::cli
