@@ -7,15 +7,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
+#include "core/object_list.h"
 #include "core/ui_port.h"
 
 namespace tq {
 
 namespace {
-
-// Longest name that replaces an object of the same name on reading.
-constexpr size_t kMaxReplacingName = 511;
 
 std::string SaveFailure(const std::string& path, int error) {
   return "Unable to write workspace file\n" + path + "\n" + std::strerror(error);
@@ -41,6 +40,13 @@ int WriteInto(FILE* file) {
 
 int32_t SaveWorkspaceFile(const std::string& path) {
   if (!CurrentDocument()) return 0;
+  // Every path that creates an object replaces the one of its name; a file
+  // with two would lose one of them when it is read back.
+  if (std::optional<std::string> shared = SharedObjectName(CurrentDocument()->objects)) {
+    ShowMessage("Unable to write workspace file\n" + path +
+                "\nInternal error: two objects are named <" + *shared + ">.");
+    return 0;
+  }
   struct stat existing;
   const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
                                                           : DefaultFileMode();
@@ -98,9 +104,10 @@ WorkspaceContents ReadWorkspaceFile(const std::string& path) {
 void ApplyWorkspaceContents(WorkspaceContents contents, bool keepObjects) {
   if (!keepObjects) DeleteAllObjects();
   for (WorkspaceRecord& record : contents.records) {
-    // An object of the same name is replaced, whatever its kind.
-    if (!record.name.empty() && record.name.size() <= kMaxReplacingName)
-      DeleteObjectByName(record.name);
+    // An object of the same name is replaced, whatever its kind and however
+    // long its name, so no name is held twice.
+    while (DeleteObjectByName(record.name)) {
+    }
     if (record.object) AddObject(std::move(record.object));
   }
   PurgeInvalidObjects();
