@@ -138,7 +138,7 @@ bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, b
     ShowMessage(kNoSeries);
     return false;
   }
-  chart.name = name;
+  RenameObject(chart, name);
   chart.Title = form.title;
   chart.XLabel = form.xLabel;
   chart.YLabel = form.yLabel;

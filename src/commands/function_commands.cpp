@@ -101,7 +101,7 @@ bool CreateFunctionButton() {
     auto function = std::make_unique<FunctionObject>(form.body);
     function->name = form.name;
     function->description = form.description;
-    return AddObject(std::move(function)) != 0;
+    return ReplaceObject(std::move(function)) != 0;
   }
   return false;
 }

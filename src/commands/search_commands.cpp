@@ -66,6 +66,8 @@ constexpr const char* kEmptyFunctionName =
 constexpr const char* kUpperAboveLower =
     "Error:\nValue of upper limit of interval must be  greater than value of lower limit.";
 constexpr const char* kToleranceTooSmall = "Error:\nError tolerance must be greater than 1.E-100";
+constexpr const char* kSameOutputNames =
+    "Error:\nThe two output vectors must have different names.\nPlease enter another name.";
 
 // The function list, with the last chosen function (else the first) shown.
 void FillFunctions(std::vector<std::string>& entries, std::string& text,
@@ -113,6 +115,11 @@ bool ChooseOutput(const SearchTexts& texts, OutputOptionsForm& options) {
     }
     if (options.valuesName.empty() || options.valuesName.size() > 1000) {
       ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
+      continue;
+    }
+    // One vector would replace the other and a result would be lost.
+    if (NamesEqualIgnoringCase(options.pointsName, options.valuesName)) {
+      ShowMessage(kSameOutputNames);
       continue;
     }
     return true;

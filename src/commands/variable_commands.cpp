@@ -47,8 +47,7 @@ bool CreateVariableCommand() {
   }
   auto variable = std::make_unique<VariableObject>(form.initial);
   variable->name = form.name;
-  DeleteObjectByName(form.name);
-  return AddObject(std::move(variable)) != 0;
+  return ReplaceObject(std::move(variable)) != 0;
 }
 
 bool DeleteVariablesCommand(const std::vector<std::string>& selected) {

@@ -53,6 +53,8 @@ class MathObject {
 
   int32_t kind = KIND_NONE;
   int32_t status = STATUS_EMPTY;
+  // Set before the object joins a list; the list indexes it by name, so a
+  // listed object is renamed only with RenameObject.
   std::string name;
 
  protected:

@@ -1,5 +1,6 @@
 #include "core/object_list.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -27,11 +28,10 @@ constexpr std::array<KindBit, 5> kKindOrder = {{{OBJMASK_MATRIX, KIND_MATRIX},
                                                 {OBJMASK_FUNCTION, KIND_FUNCTION},
                                                 {OBJMASK_CHART, KIND_CHART}}};
 
-bool Usable(const std::unique_ptr<MathObject>& entry) { return entry && !entry->name.empty(); }
 
 MathObject* NextAt(ObjectList& list, uint32_t mask) {
-  while (list.cursor < list.entries.size()) {
-    MathObject* object = list.entries[list.cursor++].get();
+  while (list.cursor < list.size()) {
+    MathObject* object = list.entries()[list.cursor++].get();
     if (object && !object->name.empty() && StatusAccepted(*object, mask) &&
         KindSelected(*object, mask))
       return object;
@@ -39,13 +39,125 @@ MathObject* NextAt(ObjectList& list, uint32_t mask) {
   return nullptr;
 }
 
-// Removes entry `index` from the list, returning its object.
-std::unique_ptr<MathObject> TakeEntry(ObjectList& list, size_t index) {
-  std::unique_ptr<MathObject> object = std::move(list.entries[index]);
-  list.entries.erase(list.entries.begin() + std::ptrdiff_t(index));
-  if (list.cursor > index) --list.cursor;
+
+// Lower-case key of a name, the same folding NamesEqualIgnoringCase uses.
+// Reuses one buffer so a lookup allocates nothing.
+const std::string& FoldedKey(std::string_view name) {
+  static thread_local std::string key;
+  key.resize(name.size());
+  for (size_t i = 0; i < name.size(); ++i) key[i] = Fold(name[i]);
+  return key;
+}
+
+}  // namespace
+
+void ObjectList::IndexObject(MathObject* object, uint64_t sequence) {
+  if (!object || object->name.empty()) return;
+  Named& named = index_[FoldedKey(object->name)];
+  auto at = std::upper_bound(named.begin(), named.end(), sequence,
+                             [](uint64_t s, const Indexed& item) { return s < item.sequence; });
+  named.insert(at, Indexed{sequence, object});
+}
+
+void ObjectList::UnindexObject(const MathObject* object) {
+  if (!object || object->name.empty()) return;
+  auto found = index_.find(FoldedKey(object->name));
+  if (found == index_.end()) return;
+  Named& named = found->second;
+  for (auto item = named.begin(); item != named.end(); ++item) {
+    if (item->object != object) continue;
+    named.erase(item);
+    if (named.empty()) index_.erase(found);
+    return;
+  }
+}
+
+void ObjectList::Append(std::unique_ptr<MathObject> object) {
+  const uint64_t sequence = nextSequence_++;
+  IndexObject(object.get(), sequence);
+  entries_.push_back(std::move(object));
+  sequences_.push_back(sequence);
+}
+
+std::unique_ptr<MathObject> ObjectList::Take(size_t index) {
+  std::unique_ptr<MathObject> object = std::move(entries_[index]);
+  UnindexObject(object.get());
+  entries_.erase(entries_.begin() + std::ptrdiff_t(index));
+  sequences_.erase(sequences_.begin() + std::ptrdiff_t(index));
+  if (cursor > index) --cursor;
   return object;
 }
+
+void ObjectList::Compact(const std::vector<bool>& removed) {
+  size_t kept = 0;
+  size_t removedBeforeCursor = 0;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (removed[i]) {
+      if (i < cursor) ++removedBeforeCursor;
+      continue;
+    }
+    entries_[kept] = std::move(entries_[i]);
+    sequences_[kept] = sequences_[i];
+    ++kept;
+  }
+  entries_.resize(kept);
+  sequences_.resize(kept);
+  cursor -= removedBeforeCursor;
+}
+
+void ObjectList::Clear() {
+  entries_.clear();
+  sequences_.clear();
+  index_.clear();
+  cursor = 0;
+}
+
+const ObjectList::Named* ObjectList::ObjectsNamed(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  auto found = index_.find(FoldedKey(name));
+  return found == index_.end() ? nullptr : &found->second;
+}
+
+std::optional<size_t> ObjectList::IndexOf(const MathObject& object) const {
+  if (const Named* named = ObjectsNamed(object.name)) {
+    for (const Indexed& item : *named) {
+      if (item.object != &object) continue;
+      auto at = std::lower_bound(sequences_.begin(), sequences_.end(), item.sequence);
+      return size_t(at - sequences_.begin());
+    }
+  }
+  return std::nullopt;
+}
+
+void ObjectList::Rename(MathObject& object, std::string name) {
+  std::optional<size_t> index = IndexOf(object);
+  if (index) UnindexObject(&object);
+  object.name = std::move(name);
+  if (index) IndexObject(&object, sequences_[*index]);
+}
+
+bool ObjectList::IndexConsistent() const {
+  size_t indexed = 0;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (i > 0 && sequences_[i - 1] >= sequences_[i]) return false;
+    const MathObject* object = entries_[i].get();
+    if (!object || object->name.empty()) continue;
+    ++indexed;
+    if (IndexOf(*object) != i) return false;
+  }
+  size_t total = 0;
+  for (const auto& [key, named] : index_) {
+    if (named.empty()) return false;
+    for (size_t i = 0; i < named.size(); ++i) {
+      if (i > 0 && named[i - 1].sequence >= named[i].sequence) return false;
+      if (FoldedKey(named[i].object->name) != key) return false;
+    }
+    total += named.size();
+  }
+  return total == indexed;
+}
+
+namespace {
 
 }  // namespace
 
@@ -55,24 +167,23 @@ ObjectList* CurrentObjectList() { return g_document ? &g_document->objects : nul
 
 int32_t AddObject(std::unique_ptr<MathObject> object) {
   if (!g_document) return 0;
-  g_document->objects.entries.push_back(std::move(object));
+  g_document->objects.Append(std::move(object));
   return 1;
 }
 
 int32_t AddTempObject(std::unique_ptr<MathObject> object) {
   if (!g_document) return 0;
-  g_document->tempObjects.entries.push_back(std::move(object));
+  g_document->tempObjects.Append(std::move(object));
   return 1;
 }
 
 void PurgeTempObjects() {
   if (!g_document) return;
-  g_document->tempObjects.entries.clear();
-  g_document->tempObjects.cursor = 0;
+  g_document->tempObjects.Clear();
 }
 
 int32_t IsObjectListEmpty() {
-  return !g_document || g_document->objects.entries.empty() ? 1 : 0;
+  return !g_document || g_document->objects.empty() ? 1 : 0;
 }
 
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -96,9 +207,11 @@ bool KindSelected(const MathObject& object, uint32_t mask) {
 MathObject* FindObject(std::string_view name, uint32_t mask) {
   ObjectList* list = CurrentObjectList();
   if (!list) return nullptr;
-  for (auto& entry : list->entries) {
-    if (!Usable(entry) || !NamesEqualIgnoringCase(entry->name, name)) continue;
-    if (StatusAccepted(*entry, mask) && KindSelected(*entry, mask)) return entry.get();
+  const ObjectList::Named* named = list->ObjectsNamed(name);
+  if (!named) return nullptr;
+  for (const ObjectList::Indexed& item : *named) {
+    MathObject& object = *item.object;
+    if (StatusAccepted(object, mask) && KindSelected(object, mask)) return &object;
   }
   return nullptr;
 }
@@ -118,9 +231,17 @@ MathObject* FindNextObject(uint32_t mask) {
 MathObject* FindObjectExact(std::string_view name) {
   ObjectList* list = CurrentObjectList();
   if (!list) return nullptr;
-  for (auto& entry : list->entries)
-    if (entry && entry->name == name) return entry.get();
+  if (const ObjectList::Named* named = list->ObjectsNamed(name))
+    for (const ObjectList::Indexed& item : *named)
+      if (item.object->name == name) return item.object;
   return nullptr;
+}
+
+void RenameObject(MathObject& object, std::string name) {
+  if (ObjectList* list = CurrentObjectList())
+    list->Rename(object, std::move(name));
+  else
+    object.name = std::move(name);
 }
 
 void ReportDeletion(const MathObject& object, bool lowerCaseObject) {
@@ -138,33 +259,57 @@ void ReportDeletion(const MathObject& object, bool lowerCaseObject) {
 int32_t DeleteObjectByName(std::string_view name) {
   ObjectList* list = CurrentObjectList();
   if (!list || name.empty()) return 0;
-  for (size_t i = 0; i < list->entries.size(); ++i) {
-    const auto& entry = list->entries[i];
-    if (!entry || !NamesEqualIgnoringCase(entry->name, name)) continue;
-    std::unique_ptr<MathObject> object = TakeEntry(*list, i);
-    ReportDeletion(*object, false);
-    return 1;
+  const ObjectList::Named* named = list->ObjectsNamed(name);
+  if (!named) return 0;
+  std::optional<size_t> index = list->IndexOf(*named->front().object);
+  if (!index) return 0;
+  std::unique_ptr<MathObject> object = list->Take(*index);
+  ReportDeletion(*object, false);
+  return 1;
+}
+
+bool ObjectNameTaken(std::string_view name) {
+  ObjectList* list = CurrentObjectList();
+  return list && list->ObjectsNamed(name) != nullptr;
+}
+
+int32_t ReplaceObject(std::unique_ptr<MathObject> object) {
+  if (!CurrentDocument()) return 0;
+  while (DeleteObjectByName(object->name)) {
   }
-  return 0;
+  return AddObject(std::move(object));
+}
+
+std::optional<std::string> SharedObjectName(const ObjectList& list) {
+  for (const auto& entry : list.entries()) {
+    if (!entry || entry->status != STATUS_VALID) continue;
+    const ObjectList::Named* named = list.ObjectsNamed(entry->name);
+    if (!named) continue;
+    int valid = 0;
+    for (const ObjectList::Indexed& item : *named)
+      if (item.object->status == STATUS_VALID) ++valid;
+    if (valid > 1) return entry->name;
+  }
+  return std::nullopt;
 }
 
 void PurgeInvalidObjects() {
   ObjectList* list = CurrentObjectList();
   if (!list) return;
-  for (size_t i = 0; i < list->entries.size(); ++i) {
-    const auto& entry = list->entries[i];
-    if (!entry || entry->status == STATUS_VALID) continue;
-    std::unique_ptr<MathObject> object = TakeEntry(*list, i);
+  // Removing an invalid object changes no other object's status, so one pass
+  // reports the same objects in the same order as restarting from the head.
+  auto invalid = list->TakeIf([](const MathObject& object) { return object.status != STATUS_VALID; });
+  for (auto& object : invalid) {
     if (!object->name.empty()) ReportDeletion(*object, false);
-    i = size_t(-1);  // restart from the head
+    object.reset();
   }
 }
 
 void DeleteAllObjects() {
   ObjectList* list = CurrentObjectList();
   if (!list) return;
-  while (!list->entries.empty()) {
-    std::unique_ptr<MathObject> object = TakeEntry(*list, list->entries.size() - 1);
+  while (!list->empty()) {
+    std::unique_ptr<MathObject> object = list->Take(list->size() - 1);
     if (object) ReportDeletion(*object, true);
   }
   list->cursor = 0;
@@ -204,7 +349,7 @@ std::vector<std::string> ObjectListEntries(uint32_t mask) {
   std::vector<std::string> out;
   ObjectList* list = CurrentObjectList();
   if (!list) return out;
-  for (auto& entry : list->entries) {
+  for (auto& entry : list->entries()) {
     if (!entry || !StatusAccepted(*entry, mask)) continue;
     if (auto text = ObjectListEntry(*entry, mask)) out.push_back(std::move(*text));
   }

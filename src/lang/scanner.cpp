@@ -197,7 +197,10 @@ int ClassifyName(int follow, TokenValue& value) {
     value.cell = &variable->value;
     return TOKEN_VARIABLE;
   }
-  if (follow == '=' || S.insideInputList) {
+  // An assignment creates a variable only under a free name: the vector,
+  // function or chart that holds it is neither shadowed nor thrown away by
+  // a formula, and the name stays unknown.
+  if ((follow == '=' || S.insideInputList) && !ObjectNameTaken(name)) {
     auto created = std::make_unique<VariableObject>(0.0);
     created->name = std::string(name);
     VariableObject* variable = created.get();

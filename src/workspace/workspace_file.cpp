@@ -9,16 +9,15 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <vector>
 
+#include "core/object_list.h"
 #include "core/ui_port.h"
 
 namespace tq {
 
 namespace {
-
-// Longest name that replaces an object of the same name on reading.
-constexpr size_t kMaxReplacingName = 511;
 
 std::string SaveFailure(const std::string& path, const std::string& reason) {
   return "Unable to write workspace file\n" + path + "\n" + reason;
@@ -155,6 +154,12 @@ int WriteReplacing(const std::string& target, const struct stat* existing, bool&
 
 int32_t SaveWorkspaceFile(const std::string& path) {
   if (!CurrentDocument()) return 0;
+  // Every path that creates an object replaces the one of its name; a file
+  // with two would lose one of them when it is read back.
+  if (std::optional<std::string> shared = SharedObjectName(CurrentDocument()->objects)) {
+    ShowMessage(SaveFailure(path, "Internal error: two objects are named <" + *shared + ">."));
+    return 0;
+  }
   std::string target;
   if (int error = ResolveLinks(path, target)) {
     ShowMessage(SaveFailure(path, error));
@@ -222,9 +227,10 @@ WorkspaceContents ReadWorkspaceFile(const std::string& path) {
 void ApplyWorkspaceContents(WorkspaceContents contents, bool keepObjects) {
   if (!keepObjects) DeleteAllObjects();
   for (WorkspaceRecord& record : contents.records) {
-    // An object of the same name is replaced, whatever its kind.
-    if (!record.name.empty() && record.name.size() <= kMaxReplacingName)
-      DeleteObjectByName(record.name);
+    // An object of the same name is replaced, whatever its kind and however
+    // long its name, so no name is held twice.
+    while (DeleteObjectByName(record.name)) {
+    }
     if (record.object) AddObject(std::move(record.object));
   }
   PurgeInvalidObjects();

@@ -87,7 +87,7 @@ void WriteObjectRecord(ArchiveWriter& out, const MathObject& object) {
 
 void WriteWorkspace(ArchiveWriter& out, const ObjectList& list) {
   uint32_t count = 0;
-  for (const auto& entry : list.entries)
+  for (const auto& entry : list.entries())
     if (entry && entry->status == STATUS_VALID) ++count;
   if (count < 0xFFFF) {
     out.WriteU16(uint16_t(count));
@@ -96,7 +96,7 @@ void WriteWorkspace(ArchiveWriter& out, const ObjectList& list) {
     out.WriteU32(count);
   }
   bool first = true;
-  for (const auto& entry : list.entries) {
+  for (const auto& entry : list.entries()) {
     if (!entry || entry->status != STATUS_VALID) continue;
     if (first) {
       out.WriteU16(kNewClassTag);

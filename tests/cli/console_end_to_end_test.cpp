@@ -1,5 +1,8 @@
 // The console binary end to end: exact standard output, messages on
 // standard error, exit status.
+#include <stdlib.h>
+
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -119,6 +122,24 @@ TEST(ConsoleEndToEnd, FunctionBodiesTakeLineEndsOutsideStrings) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("b = 3\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("a = 2\n"), std::string::npos) << run.out;
+}
+
+// A function, a calculator assignment and a reopened file never leave two
+// objects of one name.
+TEST(ConsoleEndToEnd, OneObjectPerNameThroughSaveAndOpen) {
+  std::string folder = (std::filesystem::temp_directory_path() / "tq-names-XXXXXX").string();
+  ASSERT_NE(mkdtemp(folder.data()), nullptr);
+  const std::string path = folder + "/w.mts";
+  ConsoleRun made = RunConsole({"-c", ":vector v 3 7", "-c", ":function v x+1", "-c", "v=1", "-c",
+                                ":list", "-c", ":save " + path});
+  EXPECT_EQ(made.out, "Created Vector v (3)\nDeleted Vector <v>\nv\nWorkspace saved in file\n");
+  EXPECT_EQ(made.err, "Syntax error in function\nv=1\nat line number 1  Unrecognized name "
+                      "[v]\nPlease correct error and try again.\n\n");
+  EXPECT_EQ(made.status, 1);
+  ConsoleRun opened = RunConsole({"-c", ":vector v 2 1", "-c", ":open " + path, "-c", ":list"});
+  EXPECT_EQ(opened.out, "Created Vector v (2)\nDeleted Vector <v>\nWorkspace loaded from file\nv\n");
+  EXPECT_EQ(opened.status, 0) << opened.err;
+  std::filesystem::remove_all(folder);
 }
 
 TEST(ConsoleEndToEnd, HelpListsTheCommands) {

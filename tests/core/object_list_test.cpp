@@ -105,7 +105,79 @@ TEST_F(ObjectListTest, PurgeInvalidObjectsReportsNamedOnes) {
   PurgeInvalidObjects();
   EXPECT_EQ(ui.output, "Deleted Vector <bad>\r\nDeleted Object <f>\r\n");
   ASSERT_EQ(CurrentObjectList()->size(), 1u);
-  EXPECT_EQ(CurrentObjectList()->entries[0]->name, "good");
+  EXPECT_EQ(CurrentObjectList()->entries()[0]->name, "good");
+}
+
+TEST_F(ObjectListTest, NameIndexFollowsEveryChangeOfTheList) {
+  ObjectList& list = document.objects;
+  auto* variable = Add<VariableObject>("a", 1.0);
+  AddObject(nullptr);  // an empty entry
+  auto* matrix = Add<MatrixObject>("A", 2, 2, 0.0);
+  Add<VariableObject>("", 2.0);  // unnamed: never found by name
+  auto* vector = Add<VectorObject>("b", 2, 0.0);
+  Add<ChartObject>("c");
+  EXPECT_TRUE(list.IndexConsistent());
+  EXPECT_EQ(FindObject("a", OBJMASK_MATRIX), matrix);
+  EXPECT_EQ(FindObject("", OBJMASK_ANY), nullptr);
+
+  RenameObject(*matrix, "z");
+  RenameObject(*variable, "Z");  // earlier in the list, so found first again
+  EXPECT_TRUE(list.IndexConsistent());
+  EXPECT_EQ(FindObject("a", OBJMASK_ANY), nullptr);
+  EXPECT_EQ(FindObject("z", OBJMASK_ANY), variable);
+  EXPECT_EQ(FindObject("z", OBJMASK_MATRIX), matrix);
+  EXPECT_EQ(FindObjectExact("z"), matrix);
+
+  // The enumeration cursor keeps its place while earlier entries go.
+  EXPECT_EQ(FindFirstObject(OBJMASK_ANY), variable);
+  EXPECT_EQ(FindNextObject(OBJMASK_ANY), matrix);
+  variable->status = STATUS_FAILED;
+  PurgeInvalidObjects();
+  EXPECT_EQ(FindNextObject(OBJMASK_ANY), vector);
+  EXPECT_EQ(DeleteObjectByName("Z"), 1);
+  EXPECT_EQ(FindNextObject(OBJMASK_ANY)->name, "c");
+  EXPECT_EQ(ui.output, "Deleted Object <Z>\r\nDeleted Matrix <z>\r\n");
+  EXPECT_TRUE(list.IndexConsistent());
+  EXPECT_EQ(list.size(), 4u);  // the empty entry, the unnamed variable, b and c
+
+  DeleteAllObjects();
+  EXPECT_TRUE(list.IndexConsistent());
+  EXPECT_EQ(FindObject("b", OBJMASK_ANY), nullptr);
+  Add<VectorObject>("B", 1, 0.0);
+  EXPECT_EQ(FindObject("b", OBJMASK_VECTOR)->name, "B");
+}
+
+TEST_F(ObjectListTest, ReplaceObjectLeavesOneObjectOfTheName) {
+  Add<VariableObject>("v", 1.0);
+  Add<VectorObject>("x", 2, 0.0);
+  Add<MatrixObject>("V", 2, 2, 0.0);  // two of one name, as only AddObject makes
+  Add<VectorObject>("v", 2, 0.0)->status = STATUS_FAILED;
+  EXPECT_EQ(SharedObjectName(document.objects), "v");
+  auto function = std::make_unique<FunctionObject>("x+1");
+  function->name = "v";
+  EXPECT_EQ(ReplaceObject(std::move(function)), 1);
+  EXPECT_EQ(ui.output,
+            "Deleted Object <v>\r\nDeleted Matrix <V>\r\nDeleted Vector <v>\r\n");
+  ASSERT_EQ(document.objects.size(), 2u);
+  EXPECT_EQ(document.objects.entries()[1]->kind, KIND_FUNCTION);  // appended at the tail
+  EXPECT_EQ(SharedObjectName(document.objects), std::nullopt);
+  Add<VectorObject>("X", 2, 0.0)->status = STATUS_FAILED;  // an invalid one is not saved
+  EXPECT_EQ(SharedObjectName(document.objects), std::nullopt);
+}
+
+TEST_F(ObjectListTest, LookupsInALargeListFindEachNameIgnoringCase) {
+  constexpr int kCount = 100000;
+  for (int i = 0; i < kCount; ++i) Add<VariableObject>(("n" + std::to_string(i)).c_str(), double(i));
+  for (int i = 0; i < kCount; i += 7) {
+    auto* found = FindObjectAs<VariableObject>("N" + std::to_string(i), OBJMASK_VARIABLE);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->value, double(i));
+  }
+  for (int i = 0; i < kCount; i += 1000) DeleteObjectByName("n" + std::to_string(i));
+  EXPECT_EQ(document.objects.size(), size_t(kCount - kCount / 1000));
+  EXPECT_EQ(FindObject("n1000", OBJMASK_ANY), nullptr);
+  EXPECT_EQ(FindObject("n1001", OBJMASK_ANY), document.objects.entries()[999].get());
+  EXPECT_TRUE(document.objects.IndexConsistent());
 }
 
 TEST_F(ObjectListTest, NothingWorksWithoutADocument) {

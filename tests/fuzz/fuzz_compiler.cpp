@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   text.assign(reinterpret_cast<const char*>(data), size);
   std::string errors;
   tq::CompileText(text, &errors);
-  if (document.objects.size() > 1000) document.objects.entries.clear();
+  if (document.objects.size() > 1000) document.objects.Clear();
   return 0;
 }

@@ -44,6 +44,21 @@ TEST_F(CompilerTest, NamesBoundCreatedOrUnknown) {
   EXPECT_EQ(compileMessage, "Unrecognized name [g]");
 }
 
+TEST_F(CompilerTest, AnAssignmentNeverShadowsAnObjectOfAnotherKind) {
+  auto* vector = Add("v", std::make_unique<VectorObject>(3, 7.0));
+  AddFunction("f", "f=x^2");
+  for (const char* text : {"v=1", "V=1"}) {
+    EXPECT_EQ(Compile(text), 1) << text;
+    EXPECT_EQ(compileMessage, "Unrecognized name [v]");  // the scanner folds names
+  }
+  EXPECT_EQ(Compile("f"), 1);  // a function's own name is not a variable either
+  EXPECT_EQ(compileMessage, "Unrecognized name [f]");
+  ASSERT_EQ(CurrentObjectList()->size(), 2u);
+  EXPECT_EQ(FindObject("v", OBJMASK_ANY), vector);
+  EXPECT_EQ(FindObject("f", OBJMASK_VARIABLE), nullptr);
+  EXPECT_EQ(ui.output, "");
+}
+
 TEST_F(CompilerTest, ScannerFormsAndCaseFolding) {
   AddVariable("x", 0.5);
   EXPECT_EQ(Run("SIN(X)"), Run("sin(x)"));

@@ -29,7 +29,7 @@ TEST_F(FrameTest, AddingIntoASourceReplacesItAfterTheComputation) {
   EXPECT_NE(sum, a);
   EXPECT_EQ(sum->at(2, 2), 3.0);
   // The result is appended at the tail.
-  EXPECT_EQ(CurrentObjectList()->entries.back()->name, "A");
+  EXPECT_EQ(CurrentObjectList()->entries().back()->name, "A");
 }
 
 TEST_F(FrameTest, AResultReplacesAnObjectOfAnyKind) {

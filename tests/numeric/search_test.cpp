@@ -72,6 +72,7 @@ TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
     f.pointsName = "r x";  // cut at the blank
     f.valuesName = "";
   });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.valuesName = " R "; });  // one vector would replace the other
   ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.valuesName = "fr:  more"; });
   EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
   EXPECT_EQ(ui.messages,
@@ -90,7 +91,8 @@ TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
                 "Error:\nError tolerance must be greater than 1.E-100",
                 "Error:\nInvalid arguments. \nError tolerance value is too big.\n",
                 "Error:\nInvalid roots vector name.\nPlease enter valid vector name.",
-                "Error:\nInvalid f(R) vector name.\nPlease enter valid vector name."}));
+                "Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.",
+                "Error:\nThe two output vectors must have different names.\nPlease enter another name."}));
   // The refusal of the engine follows its heading; the root is reported once.
   const std::string kHead =
       "Attempting to find roots of equation f(x)=0\r\nin the interval from 0 to 1\r\n";

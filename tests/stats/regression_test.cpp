@@ -49,9 +49,9 @@ TEST_F(RegressionTest, WorkedExampleEveryFigure) {
   }
   // Listed in this order: sources, result, covariance, residuals, predictions.
   ASSERT_EQ(document.objects.size(), 6u);
-  EXPECT_EQ(document.objects.entries[2]->name, "r");
-  EXPECT_EQ(document.objects.entries[3]->name, "cov");
-  EXPECT_EQ(document.objects.entries[5]->name, "pred");
+  EXPECT_EQ(document.objects.entries()[2]->name, "r");
+  EXPECT_EQ(document.objects.entries()[3]->name, "cov");
+  EXPECT_EQ(document.objects.entries()[5]->name, "pred");
 }
 
 TEST_F(RegressionTest, TwoVariablesAgreeWithTheExactFit) {

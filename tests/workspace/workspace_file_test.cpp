@@ -176,7 +176,7 @@ class WorkspaceFileTest : public WorkspaceBytesTest {
     WorkspaceBytesTest::SetUp();
     AddEveryKind();
     valid_ = WorkspaceBytes();
-    document.objects.entries.clear();
+    document.objects.Clear();
     // The workspace the files are opened into; x and v clash with the file.
     Add("x", std::make_unique<VariableObject>(-1.0));
     Add("v", std::make_unique<MatrixObject>(2, 2, 4.0));
@@ -288,12 +288,34 @@ TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedRefusesTheWholeFile) {
 
 TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
   Add("X", std::make_unique<VariableObject>(2.0));
-  ASSERT_EQ(SaveWorkspaceFile(Path("twice.mts")), 1);
-  document.objects.entries.clear();
-  ui.output.clear();
-  EXPECT_EQ(OpenWorkspaceFile(Path("twice.mts"), false), 1);
+  const std::string path = Write("twice.mts", WorkspaceBytes());  // as an older program wrote it
+  document.objects.Clear();
+  EXPECT_EQ(OpenWorkspaceFile(path, false), 1);
   EXPECT_EQ(ui.output, "Deleted Object <x>\r\nWorkspace loaded from file\r\n");
   EXPECT_EQ(Names(), (Lines{"v", "keep", "X"}));
+}
+
+TEST_F(WorkspaceFileTest, MergeReplacesAnObjectOfALongName) {
+  const std::string name(1000, 'n');
+  document.objects.Clear();
+  Add(name, std::make_unique<VariableObject>(2.0));
+  const std::string path = Write("long.mts", WorkspaceBytes());
+  document.objects.Clear();
+  Add(std::string(1000, 'N'), std::make_unique<MatrixObject>(2, 2, 4.0));
+  EXPECT_EQ(OpenWorkspaceFile(path, true), 1);
+  EXPECT_EQ(ui.output, "Deleted Matrix <" + std::string(1000, 'N') + ">\r\nWorkspace loaded from file\r\n");
+  EXPECT_EQ(Names(), Lines{name});
+  EXPECT_EQ(document.objects.entries()[0]->kind, KIND_VARIABLE);
+}
+
+TEST_F(WorkspaceFileTest, SaveRefusesTwoObjectsOfOneName) {
+  Add("V", std::make_unique<FunctionObject>("x+1"));
+  EXPECT_EQ(SaveWorkspaceFile(Path("w.mts")), 0);
+  EXPECT_EQ(ui.messages, Lines{"Unable to write workspace file\n" + Path("w.mts") +
+                               "\nInternal error: two objects are named <v>."});
+  EXPECT_EQ(ui.output, "");
+  EXPECT_EQ(FilesInDir(), 0u);
+  EXPECT_EQ(Names(), (Lines{"x", "v", "keep", "V"}));
 }
 
 TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile) {

@@ -60,7 +60,7 @@ inline Bytes WorkspaceBytes() {
 // Every object's entry and the bytes of the valid ones.
 inline std::string WorkspaceSnapshot() {
   std::string snapshot;
-  for (const auto& entry : CurrentDocument()->objects.entries)
+  for (const auto& entry : CurrentDocument()->objects.entries())
     snapshot += entry ? entry->name + " kind " + std::to_string(entry->kind) + " status " +
                             std::to_string(entry->status) + "\n"
                       : "<null>\n";
@@ -90,7 +90,7 @@ class WorkspaceTest : public WorkbenchTest {
   }
   Lines Names() const {
     Lines names;
-    for (const auto& entry : document.objects.entries) names.push_back(entry->name);
+    for (const auto& entry : document.objects.entries()) names.push_back(entry->name);
     return names;
   }
 

@@ -158,6 +158,31 @@ TEST_F(LanguageCommandsTest, ExecutingPrograms) {
                    "Calculation terminated by user"}));
 }
 
+TEST_F(LanguageCommandsTest, CreateFunctionReplacesAnObjectOfItsName) {
+  Add("v", std::make_unique<VectorObject>(3, 7.0));
+  AddFunction("F", "1");
+  for (const char* name : {"v", "f"})
+    ui.AnswerForm<FunctionEditForm>([=](FunctionEditForm& form) {
+      form.name = name;
+      form.body = "x+1";
+    });
+  EXPECT_TRUE(CreateFunctionButton());
+  EXPECT_TRUE(CreateFunctionButton());
+  EXPECT_EQ(ui.output, "Deleted Vector <v>\r\nDeleted Object <F>\r\n");
+  EXPECT_EQ(ObjectListEntries(OBJMASK_ANY), (Lines{"v", "f"}));
+  EXPECT_EQ(FindObjectAs<FunctionObject>("v", OBJMASK_FUNCTION)->body, "x+1");
+}
+
+TEST_F(LanguageCommandsTest, CalculatorAssignmentKeepsAnObjectOfItsName) {
+  Add("v", std::make_unique<VectorObject>(3, 7.0));
+  EXPECT_FALSE(Enter("v=1"));
+  EXPECT_EQ(ui.messages,
+            Lines{"Syntax error in function\nv=1\nat line number 1  Unrecognized name [v]\nPlease "
+                  "correct error and try again.\n"});
+  EXPECT_EQ(ObjectListEntries(OBJMASK_ANY), Lines{"v"});
+  EXPECT_EQ(ui.output, "");
+}
+
 TEST_F(LanguageCommandsTest, CreateVariableListsAndReplaces) {
   Add("m", std::make_unique<MatrixObject>(2, 2, 0.0));
   for (auto [name, value] : {std::pair{"y", 1.0 / 3}, {"x", 0.1}, {"M", 2.0}, {"1f", 0.0}, {"pi", 0.0}})
