@@ -26,6 +26,7 @@ class ConsoleUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
+  void DropCancelRequest() override;
   // Everything Output wrote to standard output.
   std::string WindowText() override { return windowText_; }
 
