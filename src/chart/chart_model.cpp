@@ -16,11 +16,11 @@ Rgb SeriesColor(int32_t index) {
   return kColors[index];
 }
 
-const char* const kLineTypeTexts[3] = {"no line", "solid line", "dash line"};
+const char* const kLineTypeTexts[kLineTypeCount] = {"no line", "solid line", "dash line"};
 const char* const kColorTexts[kColorCount] = {
     "default color", "black", "red", "green", "blue", "grey", "magenta", "yellow", "light blue"};
-const char* const kMarkerShapeTexts[6] = {"no marker", "point",    "square",
+const char* const kMarkerShapeTexts[kMarkerShapeCount] = {"no marker", "point",    "square",
                                           "diamond",   "triangle", "circle"};
-const char* const kMarkerSizeTexts[6] = {"0 (no marker)", "1", "2", "3", "4", "5"};
+const char* const kMarkerSizeTexts[kMarkerSizeCount] = {"0 (no marker)", "1", "2", "3", "4", "5"};
 
 }  // namespace tq

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/math_object.h"
+
 namespace tq {
 
 // ChartObject::Options.
@@ -55,14 +57,14 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 
-inline constexpr int32_t kColorCount = 9;
+inline constexpr int32_t kColorCount = kLineColorCount;
 // The line colours by LineColor; indexes outside the table are black.
 Rgb SeriesColor(int32_t index);
 
 // The list texts of the drawing options, in index order.
-extern const char* const kLineTypeTexts[3];
+extern const char* const kLineTypeTexts[kLineTypeCount];
 extern const char* const kColorTexts[kColorCount];
-extern const char* const kMarkerShapeTexts[6];
-extern const char* const kMarkerSizeTexts[6];
+extern const char* const kMarkerShapeTexts[kMarkerShapeCount];
+extern const char* const kMarkerSizeTexts[kMarkerSizeCount];
 
 }  // namespace tq

@@ -103,6 +103,11 @@ bool ConsoleUi::CancelRequested() {
   return true;
 }
 
+void ConsoleUi::DropCancelRequest() {
+  g_interruptRequested = 0;
+  stopPending_ = false;
+}
+
 void ConsoleUi::Error(const std::string& text) {
   std::fflush(out_);
   std::fprintf(err_, "%s\n", text.c_str());

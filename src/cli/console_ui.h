@@ -26,6 +26,7 @@ class ConsoleUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
+  void DropCancelRequest() override;
   // What Output wrote, within the output window's limit.
   std::string WindowText() override { return windowText_; }
 

@@ -41,6 +41,7 @@ class ProgramConsolePort : public UiPort {
   void ShowMessage(std::string_view text) override { ui_.ShowMessage(text); }
   bool AskYesNo(std::string_view text) override { return ui_.AskYesNo(text); }
   bool CancelRequested() override { return ui_.CancelRequested(); }
+  void DropCancelRequest() override { ui_.DropCancelRequest(); }
   bool ShowForm(Form& form) override {
     if (dynamic_cast<ProgramMessageForm*>(&form)) return Continue();
     if (auto* input = dynamic_cast<ProgramInputForm*>(&form)) return Input(*input);

@@ -5,6 +5,7 @@
 #include "commands/object_commands.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
+#include "core/user_cancel.h"
 #include "workspace/data_file.h"
 
 namespace tq {
@@ -58,7 +59,9 @@ bool MenuImportData() { return !RefuseEmptyWorkspace() && ImportDataCommand(); }
 
 bool MenuExportData() { return !RefuseEmptyWorkspace() && ExportDataCommand(); }
 
+// Import and export do not poll: a stop request made meanwhile is dropped.
 bool ImportDataCommand() {
+  StopRequestsEndHere unstoppable;
   std::string name, path;
   if (!ChooseDataObject("Import data from file dialog",
                         "Import data from file to matrix or vector.\nPlease select matrix or "
@@ -70,6 +73,7 @@ bool ImportDataCommand() {
 }
 
 bool ExportDataCommand() {
+  StopRequestsEndHere unstoppable;
   std::string name, path;
   if (!ChooseDataObject("Export data from file dialog",
                         "Export data to file from matrix or vector.\nPlease select matrix or "

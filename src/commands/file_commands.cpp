@@ -3,6 +3,7 @@
 #include "commands/file_forms.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
+#include "core/user_cancel.h"
 #include "workspace/workspace_file.h"
 
 namespace tq {
@@ -21,7 +22,9 @@ FileNameForm WorkspaceFileForm(bool save) {
   return form;
 }
 
+// Reading and writing do not poll: a stop request made meanwhile is dropped.
 bool SaveTo(const std::string& path) {
+  StopRequestsEndHere unstoppable;
   if (SaveWorkspaceFile(path) != 1) return false;
   CurrentWorkspacePath() = path;
   return true;
@@ -52,6 +55,7 @@ bool FileOpenCommand() {
 }
 
 bool OpenDocumentFile(const std::string& path) {
+  StopRequestsEndHere unstoppable;
   KeepObjectsOnOpen = 0;
   if (!IsObjectListEmpty() &&
       !AskYesNo("Delete all existing objects?\nIf you press Yes than all\nexisting objects will be "

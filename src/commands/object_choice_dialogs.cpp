@@ -7,6 +7,7 @@
 #include "commands/value_editor.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
+#include "core/user_cancel.h"
 
 namespace tq {
 
@@ -86,7 +87,9 @@ bool DisplayCommand() {
                                          "Display", false);
   std::string name;
   if (!ChooseOne(form, name)) return false;
-  return !name.empty() && DisplayObject(name) == 1;
+  // A display the user stopped has not shown the whole object.
+  UserCancelled = 0;
+  return !name.empty() && DisplayObject(name) == 1 && UserCancelled != 1;
 }
 
 bool EditCommand() {

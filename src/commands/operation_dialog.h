@@ -9,6 +9,7 @@
 
 #include "commands/forms.h"
 #include "core/math_object.h"
+#include "core/user_cancel.h"
 
 namespace tq {
 
@@ -42,9 +43,11 @@ bool CheckOutputName(const std::string& name, const char* outputKind);
 void ShowEngineFailure();
 
 // Shows the form until an action closes it or the user cancels; returns
-// whether the operation was carried out.
+// whether the operation was carried out. The operations do not poll, so a
+// stop request made while one ran is dropped when it ends.
 template <class Apply>
 bool RunOperationDialog(OperationForm& form, Apply apply) {
+  StopRequestsEndHere unstoppable;
   while (ShowForm(form)) {
     DialogOutcome outcome = apply(form);
     if (outcome.close) return outcome.carriedOut;

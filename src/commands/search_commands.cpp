@@ -217,7 +217,8 @@ bool SearchCommand(SearchKind kind) {
     }
     ReportSummary(kind, texts);
     SaveSearchResults(options);
-    return true;
+    // What was found before a stop is kept, but the search was not completed.
+    return UserCancelled != 1;
   }
 }
 

@@ -112,6 +112,13 @@ class FunctionObject : public MathObject {
   std::string description;
 };
 
+// Entries in the lists of a series' drawing fields (line type, line colour,
+// marker shape, marker size), each numbered from 0.
+inline constexpr int32_t kLineTypeCount = 3;
+inline constexpr int32_t kLineColorCount = 9;
+inline constexpr int32_t kMarkerShapeCount = 6;
+inline constexpr int32_t kMarkerSizeCount = 6;
+
 class SeriesObject : public MathObject {
  public:
   SeriesObject();

@@ -29,6 +29,9 @@ class UiPort {
   // True when the user has asked to interrupt since the last poll (a key
   // press or click in the desktop program, Ctrl+C in the console).
   virtual bool CancelRequested() = 0;
+  // Forgets an interrupt that no poll has taken: it was meant for a command
+  // that has ended.
+  virtual void DropCancelRequest() {}
   // The whole text of the output window (what Save window text writes).
   virtual std::string WindowText() { return {}; }
 };

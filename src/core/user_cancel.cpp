@@ -14,4 +14,8 @@ int32_t PollUserCancel() {
   return 1;
 }
 
+void DropStopRequest() {
+  if (UiPort* ui = CurrentUi()) ui->DropCancelRequest();
+}
+
 }  // namespace tq

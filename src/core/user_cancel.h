@@ -16,4 +16,19 @@ inline constexpr const char* kStopQuestion = "Do you want to stop calculation?";
 // UserCancelled and returns 1.
 int32_t PollUserCancel();
 
+// Drops a stop request that arrived while a command that does not poll ran,
+// so that it cannot stop the next calculation. Such commands call it when
+// they end.
+void DropStopRequest();
+
+// Drops the pending stop request when the scope of a command that does not
+// poll ends, on every path out of it.
+class StopRequestsEndHere {
+ public:
+  StopRequestsEndHere() = default;
+  ~StopRequestsEndHere() { DropStopRequest(); }
+  StopRequestsEndHere(const StopRequestsEndHere&) = delete;
+  StopRequestsEndHere& operator=(const StopRequestsEndHere&) = delete;
+};
+
 }  // namespace tq

@@ -68,11 +68,15 @@ void ExamineBracket(const ExtremumKind& kind, double left, double middle, double
   const double delta = std::max(std::fabs(xm * tolerance), 1e-10);
   int32_t fmStatus = 0, flStatus = 0, frStatus = 0;
   std::string errorText;
+  // After a confirmed stop nothing more is evaluated or reported.
   const double fm = EvaluateAt(xm, fmStatus, errorText);
+  if (UserCancelled) return;
   double fl, fr;
   if (xm - delta > left && xm + delta < right) {
     fl = EvaluateAt(xm - delta, flStatus, errorText);
+    if (UserCancelled) return;
     fr = EvaluateAt(xm + delta, frStatus, errorText);
+    if (UserCancelled) return;
   } else {
     fl = fr = fm * 1.00000001;
   }
@@ -124,8 +128,10 @@ double FindExtrema(const ExtremumKind& kind, double lower, double upper, int32_t
   kind.LastReported() = lower;
   int32_t status = 0;
   std::string errorText;
+  // A confirmed stop ends the scan after the evaluation it interrupted.
   double f0 = EvaluateAt(lower, status, errorText);
   bool ok0 = status == 0;
+  if (UserCancelled) return 1.0;
   double f1 = EvaluateAt(lower + h, status, errorText);
   bool ok1 = status == 0;
   double x = lower + 2 * h;

@@ -13,6 +13,7 @@
 #include "core/user_cancel.h"
 #include "lang/function_checks.h"
 #include "lang/function_objects.h"
+#include "numeric/search_engine.h"
 
 namespace tq {
 
@@ -40,10 +41,7 @@ double Integrand(double x) {
 }
 
 const char* ArgumentFailure(double a, double b, double absTol, double relTol) {
-  if (!(b > a)) return "Invalid arguments. \nUpper limit of interval must be greater than lower limit.";
-  if (!(a + 1e-30 < b))
-    return "Invalid arguments. \nInterval is too narrow. \nIncrease difference between upper and "
-           "lower limits of interval.";
+  if (const char* failure = IntervalFailure(a, b)) return failure;
   if (!(absTol >= 1e-100))
     return "Invalid arguments. \nError tolerance must be positive value greater than 1.E-100.";
   if (!(absTol <= 1e10)) return "Invalid arguments. \nError tolerance value is too big.";

@@ -10,25 +10,43 @@
 
 namespace tq {
 
+const char* IntervalFailure(double lower, double upper) {
+  if (!(upper > lower))
+    return "Invalid arguments. \nUpper limit of interval must be greater than lower limit.";
+  if (!(lower + 1e-30 < upper))
+    return "Invalid arguments. \nInterval is too narrow. \nIncrease difference between upper and "
+           "lower limits of interval.";
+  // An infinite limit or width leaves no grid: every point would be NaN.
+  if (!std::isfinite(lower) || !std::isfinite(upper))
+    return "Invalid arguments. \nLimits of interval must be finite values.";
+  if (!std::isfinite(upper - lower))
+    return "Invalid arguments. \nInterval is too wide. \nDecrease difference between upper and "
+           "lower limits of interval.";
+  return nullptr;
+}
+
+namespace {
+
+const char* ArgumentFailure(double lower, double upper, int32_t intervals, int32_t minIntervals,
+                            int32_t maxIterations, double tolerance) {
+  if (const char* failure = IntervalFailure(lower, upper)) return failure;
+  if (intervals < minIntervals)
+    return minIntervals == 3 ? "Invalid arguments. \nNumber of intervals must be greater or equal 3."
+                             : "Invalid arguments. \nNumber of intervals must be greater or equal 2.";
+  if (maxIterations < 100)
+    return "Invalid arguments. \nNumber of interations must be greater or equal 100.";
+  if (!(tolerance >= 1e-100))
+    return "Invalid arguments. \nError tolerance must be positive value greater than 1.E-100.";
+  if (!(tolerance <= 1e10)) return "Invalid arguments. \nError tolerance value is too big.";
+  return nullptr;
+}
+
+}  // namespace
+
 bool CheckSearchArguments(double lower, double upper, int32_t intervals, int32_t minIntervals,
                           int32_t maxIterations, double tolerance) {
-  const char* failure = nullptr;
-  if (!(upper > lower))
-    failure = "Invalid arguments. \nUpper limit of interval must be greater than lower limit.";
-  else if (!(lower + 1e-30 < upper))
-    failure =
-        "Invalid arguments. \nInterval is too narrow. \nIncrease difference between upper and "
-        "lower limits of interval.";
-  else if (intervals < minIntervals)
-    failure = minIntervals == 3
-                  ? "Invalid arguments. \nNumber of intervals must be greater or equal 3."
-                  : "Invalid arguments. \nNumber of intervals must be greater or equal 2.";
-  else if (maxIterations < 100)
-    failure = "Invalid arguments. \nNumber of interations must be greater or equal 100.";
-  else if (!(tolerance >= 1e-100))
-    failure = "Invalid arguments. \nError tolerance must be positive value greater than 1.E-100.";
-  else if (!(tolerance <= 1e10))
-    failure = "Invalid arguments. \nError tolerance value is too big.";
+  const char* failure =
+      ArgumentFailure(lower, upper, intervals, minIntervals, maxIterations, tolerance);
   if (!failure) return true;
   SetOperationError(failure);
   return false;

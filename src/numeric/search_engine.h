@@ -7,6 +7,11 @@
 
 namespace tq {
 
+// The interval checks shared by every engine, in their order: upper above
+// lower, not too narrow, finite limits, a width that does not overflow.
+// Null when the interval is usable, else the refusal text.
+const char* IntervalFailure(double lower, double upper);
+
 // The engines' argument checks in their order; false after SetOperationError.
 // `minIntervals` is 2 for roots and 3 for extrema.
 bool CheckSearchArguments(double lower, double upper, int32_t intervals, int32_t minIntervals,

@@ -29,6 +29,8 @@ void Moments(std::span<const double> data, double& mean, double& adev, double& s
   }
   adev = adev / n;
   var = (var - e * e / n) / (n - 1);
+  // Rounding can leave the variance of equal values a little below zero.
+  if (var < 0.0) var = 0.0;
   sdev = std::sqrt(var);
   if (var <= kSmallestVariance) {
     skew = 0.0;

@@ -1,5 +1,6 @@
 #include "stats/regression.h"
 
+#include <cmath>
 #include <memory>
 #include <new>
 
@@ -86,6 +87,20 @@ bool OutputNamesDistinct(const std::string* names[4]) {
   return true;
 }
 
+bool HasNaN(const VectorObject& v) {
+  for (int32_t i = 0; i < v.size; ++i)
+    if (std::isnan(v.data()[i])) return true;
+  return false;
+}
+
+// NaN data would come out as NaN coefficients without any fault: refused
+// with the invalid-operation fault, as the other statistics refuse it.
+int32_t RefuseNaN() {
+  if (OperationStatus.inProtectedCall == 1) throw FaultException{FAULT_FLT_INVALID_OPERATION};
+  TranslateFault(FAULT_FLT_INVALID_OPERATION);
+  return 0;
+}
+
 }  // namespace
 
 int32_t LinearRegressionObjects(const VectorObject* const* xObjects, int32_t k,
@@ -136,6 +151,9 @@ int32_t LinearRegressionObjects(const VectorObject* const* xObjects, int32_t k,
           "predictions vector must contain same number of elements.");
     extras = {cov->data(), residuals->data(), predictions->data()};
   }
+  if (HasNaN(*y)) return RefuseNaN();
+  for (int32_t i = 0; i < k; ++i)
+    if (HasNaN(*xObjects[i])) return RefuseNaN();
   RegressionBasis basis;
   basis.withConstant = !withoutConstant;
   for (int32_t i = 0; i < k; ++i) basis.x.push_back(xObjects[i]->data());

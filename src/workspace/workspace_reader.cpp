@@ -70,6 +70,19 @@ std::unique_ptr<MathObject> ReadFunction(ArchiveReader& in) {
   return function;
 }
 
+bool InList(int32_t value, int32_t count) { return value >= 0 && value < count; }
+
+// A drawing field outside its list would index past the dialogs' lists and
+// overflow the marker geometry. Such a value is read as the entry that draws
+// as it drew: a solid black line without markers; a marker size is clamped.
+void KeepDrawingFieldsInLists(SeriesObject& series) {
+  if (!InList(series.LineType, kLineTypeCount)) series.LineType = 1;
+  if (!InList(series.LineColor, kLineColorCount)) series.LineColor = 1;
+  if (!InList(series.MarkerShape, kMarkerShapeCount)) series.MarkerShape = 0;
+  if (series.MarkerSize < 0) series.MarkerSize = 0;
+  if (series.MarkerSize >= kMarkerSizeCount) series.MarkerSize = kMarkerSizeCount - 1;
+}
+
 // One series record after its tag; nullptr when its kind is not a series.
 std::unique_ptr<SeriesObject> ReadSeries(ArchiveReader& in) {
   auto series = std::make_unique<SeriesObject>();
@@ -89,6 +102,7 @@ std::unique_ptr<SeriesObject> ReadSeries(ArchiveReader& in) {
   series->PointCount = in.ReadDouble();
   ExpectMarker(in, WorkspaceProblem::kSeriesFormat);
   if (kind != KIND_SERIES) return nullptr;
+  KeepDrawingFieldsInLists(*series);
   return series;
 }
 

@@ -1,8 +1,12 @@
 // The console binary end to end: exact standard output, messages on
 // standard error, exit status.
 #include <stdlib.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -148,6 +152,34 @@ TEST(ConsoleEndToEnd, HelpListsTheCommands) {
                            ":deleteall", ":list", ":add", ":subtract", ":multiply", ":transpose"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.status, 0);
+}
+
+// One Ctrl+C stops a search whose function never returns: the scan ends at
+// the evaluation the stop interrupted, and the stopped line fails.
+TEST(ConsoleEndToEnd, OneInterruptStopsASearchAndTheLineFails) {
+  char dir[] = "/tmp/tq-stop-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string base = dir;
+  // The console is killed if it is still running after 20 s.
+  const std::string script =
+      std::string("'") + TQ_CLI_PATH +
+      "' -c ':function f i=0\\nwhile (1)\\ni=i+1\\nend\\nx' -c ':minimums f -1 1 10 --nosave' "
+      "</dev/null >" + base + "/out 2>" + base + "/err & p=$!; "
+      "(sleep 20; kill -KILL $p 2>/dev/null) & w=$!; "
+      "sleep 1; kill -INT $p; wait $p; echo $? >" + base + "/status; kill $w 2>/dev/null";
+  ASSERT_EQ(std::system(script.c_str()), 0);
+  auto read = [&](const char* name) {
+    std::ifstream in(base + "/" + name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  };
+  EXPECT_EQ(read("status"), "1\n");
+  EXPECT_EQ(read("err"), "Do you want to stop calculation?\n[Yes]\n");
+  EXPECT_EQ(read("out"),
+            "Attempting to find minimums of function f(x)\nin the interval from -1 to 1\n"
+            "Calculation terminated by user\n0 minimums found\n");
+  std::system(("rm -rf '" + base + "'").c_str());
 }
 
 }  // namespace

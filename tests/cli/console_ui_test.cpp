@@ -86,6 +86,15 @@ TEST(ConsoleSessionTest, RunningOutOfMemoryEndsTheCommandNotTheProgram) {
   std::fclose(err);
 }
 
+// An interrupt made while a command that does not poll ran is forgotten.
+TEST(ConsoleUiTest, ADroppedInterruptIsNotTakenByTheNextPoll) {
+  ConsoleUi ui(stdout, stderr, false, QuestionAnswer::kNo);
+  g_interruptRequested = 1;
+  ui.DropCancelRequest();
+  EXPECT_FALSE(ui.CancelRequested());
+  EXPECT_EQ(g_interruptRequested, 0);
+}
+
 TEST(ConsoleCommandsTest, NumberArguments) {
   EXPECT_EQ(ParseNumber("2.5"), 2.5);
   EXPECT_EQ(ParseNumber("-1e3"), -1000.0);

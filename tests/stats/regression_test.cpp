@@ -97,6 +97,40 @@ TEST_F(RegressionTest, SingularSystemsCreateNothingAndKeepTheOutputs) {
   EXPECT_EQ(FindObject("s", OBJMASK_ANY), nullptr);
 }
 
+// NaN data is refused with the invalid-operation fault, as moments and the
+// t-test refuse it, and nothing is created or replaced.
+TEST_F(RegressionTest, NaNInYOrAnyXIsRefused) {
+  const double nan = std::nan("");
+  Vector("x1", {1, 2, 3, 4});
+  Vector("x2", {2, 1, 4, 3});
+  Vector("y", {1, 3, 2, 5});
+  Vector("r", {42});
+  Vector("xn", {1, 2, nan, 4});
+  Vector("yn", {nan, 3, 2, 5});
+  const struct {
+    std::vector<std::string> xs;
+    const char* y;
+  } rows[] = {{{"x1"}, "yn"}, {{"xn"}, "y"}, {{"x1", "xn"}, "y"}, {{"xn", "x2"}, "yn"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.y);
+    EXPECT_EQ(Fit(row.xs, row.y, "r"), 0);
+    EXPECT_EQ(Message(), "Floating point error\nInvalid operation\n");
+    EXPECT_EQ(Get<VectorObject>("r")->size, 1);
+    EXPECT_EQ(Get<VectorObject>("r")->at(1), 42.0);
+    EXPECT_EQ(Fit(row.xs, row.y, "r", true, "cov", "res", "pred"), 0);
+    EXPECT_EQ(FindObject("cov", OBJMASK_ANY), nullptr);
+  }
+  // Unprotected, the routine itself records the fault.
+  ResetOperationStatus();
+  const VectorObject* xs[] = {Get<VectorObject>("x1")};
+  VectorObject* dest = Vector("dest", {7, 7, 7, 7, 7, 7, 7, 7, 7, 7});
+  EXPECT_EQ(LinearRegressionObjects(xs, 1, Get<VectorObject>("yn"), false, dest, false, nullptr,
+                                    nullptr, nullptr),
+            0);
+  EXPECT_EQ(Message(), "Floating point error\nInvalid operation\n");
+  EXPECT_EQ(dest->at(1), 7.0);
+}
+
 TEST_F(RegressionTest, MessagesInCheckOrder) {
   const std::string tooLong(1001, 'n');
   Vector("x", {1, 2, 3, 4});

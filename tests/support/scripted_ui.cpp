@@ -28,7 +28,14 @@ bool ScriptedUi::ShowForm(Form& form) {
   return answer(form);
 }
 
-bool ScriptedUi::CancelRequested() { return ++polls == cancelAtPoll_; }
+bool ScriptedUi::CancelRequested() {
+  ++polls;
+  if (cancelPending) {
+    cancelPending = false;
+    return true;
+  }
+  return polls == cancelAtPoll_;
+}
 
 void ScriptedUi::AnswerQuestions(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers.begin(), answers.end());

@@ -24,6 +24,7 @@ class ScriptedUi : public UiPort {
   bool AskYesNo(std::string_view text) override;
   bool ShowForm(Form& form) override;
   bool CancelRequested() override;
+  void DropCancelRequest() override { cancelPending = false; }
   std::string WindowText() override { return output; }
 
   // Answers for the next questions, in order; with none left the answer is No.
@@ -41,6 +42,9 @@ class ScriptedUi : public UiPort {
   }
   // The cancel poll answers yes on its n-th call (counted from 1).
   void RequestCancelAtPoll(int n) { cancelAtPoll_ = n; }
+  // An interrupt made now (as Ctrl+C while a command runs): the next poll
+  // takes it unless it is dropped first.
+  bool cancelPending = false;
 
   // The output window text, with "\r\n" line ends.
   std::string output;

@@ -68,10 +68,10 @@ class WorkspaceBytesTest : public WorkspaceTest {
       series->Source2 = k ? "v" : "";
       series->Reserved = 9;
       series->SeriesType = 2 + k;
-      series->LineType = 3;
-      series->LineColor = 0xFF00FF;
-      series->MarkerShape = 4;
-      series->MarkerSize = 7;
+      series->LineType = 2;  // the last entry of each drawing list
+      series->LineColor = 8;
+      series->MarkerShape = 5;
+      series->MarkerSize = 5;
       series->RangeMax = 2.5;
       series->RangeMin = -2.5;
       series->PointCount = 101;
@@ -147,6 +147,43 @@ TEST_F(WorkspaceBytesTest, ReaderTakesTwoByteCharacterStringsAndUnknownKinds) {
   Load(Concat({FromHex("02 00"), kClassHead, I32(9), FromHex("03 6F 6C 64"), FromHex("01 80"), I32(1),
                FromHex("01 78"), F64(3.0), kMarker}));
   EXPECT_EQ(Names(), Lines{"x"});
+}
+
+// A drawing field outside its list is read as the entry that draws the
+// same way (a solid black line, no marker); a marker size is clamped.
+TEST_F(WorkspaceBytesTest, DrawingFieldsOutsideTheirListsAreBroughtIntoThem) {
+  const struct {
+    int32_t lineType, lineColor, markerShape, markerSize;
+    int32_t readType, readColor, readShape, readSize;
+  } rows[] = {
+      {0, 0, 0, 0, 0, 0, 0, 0},
+      {2, 8, 5, 5, 2, 8, 5, 5},
+      {3, 9, 6, 6, 1, 1, 0, 5},
+      {-1, -1, -1, -1, 1, 1, 0, 0},
+      {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 1, 1, 0, 5},
+      {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, 1, 1, 0, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.markerSize);
+    DeleteAllObjects();
+    auto& chart = Add("c", std::make_unique<ChartObject>());
+    chart.SeriesList.push_back(std::make_unique<SeriesObject>());
+    SeriesObject& written = *chart.SeriesList.back();
+    written.name = "s";
+    written.LineType = row.lineType;
+    written.LineColor = row.lineColor;
+    written.MarkerShape = row.markerShape;
+    written.MarkerSize = row.markerSize;
+    Load(WorkspaceBytes());
+    auto* read = dynamic_cast<ChartObject*>(FindObject("c", OBJMASK_CHART));
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->SeriesList.size(), 1u);
+    const SeriesObject& series = *read->SeriesList.front();
+    EXPECT_EQ(series.LineType, row.readType);
+    EXPECT_EQ(series.LineColor, row.readColor);
+    EXPECT_EQ(series.MarkerShape, row.readShape);
+    EXPECT_EQ(series.MarkerSize, row.readSize);
+  }
 }
 
 TEST_F(WorkspaceBytesTest, LongObjectCountForm) {
