@@ -110,14 +110,14 @@ bool RunSeries(ConsoleContext& context, const CommandLine& line) {
     }
   }
   if (positional.size() != 5 && positional.size() != 8) return context.Usage("series");
-  std::optional<int> type = ParseInteger(positional[2]);
+  std::optional<int> type = context.Integer(positional[2], 2);
+  if (!type) return false;
+  if (*type < 1 || *type > 5) return context.BadArgument(2, "not between 1 and 5");
   std::optional<double> min = 1.0, max = 10.0, points = 10.0;
-  if (positional.size() == 8) {
-    min = ParseNumber(positional[5]);
-    max = ParseNumber(positional[6]);
-    points = ParseNumber(positional[7]);
-  }
-  if (!type || *type < 1 || *type > 5 || !min || !max || !points) return context.Usage("series");
+  if (positional.size() == 8 &&
+      (!(min = context.Number(positional[5], 5)) || !(max = context.Number(positional[6], 6)) ||
+       !(points = context.Number(positional[7], 7))))
+    return false;
   ChartObject* chart = FindChart(context, positional[0]);
   if (!chart) return false;
 

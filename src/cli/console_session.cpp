@@ -54,7 +54,14 @@ bool ConsoleSession::RunLine(const std::string& raw) {
   bool ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
   ui_.ClearForms();
   std::fflush(stdout);
+  if (!ok) failed_ = true;
   return ok;
+}
+
+bool ConsoleSession::Interrupted() const { return endOnInterrupt_ && g_interruptSeen; }
+
+bool ConsoleSession::Stopped() const {
+  return context_.QuitRequested() || (haltOnFailure_ && failed_) || Interrupted();
 }
 
 bool ConsoleSession::RunCommand(const std::string& text) {
@@ -65,6 +72,7 @@ bool ConsoleSession::RunCommand(const std::string& text) {
     return false;
   }
   line.word = command->name;
+  context_.Begin(line);
   return command->run(context_, line);
 }
 
@@ -74,15 +82,21 @@ bool ConsoleSession::RunCalculatorEntry(const std::string& text) {
 
 bool ConsoleSession::OpenWorkspace(const std::string& path) { return OpenDocumentFile(path); }
 
-bool ConsoleSession::RunStream(FILE* in) {
+bool ConsoleSession::RunStream(FILE* in, const std::string& name) {
   bool ok = true;
   std::string line;
   int c;
-  for (;;) {
+  for (long number = 1; !Stopped(); ++number) {
     line.clear();
+    // A read that Ctrl+C interrupts ends the stream.
     while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
-    if (c == EOF && line.empty()) break;
-    ok = RunLine(line) && ok;
+    if (c == EOF && (line.empty() || Interrupted())) break;
+    if (!name.empty()) ui_.SetLocation(name + ":" + std::to_string(number) + ": ");
+    const bool lineOk = RunLine(line);
+    if (!lineOk && !name.empty() && !ui_.LocationShown())
+      ui_.Error("the line was not carried out");
+    ui_.SetLocation("");
+    ok = lineOk && ok;
     if (c == EOF) break;
   }
   return ok;

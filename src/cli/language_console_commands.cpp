@@ -185,9 +185,9 @@ bool RunInputs(ConsoleContext& context, const CommandLine& line) {
     return true;
   }
   std::vector<double> values;
-  for (const std::string& arg : line.args) {
-    auto value = ParseNumber(arg);
-    if (!value) return context.Usage("inputs");
+  for (size_t i = 0; i < line.args.size(); ++i) {
+    auto value = context.Number(i);
+    if (!value) return false;
     values.push_back(*value);
   }
   gQueuedInputs.insert(gQueuedInputs.end(), values.begin(), values.end());
@@ -206,8 +206,8 @@ bool RunVar(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() > 2) return context.Usage("var");
   double value = 0.0;
   if (line.args.size() == 2) {
-    auto parsed = ParseNumber(line.args[1]);
-    if (!parsed) return context.Usage("var");
+    auto parsed = context.Number(1);
+    if (!parsed) return false;
     value = *parsed;
   }
   std::string name = line.args[0];

@@ -15,4 +15,9 @@ struct ConsoleRun {
 // Runs the console with `args`, feeding `input` to its standard input.
 ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input = "");
 
+// Runs the console with `args`, its standard input a pipe that holds
+// `input` and stays open, and sends it SIGINT every fifth of a second until
+// it ends (at most 20 seconds, then SIGKILL).
+ConsoleRun RunConsoleInterrupted(const std::vector<std::string>& args, const std::string& input);
+
 }  // namespace tq::testing
