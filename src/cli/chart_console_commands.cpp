@@ -102,11 +102,12 @@ bool ParseDrawingOption(const std::string& arg, DrawingStyle& style) {
 bool RunSeries(ConsoleContext& context, const CommandLine& line) {
   std::vector<std::string> positional;
   DrawingStyle style;
-  for (const std::string& arg : line.args) {
+  for (size_t i = 0; i < line.args.size(); ++i) {
+    const std::string& arg = line.args[i];
     if (arg.find('=') == std::string::npos) {
       positional.push_back(arg);
     } else if (!ParseDrawingOption(arg, style)) {
-      return context.Usage("series");
+      return context.BadOption(arg, "not a drawing option of the list");
     }
   }
   if (positional.size() != 5 && positional.size() != 8) return context.Usage("series");
@@ -200,7 +201,10 @@ bool RunChartOptionsCommand(ConsoleContext& context, const CommandLine& line) {
   {
     ChartOptionsForm probe;  // the words are checked before anything is shown
     for (size_t at = 0; at < words.size(); ++at)
-      if (!ApplyOptionWord(words, at, probe)) return context.Usage("chartoptions");
+      if (!ApplyOptionWord(words, at, probe))
+        return context.BadArgument(at + 1, words[at] == "range"
+                                               ? "range takes four numbers"
+                                               : "not an option word of the list");
   }
   ChartObject* chart = FindChart(context, line.args[0]);
   if (!chart) return false;

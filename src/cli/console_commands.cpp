@@ -91,11 +91,16 @@ bool ConsoleContext::BadArgument(size_t index, const std::string& why) {
   return BadArgumentText(index, index < line_.args.size() ? line_.args[index] : std::string(), why);
 }
 
+bool ConsoleContext::BadOption(const std::string& text, const std::string& why) {
+  return BadArgumentText(std::string::npos, text, why);
+}
+
 bool ConsoleContext::BadArgumentText(size_t index, const std::string& shown,
                                      const std::string& why) {
   const ConsoleCommand* command = FindConsoleCommand(line_.word);
-  std::string text = ":" + line_.word + ": argument " + std::to_string(index + 1);
-  if (command) {
+  std::string text = ":" + line_.word + ":";
+  if (index != std::string::npos) text += " argument " + std::to_string(index + 1);
+  if (command && index != std::string::npos) {
     size_t required = 0;
     bool open = false;
     std::vector<std::string> words = UsageWords(command->usage, &required, &open);

@@ -60,6 +60,8 @@ class ConsoleContext {
   // Reports that argument `index` (0 first) is wrong and why, then the
   // usage; returns false.
   bool BadArgument(size_t index, const std::string& why);
+  // The same for an option word (NAME=VALUE) named by its text.
+  bool BadOption(const std::string& text, const std::string& why);
 
   // Argument `index` as a number or a whole number (see NumberArgument);
   // empty after the report of BadArgument.

@@ -88,7 +88,9 @@ bool RunRegression(ConsoleContext& context, const CommandLine& line) {
   size_t i = 2;
   for (; i < args.size() && args[i] != "--save"; ++i) xNames.push_back(args[i]);
   const bool save = i < args.size();
-  if (xNames.empty() || (save && args.size() - i != 4)) return context.Usage("regression");
+  if (xNames.empty()) return context.BadArgument(2, "at least one X comes before --save");
+  if (save && args.size() - i != 4)
+    return context.BadArgument(i, "--save takes three names: COV RES PRED");
   std::vector<std::string> extras;
   if (save) extras.assign(args.begin() + std::ptrdiff_t(i) + 1, args.end());
 
