@@ -102,22 +102,23 @@ bool ParseDrawingOption(const std::string& arg, DrawingStyle& style) {
 bool RunSeries(ConsoleContext& context, const CommandLine& line) {
   std::vector<std::string> positional;
   DrawingStyle style;
-  for (const std::string& arg : line.args) {
+  for (size_t i = 0; i < line.args.size(); ++i) {
+    const std::string& arg = line.args[i];
     if (arg.find('=') == std::string::npos) {
       positional.push_back(arg);
     } else if (!ParseDrawingOption(arg, style)) {
-      return context.Usage("series");
+      return context.BadOption(arg, "not a drawing option of the list");
     }
   }
   if (positional.size() != 5 && positional.size() != 8) return context.Usage("series");
-  std::optional<int> type = ParseInteger(positional[2]);
+  std::optional<int> type = context.Integer(positional[2], 2);
+  if (!type) return false;
+  if (*type < 1 || *type > 5) return context.BadArgument(2, "not between 1 and 5");
   std::optional<double> min = 1.0, max = 10.0, points = 10.0;
-  if (positional.size() == 8) {
-    min = ParseNumber(positional[5]);
-    max = ParseNumber(positional[6]);
-    points = ParseNumber(positional[7]);
-  }
-  if (!type || *type < 1 || *type > 5 || !min || !max || !points) return context.Usage("series");
+  if (positional.size() == 8 &&
+      (!(min = context.Number(positional[5], 5)) || !(max = context.Number(positional[6], 6)) ||
+       !(points = context.Number(positional[7], 7))))
+    return false;
   ChartObject* chart = FindChart(context, positional[0]);
   if (!chart) return false;
 
@@ -200,7 +201,10 @@ bool RunChartOptionsCommand(ConsoleContext& context, const CommandLine& line) {
   {
     ChartOptionsForm probe;  // the words are checked before anything is shown
     for (size_t at = 0; at < words.size(); ++at)
-      if (!ApplyOptionWord(words, at, probe)) return context.Usage("chartoptions");
+      if (!ApplyOptionWord(words, at, probe))
+        return context.BadArgument(at + 1, words[at] == "range"
+                                               ? "range takes four numbers"
+                                               : "not an option word of the list");
   }
   ChartObject* chart = FindChart(context, line.args[0]);
   if (!chart) return false;

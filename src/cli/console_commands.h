@@ -35,6 +35,13 @@ class ConsoleContext {
   explicit ConsoleContext(ConsoleUi& ui) : ui_(ui) {}
   ConsoleUi& ui() { return ui_; }
 
+  // The line about to run; refusals name its arguments.
+  void Begin(const CommandLine& line);
+
+  // :quit and :exit: no further line runs.
+  void RequestQuit() { quit_ = true; }
+  bool QuitRequested() const { return quit_; }
+
   // Answers the next form of type T with `fill`.
   template <class T, class Fill>
   void Answer(Fill fill) {
@@ -45,12 +52,32 @@ class ConsoleContext {
     });
   }
 
-  // Reports bad arguments of `command` and returns false.
+  // Reports bad arguments of `command` and returns false: what is wrong
+  // (a missing or extra argument, when the count is the fault), then the
+  // usage.
   bool Usage(const ConsoleCommand& command);
   bool Usage(const char* name);
+  // Reports that argument `index` (0 first) is wrong and why, then the
+  // usage; returns false.
+  bool BadArgument(size_t index, const std::string& why);
+  // The same for an option word (NAME=VALUE) named by its text.
+  bool BadOption(const std::string& text, const std::string& why);
+
+  // Argument `index` as a number or a whole number (see NumberArgument);
+  // empty after the report of BadArgument.
+  std::optional<double> Number(size_t index);
+  std::optional<int> Integer(size_t index);
+  // The same for a text that is not one of the line's arguments.
+  std::optional<double> Number(const std::string& text, size_t index);
+  std::optional<int> Integer(const std::string& text, size_t index);
 
  private:
+  bool BadArgumentText(size_t index, const std::string& shown, const std::string& why);
+
   ConsoleUi& ui_;
+  CommandLine line_;
+  bool reported_ = false;  // BadArgument already said what is wrong
+  bool quit_ = false;
 };
 
 // The list entry a user would pick for `name`: one with exactly that name
@@ -66,6 +93,15 @@ void AnswerOperation(ConsoleContext& context, std::vector<std::string> sources,
 // Number arguments: the whole text must be a number.
 std::optional<double> ParseNumber(const std::string& text);
 std::optional<int> ParseInteger(const std::string& text);
+
+// A number argument of a command: a number, or a constant expression of the
+// language ("pi", "1/3", "sqrt(2)*ans") evaluated as the calculator
+// evaluates a line, leaving ans, the entry and the history as they were.
+// Assignments and statements are refused. Empty with `why` set otherwise.
+// Never call it while a program runs: it replaces the compiled function.
+std::optional<double> NumberArgument(const std::string& text, std::string* why);
+// The same, for a whole number within the range of int.
+std::optional<int> IntegerArgument(const std::string& text, std::string* why);
 
 // The table, in the order :help lists it.
 const std::vector<ConsoleCommand>& ConsoleCommands();

@@ -69,7 +69,17 @@ bool ConsoleSession::RunText(const std::string& raw) {
   size_t first = 0;
   while (first < text.size() && IsBlank(text[first])) ++first;
   if (first == text.size() || text[first] == '#') return true;
-  return text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+  bool ok = text[first] == ':' ? RunCommand(text.substr(first)) : RunCalculatorEntry(text);
+  ui_.ClearForms();
+  std::fflush(stdout);
+  if (!ok) failed_ = true;
+  return ok;
+}
+
+bool ConsoleSession::Interrupted() const { return endOnInterrupt_ && g_interruptSeen; }
+
+bool ConsoleSession::Stopped() const {
+  return context_.QuitRequested() || (haltOnFailure_ && failed_) || Interrupted();
 }
 
 bool ConsoleSession::RunCommand(const std::string& text) {
@@ -80,6 +90,7 @@ bool ConsoleSession::RunCommand(const std::string& text) {
     return false;
   }
   line.word = command->name;
+  context_.Begin(line);
   return command->run(context_, line);
 }
 
@@ -96,14 +107,15 @@ bool ConsoleSession::OpenWorkspace(const std::string& path) {
   }
 }
 
-bool ConsoleSession::RunStream(FILE* in, const std::string& source) {
+bool ConsoleSession::RunStream(FILE* in, const std::string& name) {
   bool ok = true;
   std::string line;
   int c;
-  for (;;) {
+  for (long number = 1; !Stopped(); ++number) {
     line.clear();
     bool held = true;
     try {
+      // A read that Ctrl+C interrupts ends the stream.
       while ((c = std::fgetc(in)) != EOF && c != '\n') line += char(c);
     } catch (const std::bad_alloc&) {
       // A line too long to hold fails; the lines after it still run.
@@ -112,20 +124,26 @@ bool ConsoleSession::RunStream(FILE* in, const std::string& source) {
       while ((c = std::fgetc(in)) != EOF && c != '\n') {
       }
     }
+    if (c == EOF && Interrupted()) break;
     // A stream that fails (a directory, an I/O error) is not a script that ended.
     if (c == EOF && std::ferror(in)) {
       const int error = errno;
-      ui_.Error("Unable to read " + source + ": " + std::strerror(error));
+      ui_.Error("Unable to read " +
+                (name == kStandardInputName ? std::string("standard input") : "script file " + name) +
+                ": " + std::strerror(error));
       return false;
     }
-    if (!held) {
+    if (c == EOF && line.empty()) break;
+    if (!name.empty()) ui_.SetLocation(name + ":" + std::to_string(number) + ": ");
+    bool lineOk = false;
+    if (held)
+      lineOk = RunLine(line);
+    else
       ui_.ShowMessage(kNoMemory);
-      ok = false;
-    } else if (c == EOF && line.empty()) {
-      break;
-    } else {
-      ok = RunLine(line) && ok;
-    }
+    if (!lineOk && !name.empty() && !ui_.LocationShown())
+      ui_.Error("the line was not carried out");
+    ui_.SetLocation("");
+    ok = lineOk && ok;
     if (c == EOF) break;
   }
   return ok;

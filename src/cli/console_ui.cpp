@@ -11,10 +11,14 @@
 namespace tq::cli {
 
 volatile std::sig_atomic_t g_interruptRequested = 0;
+volatile std::sig_atomic_t g_interruptSeen = 0;
 
 namespace {
 
-void OnInterrupt(int) { g_interruptRequested = 1; }
+void OnInterrupt(int) {
+  g_interruptRequested = 1;
+  g_interruptSeen = 1;
+}
 
 std::string Lowered(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -51,8 +55,15 @@ void ConsoleUi::Output(std::string_view line) {
   }
 }
 
+void ConsoleUi::WriteLocation() {
+  if (location_.empty()) return;
+  std::fputs(location_.c_str(), err_);
+  locationShown_ = true;
+}
+
 void ConsoleUi::ShowMessage(std::string_view text) {
   std::fflush(out_);
+  WriteLocation();
   std::fwrite(text.data(), 1, text.size(), err_);
   std::fputc('\n', err_);
   std::fflush(err_);
@@ -110,6 +121,7 @@ void ConsoleUi::DropCancelRequest() {
 
 void ConsoleUi::Error(const std::string& text) {
   std::fflush(out_);
+  WriteLocation();
   std::fprintf(err_, "%s\n", text.c_str());
   std::fflush(err_);
 }

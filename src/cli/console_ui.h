@@ -39,6 +39,16 @@ class ConsoleUi : public UiPort {
   // A console-only diagnostic (bad arguments of a console command).
   void Error(const std::string& text);
 
+  // "script:line: " put before each message and diagnostic of the line
+  // being run from a script ("" outside scripts); LocationShown tells
+  // whether one was written since the location was set.
+  void SetLocation(std::string location) {
+    location_ = std::move(location);
+    locationShown_ = false;
+  }
+  const std::string& location() const { return location_; }
+  bool LocationShown() const { return locationShown_; }
+
   bool interactive() const { return interactive_; }
 
  private:
@@ -49,10 +59,17 @@ class ConsoleUi : public UiPort {
   bool stopPending_ = false;  // an interrupt in a script: its question is answered Yes
   std::deque<FormFiller> fillers_;
   std::string windowText_;
+  std::string location_;
+  bool locationShown_ = false;
+
+  void WriteLocation();
 };
 
 // Set by the SIGINT handler, read by the cancel poll and the prompt.
 extern volatile std::sig_atomic_t g_interruptRequested;
+// Set by the SIGINT handler and never cleared: a run that is not
+// interactive ends after the line it interrupted.
+extern volatile std::sig_atomic_t g_interruptSeen;
 void InstallInterruptHandler();
 
 }  // namespace tq::cli

@@ -199,9 +199,9 @@ bool RunInputs(ConsoleContext& context, const CommandLine& line) {
     return true;
   }
   std::vector<double> values;
-  for (const std::string& arg : line.args) {
-    auto value = ParseNumber(arg);
-    if (!value) return context.Usage("inputs");
+  for (size_t i = 0; i < line.args.size(); ++i) {
+    auto value = context.Number(i);
+    if (!value) return false;
     values.push_back(*value);
   }
   gQueuedInputs.insert(gQueuedInputs.end(), values.begin(), values.end());
@@ -242,8 +242,8 @@ bool RunVar(ConsoleContext& context, const CommandLine& line) {
   // Without a value the dialog's own starts stand: the variable's value, or 0.
   std::optional<double> value;
   if (line.args.size() == 2) {
-    value = ParseNumber(line.args[1]);
-    if (!value) return context.Usage("var");
+    value = context.Number(1);
+    if (!value) return false;
   }
   std::string name = line.args[0];
   if (auto* variable = FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)) {

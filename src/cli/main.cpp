@@ -21,9 +21,14 @@ constexpr const char* kUsage =
     "  -f SCRIPT   run the lines of a script file (- = standard input)\n"
     "  --yes       answer Yes to every Yes/No question\n"
     "  --no        answer No to every Yes/No question (the default when not interactive)\n"
+    "  --halt      stop at the first line that fails\n"
+    "  --version   the program's version\n"
     "  -h, --help  this text\n"
     "With neither -c nor -f, lines are read from standard input.\n"
-    "Type :help for the list of commands.\n";
+    "Type :help for the list of commands, :quit to end.\n";
+
+// A run that Ctrl+C ended, as shells report a command ended by SIGINT.
+constexpr int kInterruptedStatus = 130;
 
 struct Source {
   bool script;       // -f
@@ -33,6 +38,7 @@ struct Source {
 struct Options {
   std::vector<Source> sources;
   QuestionAnswer answer = QuestionAnswer::kAsk;
+  bool halt = false;
   std::string workspace;
 };
 
@@ -50,6 +56,11 @@ int ParseOptions(int argc, char** argv, Options& options) {
       options.answer = QuestionAnswer::kYes;
     } else if (!std::strcmp(arg, "--no")) {
       options.answer = QuestionAnswer::kNo;
+    } else if (!std::strcmp(arg, "--halt")) {
+      options.halt = true;
+    } else if (!std::strcmp(arg, "--version")) {
+      std::fputs("tallyquist-cli " TQ_VERSION "\n", stdout);
+      return -1;
     } else if (!std::strcmp(arg, "-h") || !std::strcmp(arg, "--help")) {
       std::fputs(kUsage, stdout);
       return -1;
@@ -67,13 +78,13 @@ int ParseOptions(int argc, char** argv, Options& options) {
 }
 
 bool RunScript(tq::cli::ConsoleSession& session, const std::string& path) {
-  if (path == "-") return session.RunStream(stdin, "standard input");
+  if (path == "-") return session.RunStream(stdin, kStandardInputName);
   FILE* in = std::fopen(path.c_str(), "r");
   if (!in) {
     session.ui().Error("Unable to open script file " + path + ": " + std::strerror(errno));
     return false;
   }
-  bool ok = session.RunStream(in, "script file " + path);
+  bool ok = session.RunStream(in, path);
   std::fclose(in);
   return ok;
 }
@@ -91,18 +102,30 @@ int main(int argc, char** argv) {
   // reports, instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   bool ok = true;
+  bool interrupted = false;
   {
     tq::cli::ConsoleSession session(ui);
+    session.SetHaltOnFailure(options.halt);
+    const bool prompt = options.sources.empty() && terminal;
+    session.SetEndOnInterrupt(!prompt);
     if (!options.workspace.empty()) ok = session.OpenWorkspace(options.workspace) && ok;
     if (!options.sources.empty()) {
-      for (const Source& source : options.sources)
+      for (const Source& source : options.sources) {
+        if (session.Stopped()) break;
         ok = (source.script ? RunScript(session, source.text) : session.RunLine(source.text)) && ok;
-    } else if (terminal) {
-      tq::cli::RunInteractivePrompt([&](const std::string& line) { ok = session.RunLine(line) && ok; });
+      }
+    } else if (prompt) {
+      tq::cli::RunInteractivePrompt([&](const std::string& line) {
+        if (tq::cli::IsQuitWord(line)) return false;
+        ok = session.RunLine(line) && ok;
+        return !session.Stopped();
+      });
     } else {
-      ok = session.RunStream(stdin, "standard input") && ok;
+      ok = session.RunStream(stdin, kStandardInputName) && ok;
     }
+    interrupted = session.Interrupted();
     std::fflush(stdout);
   }
+  if (interrupted) return kInterruptedStatus;
   return ok ? 0 : 1;
 }

@@ -19,17 +19,29 @@ struct SearchArguments {
   std::string pointsName, valuesName;
 };
 
-std::optional<SearchArguments> ParseSearch(const CommandLine& line, size_t maxNumbers) {
+// Empty after a report.
+std::optional<SearchArguments> ParseSearch(ConsoleContext& context, const CommandLine& line,
+                                           size_t maxNumbers) {
   SearchArguments out;
-  if (line.args.size() < 3) return std::nullopt;
+  if (line.args.size() < 3) {
+    context.Usage(line.word.c_str());
+    return std::nullopt;
+  }
   out.function = line.args[0];
   size_t i = 1;
   for (; i < line.args.size() && line.args[i].rfind("--", 0) != 0; ++i) {
-    std::optional<double> number = ParseNumber(line.args[i]);
-    if (!number || out.numbers.size() == maxNumbers) return std::nullopt;
+    if (out.numbers.size() == maxNumbers) {
+      context.BadArgument(i, "one number too many");
+      return std::nullopt;
+    }
+    std::optional<double> number = context.Number(i);
+    if (!number) return std::nullopt;
     out.numbers.push_back(*number);
   }
-  if (out.numbers.size() < 2) return std::nullopt;
+  if (out.numbers.size() < 2) {
+    context.BadArgument(i, "LOWER and UPPER must come first");
+    return std::nullopt;
+  }
   if (i < line.args.size()) {
     if (line.args[i] == "--nosave" && i + 1 == line.args.size()) {
       out.save = false;
@@ -38,6 +50,7 @@ std::optional<SearchArguments> ParseSearch(const CommandLine& line, size_t maxNu
       out.pointsName = line.args[i + 1];
       out.valuesName = line.args[i + 2];
     } else {
+      context.BadArgument(i, "expected --save R FR or --nosave at the end");
       return std::nullopt;
     }
   }
@@ -52,13 +65,13 @@ std::optional<int32_t> WholeNumber(double value) {
 }
 
 bool RunSearch(ConsoleContext& context, const CommandLine& line, SearchKind kind) {
-  std::optional<SearchArguments> args = ParseSearch(line, 5);
-  if (!args) return context.Usage(line.word.c_str());
+  std::optional<SearchArguments> args = ParseSearch(context, line, 5);
+  if (!args) return false;
   std::optional<int32_t> intervals, iterations;
   if (args->numbers.size() > 2 && !(intervals = WholeNumber(args->numbers[2])))
-    return context.Usage(line.word.c_str());
+    return context.BadArgument(3, "not a whole number");
   if (args->numbers.size() > 4 && !(iterations = WholeNumber(args->numbers[4])))
-    return context.Usage(line.word.c_str());
+    return context.BadArgument(5, "not a whole number");
   SearchArguments filled = *args;
   context.Answer<SearchForm>([filled, intervals, iterations](SearchForm& form) {
     form.function = filled.function;
@@ -94,8 +107,8 @@ bool RunIntegral(ConsoleContext& context, const CommandLine& line) {
   if (line.args.size() < 3 || line.args.size() > 5) return context.Usage("integral");
   std::vector<double> numbers;
   for (size_t i = 1; i < line.args.size(); ++i) {
-    std::optional<double> number = ParseNumber(line.args[i]);
-    if (!number) return context.Usage("integral");
+    std::optional<double> number = context.Number(i);
+    if (!number) return false;
     numbers.push_back(*number);
   }
   std::string function = line.args[0];

@@ -38,11 +38,12 @@ bool RunCreate(ConsoleContext& context, const CommandLine& line, bool matrix) {
   CreateObjectForm filled;
   filled.kind = matrix ? CreateObjectForm::Kind::kMatrix : CreateObjectForm::Kind::kVector;
   filled.name = line.args[0];
-  std::optional<int> first = ParseInteger(line.args[1]);
-  std::optional<int> second = matrix ? ParseInteger(line.args[2]) : first;
+  std::optional<int> first = context.Integer(1);
+  if (!first) return false;
+  std::optional<int> second = matrix ? context.Integer(2) : first;
+  if (!second) return false;
   std::optional<double> initial = 0.0;
-  if (line.args.size() == 2 + sizes) initial = ParseNumber(line.args[1 + sizes]);
-  if (!first || !second || !initial) return context.Usage(line.word.c_str());
+  if (line.args.size() == 2 + sizes && !(initial = context.Number(1 + sizes))) return false;
   if (matrix) {
     filled.rows = *first;
     filled.columns = *second;

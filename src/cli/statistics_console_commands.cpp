@@ -43,7 +43,7 @@ bool RunTTest(ConsoleContext& context, const CommandLine& line) {
                  : kind == "unequal" ? TTEST_UNEQUAL_VARIANCE
                  : kind == "paired"  ? TTEST_PAIRED
                                      : -1;
-  if (type < 0) return context.Usage("ttest");
+  if (type < 0) return context.BadArgument(3, "not equal, unequal or paired");
   AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   context.Answer<TTestOptionsForm>([type](TTestOptionsForm& form) {
     form.type = type;
@@ -64,11 +64,12 @@ bool RunChiSquare(ConsoleContext& context, const CommandLine& line) {
   int32_t type = kind == "expected" ? CHISQUARE_EXPECTED
                  : kind == "observed" ? CHISQUARE_OBSERVED
                                       : -1;
+  if (type < 0) return context.BadArgument(3, "not expected or observed");
   std::optional<int> constraints = 0;
-  if (line.args.size() == 5) constraints = ParseInteger(line.args[4]);
-  if (type < 0 || !constraints || *constraints < 0 ||
-      *constraints > ChiSquareOptionsForm::kMaxConstraints)
-    return context.Usage("chisquare");
+  if (line.args.size() == 5 && !(constraints = context.Integer(4))) return false;
+  if (*constraints < 0 || *constraints > ChiSquareOptionsForm::kMaxConstraints)
+    return context.BadArgument(
+        4, "not between 0 and " + std::to_string(ChiSquareOptionsForm::kMaxConstraints));
   AnswerOperation(context, {line.args[0], line.args[1]}, line.args[2]);
   const int32_t chosen = *constraints;
   context.Answer<ChiSquareOptionsForm>([type, chosen](ChiSquareOptionsForm& form) {
@@ -87,7 +88,9 @@ bool RunRegression(ConsoleContext& context, const CommandLine& line) {
   size_t i = 2;
   for (; i < args.size() && args[i] != "--save"; ++i) xNames.push_back(args[i]);
   const bool save = i < args.size();
-  if (xNames.empty() || (save && args.size() - i != 4)) return context.Usage("regression");
+  if (xNames.empty()) return context.BadArgument(2, "at least one X comes before --save");
+  if (save && args.size() - i != 4)
+    return context.BadArgument(i, "--save takes three names: COV RES PRED");
   std::vector<std::string> extras;
   if (save) extras.assign(args.begin() + std::ptrdiff_t(i) + 1, args.end());
 

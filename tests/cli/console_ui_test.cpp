@@ -8,6 +8,8 @@
 
 #include "cli/console_commands.h"
 #include "cli/console_session.h"
+#include "cli/interactive_prompt.h"
+#include "commands/calculator_commands.h"
 #include "core/output_text.h"
 
 namespace tq::cli {
@@ -103,6 +105,69 @@ TEST(ConsoleCommandsTest, NumberArguments) {
   EXPECT_EQ(ParseInteger("42"), 42);
   EXPECT_FALSE(ParseInteger("4.5"));
   EXPECT_FALSE(ParseInteger("99999999999"));
+}
+
+TEST(ConsoleCommandsTest, ConstantExpressionArgumentsLeaveTheCalculatorAlone) {
+  FILE* out = std::tmpfile();
+  ConsoleUi ui(out, stderr, false, QuestionAnswer::kNo);
+  ConsoleSession session(ui);
+  ASSERT_TRUE(session.RunLine("6*7"));
+  const CalculatorState before = Calculator();
+  std::string why;
+  EXPECT_EQ(NumberArgument("1/4", &why), 0.25);
+  EXPECT_EQ(NumberArgument("ans/2", &why), 21.0);
+  EXPECT_EQ(NumberArgument("2^3^2", &why), 64.0);
+  EXPECT_EQ(IntegerArgument("-2^2", &why), 4);
+  EXPECT_FALSE(IntegerArgument("pi", &why));
+  EXPECT_EQ(why, "not a whole number");
+  for (const char* refused : {"a=1", "print 1", "1;2", "\"1\"", "$c$ 1"}) {
+    EXPECT_FALSE(NumberArgument(refused, &why)) << refused;
+    EXPECT_EQ(why, "not a number or a constant expression") << refused;
+  }
+  EXPECT_FALSE(NumberArgument("", &why));
+  EXPECT_EQ(why, "empty");
+  EXPECT_EQ(Calculator().ans, before.ans);
+  EXPECT_EQ(Calculator().entry, before.entry);
+  EXPECT_EQ(Calculator().history, before.history);
+  EXPECT_EQ(Read(out), "6*7\n42\n");  // the arguments reported nothing
+  std::fclose(out);
+}
+
+TEST(InteractivePromptTest, CompletesCommandWordsThenObjectNames) {
+  FILE* out = std::tmpfile();
+  ConsoleUi ui(out, stderr, false, QuestionAnswer::kNo);
+  ConsoleSession session(ui);
+  for (const char* line : {":vector alpha 2", ":vector alps 2", ":var beta 1"})
+    ASSERT_TRUE(session.RunLine(line)) << line;
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(CompletionCandidates(":disp", 0, ":disp"), Words{":display"});
+  EXPECT_EQ(CompletionCandidates(" :de", 1, ":de"), (Words{":delete", ":deleteall", ":describe"}));
+  EXPECT_EQ(CompletionCandidates(":mi", 1, "mi"), (Words{"minimums"}));
+  EXPECT_EQ(CompletionCandidates(":display al", 9, "al"), (Words{"alpha", "alps"}));
+  EXPECT_EQ(CompletionCandidates("2*b", 2, "b"), Words{"beta"});
+  EXPECT_EQ(CompletionCandidates("2*z", 2, "z"), Words{});
+  std::fclose(out);
+}
+
+TEST(InteractivePromptTest, QuitWordsAndHistoryPlace) {
+  EXPECT_TRUE(IsQuitWord("quit"));
+  EXPECT_TRUE(IsQuitWord("  exit \t"));
+  EXPECT_FALSE(IsQuitWord("quit now"));
+  EXPECT_FALSE(IsQuitWord("Exit"));  // a calculator line like any other
+  EXPECT_FALSE(IsQuitWord(""));
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const std::string saved = data ? data : "";
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("XDG_DATA_HOME", "/var/tq-data", 1);
+  EXPECT_EQ(HistoryFilePath(), "/var/tq-data/tallyquist/history");
+  setenv("XDG_DATA_HOME", "relative", 1);  // ignored, as the base directory rules say
+  setenv("HOME", "/home/someone", 1);
+  EXPECT_EQ(HistoryFilePath(), "/home/someone/.local/share/tallyquist/history");
+  if (data)
+    setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
+  setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

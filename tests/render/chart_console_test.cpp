@@ -61,8 +61,16 @@ TEST_F(ChartConsoleTest, RefusalsFailTheLineWithTheirMessage) {
   EXPECT_EQ(Console({":series c up 1 vx nothing", ":series c up 2 - f"}).err,
             "Error:\nUnable to find vector\n<nothing>\nPlease select or enter valid name.\nSeries "
             "<up> of chart <c> is of type 1\n");
-  EXPECT_EQ(Console({":chartoptions c range 0 1"}).err.rfind("usage: :chartoptions", 0), 0u);
-  EXPECT_EQ(Console({":series c x 1 vx vy color=purple"}).err.rfind("usage: :series", 0), 0u);
+  EXPECT_EQ(Console({":chartoptions c range 0 1"}).err.rfind(
+                ":chartoptions: argument 2 (WORD...) \"range\": range takes four numbers\n"
+                "usage: :chartoptions",
+                0),
+            0u);
+  EXPECT_EQ(Console({":series c x 1 vx vy color=purple"}).err.rfind(
+                ":series: \"color=purple\": not a drawing option of the list\n"
+                "usage: :series",
+                0),
+            0u);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -135,17 +134,11 @@ TEST_F(ChartFilesTest, AFullDiskOrAFileSizeLimitFailsEveryKind) {
   }
 }
 
-TEST_F(ChartFilesTest, FiveSeriesOfTwentyThousandPointsDrawWellUnderASecond) {
+// Its time is measured in bench/bench_chart.cpp.
+TEST_F(ChartFilesTest, FiveSeriesOfTwentyThousandPointsDrawAndLeaveNoTemporaries) {
   for (int k = 0; k < 5; ++k)
     Series(SERIES_RANGE_FUNCTION, "", "sine", 2 + k, 1 + k, -100 + k, 100 + k, 20000);
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_EQ(Write("big.png"), "");
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-#if defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(took.count(), 10.0);  // instrumented build
-#else
-  EXPECT_LT(took.count(), 1.0);
-#endif
   EXPECT_TRUE(document.tempObjects.empty());
 }
 

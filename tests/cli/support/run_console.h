@@ -17,4 +17,9 @@ struct ConsoleRun {
 ConsoleRun RunConsole(const std::vector<std::string>& args, const std::string& input = "",
                       const std::string& limits = "");
 
+// Runs the console with `args`, its standard input a pipe that holds
+// `input` and stays open, and sends it SIGINT every fifth of a second until
+// it ends (at most 20 seconds, then SIGKILL).
+ConsoleRun RunConsoleInterrupted(const std::vector<std::string>& args, const std::string& input);
+
 }  // namespace tq::testing
