@@ -78,7 +78,7 @@ int ParseOptions(int argc, char** argv, Options& options) {
 }
 
 bool RunScript(tq::cli::ConsoleSession& session, const std::string& path) {
-  if (path == "-") return session.RunStream(stdin, kStandardInputName);
+  if (path == "-") return session.RunStream(stdin, tq::cli::kStandardInputName);
   FILE* in = std::fopen(path.c_str(), "r");
   if (!in) {
     session.ui().Error("Unable to open script file " + path + ": " + std::strerror(errno));
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         return !session.Stopped();
       });
     } else {
-      ok = session.RunStream(stdin, kStandardInputName) && ok;
+      ok = session.RunStream(stdin, tq::cli::kStandardInputName) && ok;
     }
     interrupted = session.Interrupted();
     std::fflush(stdout);
