@@ -32,7 +32,7 @@ ComputeForm MakeForm() {
   return form;
 }
 
-DialogOutcome Apply(const ComputeForm& form) {
+DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
   const std::string source = ReadEntryName(form.source.text);
   const std::string function = ReadEntryName(form.function.text);
   const std::string output = ReadEntryName(form.output.text);
@@ -73,7 +73,7 @@ DialogOutcome Apply(const ComputeForm& form) {
                   : "Computed function %s for all elements of vector %s\r\noutput stored in new "
                     "vector <%s>",
            function.c_str(), source.c_str(), output.c_str());
-    return {true, true};
+    return CarriedOut(carriedOut);
   }
   const size_t length = std::strlen(OperationStatus.message);
   if (OperationStatus.flags != 0 && length >= 2 && length <= 999) {
@@ -91,11 +91,9 @@ DialogOutcome Apply(const ComputeForm& form) {
 
 bool ComputeForAllElementsDialog() {
   ComputeForm form = MakeForm();
-  while (ShowForm(form)) {
-    DialogOutcome outcome = Apply(form);
-    if (outcome.close) return outcome.carriedOut;
-  }
-  return false;
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) { return Apply(form, carriedOut); });
+  return carriedOut;
 }
 
 bool MenuComputeForAllElements() {

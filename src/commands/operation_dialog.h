@@ -7,18 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/dialog.h"
 #include "commands/forms.h"
 #include "core/math_object.h"
 
 namespace tq {
-
-// What pressing the action button led to.
-struct DialogOutcome {
-  bool close;
-  bool carriedOut;
-};
-
-inline constexpr DialogOutcome kStayOpen{false, false};
 
 // A source list of the dialog's form, filled with the objects of `mask`.
 NameList SourceList(const char* label, uint32_t mask);
@@ -41,15 +34,14 @@ bool CheckOutputName(const std::string& name, const char* outputKind);
 // Step 8: the engine's message, or the generic one.
 void ShowEngineFailure();
 
-// Shows the form until an action closes it or the user cancels; returns
+// Runs the dialog: `apply(form, carriedOut)` runs the action button's
+// checks in their order and answers whether the dialog closes. Returns
 // whether the operation was carried out.
-template <class Apply>
-bool RunOperationDialog(OperationForm& form, Apply apply) {
-  while (ShowForm(form)) {
-    DialogOutcome outcome = apply(form);
-    if (outcome.close) return outcome.carriedOut;
-  }
-  return false;
+template <class ApplyFn>
+bool RunOperationDialog(OperationForm& form, ApplyFn apply) {
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) { return apply(form, carriedOut); });
+  return carriedOut;
 }
 
 }  // namespace tq

@@ -103,21 +103,20 @@ bool ChooseOutput(const SearchTexts& texts, OutputOptionsForm& options) {
   options.vectors = ObjectListEntries(OBJMASK_VECTOR | OBJMASK_NAMES_ONLY);
   options.pointsName = texts.pointsName;
   options.valuesName = texts.valuesName;
-  while (ShowForm(options)) {
-    if (!options.save) return true;
-    options.pointsName = ReadEntryName(options.pointsName);
-    options.valuesName = ReadEntryName(options.valuesName);
-    if (options.pointsName.empty() || options.pointsName.size() > 1000) {
-      ShowMessage("Error:\nInvalid roots vector name.\nPlease enter valid vector name.");
-      continue;
-    }
-    if (options.valuesName.empty() || options.valuesName.size() > 1000) {
-      ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
-      continue;
-    }
-    return true;
-  }
-  return false;
+  return RunDialog(options, [&](ButtonId) {
+           if (!options.save) return kCloseDialog;
+           options.pointsName = ReadEntryName(options.pointsName);
+           options.valuesName = ReadEntryName(options.valuesName);
+           if (options.pointsName.empty() || options.pointsName.size() > 1000) {
+             ShowMessage("Error:\nInvalid roots vector name.\nPlease enter valid vector name.");
+             return kStayOpen;
+           }
+           if (options.valuesName.empty() || options.valuesName.size() > 1000) {
+             ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
+             return kStayOpen;
+           }
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 // The function chosen in a search or integral dialog: a name of 1 to 999
@@ -184,9 +183,9 @@ bool SearchCommand(SearchKind kind) {
   form.tolerance = parameters.Tolerance;
   form.maxIterations = parameters.MaxIterations;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
-  for (;;) {
-    if (!ShowForm(form)) return false;
-    if (!SearchDialogAccepted(form)) continue;
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) {
+    if (!SearchDialogAccepted(form)) return kStayOpen;
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.Intervals = form.intervals;
@@ -194,11 +193,11 @@ bool SearchCommand(SearchKind kind) {
     parameters.MaxIterations = form.maxIterations;
     parameters.FunctionName = TrimBlanks(form.function);
     OutputOptionsForm options;
-    if (!ChooseOutput(texts, options)) continue;
+    if (!ChooseOutput(texts, options)) return kStayOpen;
     SearchResults().SaveResults = options.save;
     SearchResults().Count = 0;
     std::string name;
-    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) return kStayOpen;
     ResetOperationStatus();
     CountersOf(kind) = SearchCounters{};
     Report("%s", texts.attempting);
@@ -206,12 +205,13 @@ bool SearchCommand(SearchKind kind) {
     if (texts.engine(parameters.Lower, parameters.Upper, parameters.Intervals,
                      parameters.MaxIterations, parameters.Tolerance) != 1.0) {
       ShowEngineFailure();
-      continue;
+      return kStayOpen;
     }
     ReportSummary(kind, texts);
     SaveSearchResults(options);
-    return true;
-  }
+    return CarriedOut(carriedOut);
+  });
+  return carriedOut;
 }
 
 bool IntegralCommand() {
@@ -222,36 +222,37 @@ bool IntegralCommand() {
   form.absTolerance = parameters.AbsTolerance;
   form.relTolerance = parameters.RelTolerance;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
-  while (ShowForm(form)) {
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) {
     if (!(form.lower + 1e-100 < form.upper)) {
       ShowMessage(kUpperAboveLower);
-      continue;
+      return kStayOpen;
     }
     if (!(form.absTolerance >= 1e-100)) {
       ShowMessage(kToleranceTooSmall);
-      continue;
+      return kStayOpen;
     }
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.AbsTolerance = form.absTolerance;
     parameters.RelTolerance = form.relTolerance;
     std::string name;
-    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) return kStayOpen;
     ResetOperationStatus();
     Report("Calculating integral of function f(x)");
     Report("on the interval from %G to %G", parameters.Lower, parameters.Upper);
     double result = 0.0;
     if (Integrate(parameters.Lower, parameters.Upper, parameters.AbsTolerance,
                   parameters.RelTolerance, result) == 1)
-      return true;
+      return CarriedOut(carriedOut);
     const size_t length = std::strlen(OperationStatus.message);
     if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
       ShowMessage(std::string("Error:\n") + OperationStatus.message);
-      continue;
+      return kStayOpen;
     }
-    return false;
-  }
-  return false;
+    return kCloseDialog;
+  });
+  return carriedOut;
 }
 
 }  // namespace tq

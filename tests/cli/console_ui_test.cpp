@@ -2,10 +2,13 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cli/console_commands.h"
+#include "commands/dialog.h"
+#include "commands/language_forms.h"
 
 namespace tq::cli {
 namespace {
@@ -32,12 +35,22 @@ TEST(ConsoleUiTest, ReportLineEndsBecomeLineEnds) {
 
 TEST(ConsoleUiTest, FormsAreAnsweredInOrderThenCancelled) {
   ConsoleUi ui(stdout, stderr, false, QuestionAnswer::kNo);
-  int filled = 0;
-  ui.QueueForm([&](Form&) { return ++filled > 0; });
-  Form form;
-  EXPECT_TRUE(ui.ShowForm(form));
-  EXPECT_FALSE(ui.ShowForm(form));
-  EXPECT_EQ(filled, 1);
+  CreateVariableForm form;
+  ui.QueueForm([](Form& f) -> std::optional<ButtonId> { return f.defaultButton; });
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return kFirstFormButton; });
+  std::vector<ButtonId> pressed;
+  // Every button keeps the dialog open: each answer in turn, then none is left.
+  FormDialog dialog(form, [&](ButtonId button) {
+    pressed.push_back(button);
+    return DialogResult::kStayOpen;
+  });
+  EXPECT_EQ(ui.RunDialog(dialog), DialogResult::kCancelled);
+  EXPECT_EQ(pressed, (std::vector<ButtonId>{kOkButton, kFirstFormButton}));
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return kOkButton; });
+  FormDialog closing(form, [](ButtonId) { return DialogResult::kClose; });
+  EXPECT_EQ(ui.RunDialog(closing), DialogResult::kClose);
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return std::nullopt; });
+  EXPECT_EQ(ui.RunDialog(closing), DialogResult::kCancelled);
 }
 
 TEST(ConsoleUiTest, AnInterruptInAScriptAnswersTheStopQuestionYes) {
