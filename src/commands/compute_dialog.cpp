@@ -65,8 +65,23 @@ DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
   UserCancelled = 0;
   ResetOperationStatus();
   const bool matrix = object->kind == KIND_MATRIX;
-  const int32_t result = matrix ? ComputeFunctionForMatrix(source, function, output)
-                                : ComputeFunctionForVector(source, function, output);
+  ElementFunctionCheck check;
+  auto compute = [&] {
+    return matrix ? ComputeFunctionForMatrix(source, function, output, &check)
+                  : ComputeFunctionForVector(source, function, output, &check);
+  };
+  int32_t result = compute();
+  // A function without x is used when the user says so.
+  if (result == kComputeAsksWithoutX) {
+    if (AskYesNo(check.message)) {
+      check.acceptWithoutX = true;
+      result = compute();
+    } else {
+      check.message.clear();
+      result = -1;
+    }
+  }
+  if (result == -1 && !check.message.empty()) ShowMessage(check.message);
   if (result == 1) {
     Report(matrix ? "Computed function %s for all elements of matrix %s\r\noutput stored in new "
                     "matrix <%s>"

@@ -128,7 +128,11 @@ bool AcceptFunction(const std::string& text, std::string& remembered, std::strin
     ShowMessage(kEmptyFunctionName);
     return false;
   }
-  if (CheckFunctionForAnalysis(name) != 0) return false;
+  std::string checkMessage;
+  if (CheckFunctionForAnalysis(name, checkMessage) != 0) {
+    if (!checkMessage.empty()) ShowMessage(checkMessage);
+    return false;
+  }
   CutEntryName(name);
   remembered = name;
   return true;
