@@ -246,9 +246,12 @@ bool IntegralCommand() {
     Report("Calculating integral of function f(x)");
     Report("on the interval from %G to %G", parameters.Lower, parameters.Upper);
     double result = 0.0;
+    IntegralFailure failure;
     if (Integrate(parameters.Lower, parameters.Upper, parameters.AbsTolerance,
-                  parameters.RelTolerance, result) == 1)
+                  parameters.RelTolerance, result, failure) == 1)
       return CarriedOut(carriedOut);
+    if (!failure.message.empty()) ShowMessage(failure.message);
+    if (!failure.reportLine.empty()) Report("%s", failure.reportLine.c_str());
     const size_t length = std::strlen(OperationStatus.message);
     if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
       ShowMessage(std::string("Error:\n") + OperationStatus.message);
