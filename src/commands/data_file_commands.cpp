@@ -51,6 +51,14 @@ bool ChooseDataFile(bool save, std::string& path) {
   return true;
 }
 
+// False after the message when the chosen object cannot take part.
+bool ObjectUsable(const std::string& name) {
+  std::string refusal = DataObjectRefusal(name);
+  if (refusal.empty()) return true;
+  ShowMessage(refusal);
+  return false;
+}
+
 }  // namespace
 
 bool MenuImportData() { return !RefuseEmptyWorkspace() && ImportDataCommand(); }
@@ -65,6 +73,7 @@ bool ImportDataCommand() {
                         name))
     return false;
   if (name.empty() || !ChooseDataFile(false, path)) return false;
+  if (!ObjectUsable(name)) return false;
   return ImportObject(name, path) == 1;
 }
 
@@ -76,6 +85,7 @@ bool ExportDataCommand() {
                         name))
     return false;
   if (name.empty() || !ChooseDataFile(true, path)) return false;
+  if (!ObjectUsable(name)) return false;
   return ExportObject(name, path) == 1;
 }
 
