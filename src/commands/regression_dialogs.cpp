@@ -166,7 +166,7 @@ bool RegressionCommand() {
   form.SetButtonText(kOkButton, "OK");
   form.multipleSelection = true;
   form.entries = ObjectListEntries(OBJMASK_VECTOR);
-  bool carriedOut = false;
+  std::vector<std::string> xNames;
   RunDialog(form, [&](ButtonId) {
     if (form.selected.empty()) {
       ShowMessage(
@@ -178,7 +178,7 @@ bool RegressionCommand() {
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     if (selected.size() > kMaxSelectedEntries) selected.resize(kMaxSelectedEntries);
-    std::vector<std::string> xNames;
+    xNames.clear();
     for (size_t index : selected) {
       if (index >= form.entries.size()) continue;
       std::string text = form.entries[index];
@@ -195,12 +195,13 @@ bool RegressionCommand() {
       ShowMessage(
           "Error: some of the selected X(i) vector names are invalid or inaccessible by "
           "program.");
+      xNames.clear();
       return kCloseDialog;
     }
-    carriedOut = FittingDialog(xNames);
     return kCloseDialog;
   });
-  return carriedOut;
+  // The fitting dialog opens once the selection has closed.
+  return !xNames.empty() && FittingDialog(xNames);
 }
 
 }  // namespace tq
