@@ -73,13 +73,9 @@ DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
   int32_t result = compute();
   // A function without x is used when the user says so.
   if (result == kComputeAsksWithoutX) {
-    if (AskYesNo(check.message)) {
-      check.acceptWithoutX = true;
-      result = compute();
-    } else {
-      check.message.clear();
-      result = -1;
-    }
+    check.withoutX = AskYesNo(check.message) ? ElementFunctionCheck::WithoutX::kAccept
+                                             : ElementFunctionCheck::WithoutX::kRefuse;
+    result = compute();
   }
   if (result == -1 && !check.message.empty()) ShowMessage(check.message);
   if (result == 1) {

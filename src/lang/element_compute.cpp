@@ -88,15 +88,16 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
   if (!Valid(function))
     return Fail("Invalid status of 2nd argument. Last operation on this object has failed.");
   if (!HasElements(*source)) return Fail(texts.sourceSize);
+  using WithoutX = ElementFunctionCheck::WithoutX;
+  const WithoutX withoutX = check ? check->withoutX : WithoutX::kRefuse;
   std::string checkMessage;
   const int32_t checked = CheckFunctionForElements(functionName, checkMessage);
-  const bool accepted = checked == kFunctionWithoutX && check && check->acceptWithoutX;
-  if (checked == kFunctionWithoutX && check && !accepted) {
+  if (checked == kFunctionWithoutX && withoutX == WithoutX::kAsk) {
     check->message = checkMessage;
     return kComputeAsksWithoutX;
   }
-  if (checked != 0 && !accepted) {
-    if (check && checked != kFunctionWithoutX) check->message = checkMessage;
+  if (checked != 0 && !(checked == kFunctionWithoutX && withoutX == WithoutX::kAccept)) {
+    if (check) check->message = checked == kFunctionWithoutX ? std::string() : checkMessage;
     SetOperationError("Unable to compile function. Correct systax error and try again.");
     return -1;
   }
