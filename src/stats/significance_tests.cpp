@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "core/ui_port.h"
 #include "linalg/operation_frame.h"
 #include "stats/test_routines.h"
 
