@@ -56,7 +56,8 @@ struct CompiledFunction {
     auto function = std::make_unique<tq::FunctionObject>(text);
     function->name = "f";
     tq::AddObject(std::move(function));
-    if (tq::CheckFunctionForAnalysis("f") != 0) std::abort();
+    std::string message;
+    if (tq::CheckFunctionForAnalysis("f", message) != 0) std::abort();
   }
   ~CompiledFunction() { tq::SetCurrentDocument(nullptr); }
   tq::Document document;

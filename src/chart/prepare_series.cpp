@@ -87,7 +87,10 @@ bool CheckSeriesFunction(const FunctionObject* function) {
   if (!function) return false;
   const SeriesFunctions& functions = CurrentSeriesFunctions();
   if (!functions.check || !functions.evaluate) return false;
-  return functions.check(function->name) == 0;
+  std::string message;
+  if (functions.check(function->name, message) == 0) return true;
+  if (!message.empty()) ShowMessage(message);
+  return false;
 }
 
 // Evaluates the checked function; kMissingPoint when it fails.

@@ -11,7 +11,9 @@ namespace {
 // The language's check and guarded evaluation, used unless a test installs
 // others.
 SeriesFunctions LanguageFunctions() {
-  return {[](const std::string& name) { return CheckFunctionForAnalysis(name); },
+  return {[](const std::string& name, std::string& message) {
+            return CheckFunctionForAnalysis(name, message);
+          },
           [](double x, int32_t& status) {
             static std::string errorText;  // reused: no allocation per point
             return EvaluateAt(x, status, errorText);

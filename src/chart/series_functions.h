@@ -11,8 +11,8 @@ namespace tq {
 
 struct SeriesFunctions {
   // Compiles the named function and checks it; 0 on success, otherwise
-  // non-zero after its own message was shown.
-  std::function<int32_t(const std::string& name)> check;
+  // non-zero with the message to show (possibly empty).
+  std::function<int32_t(const std::string& name, std::string& message)> check;
   // Evaluates the function last checked at x; status 0 on success.
   std::function<double(double x, int32_t& status)> evaluate;
 };

@@ -50,9 +50,8 @@ bool RunChart(ConsoleContext& context, const CommandLine& line) {
   if (!chart) return CreateEmptyChart(name, title.empty() ? name : title);
   if (chart->SeriesList.empty()) return title.empty() || RetitleEmptyChart(*chart, title);
   context.Answer<ChartParametersForm>([title](ChartParametersForm& form) {
-    if (!title.empty()) form.title = title;
-    form.pressed = ChartParametersForm::Button::kOk;
-    return true;
+    if (!title.empty()) form.chartTitle = title;
+    return true;  // OK, the default button
   });
   return RunChartParameters(*chart, false);
 }
@@ -253,8 +252,7 @@ bool RunPlot(ConsoleContext& context, const CommandLine& line) {
       return false;
     }
     form.selected = *index;
-    form.pressed = ChartChoiceForm::Button::kDisplay;
-    return true;
+    return true;  // Display Chart, the default button
   });
   // Qt is started only when the first chart is drawn.
   EnsureGuiApplication();

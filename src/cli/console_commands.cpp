@@ -185,7 +185,7 @@ class ArgumentUi : public UiPort {
   bool AskYesNo(std::string_view text) override {
     return outer_ ? outer_->AskYesNo(text) : false;
   }
-  bool ShowForm(Form&) override { return false; }
+  DialogResult RunDialog(Dialog&) override { return DialogResult::kCancelled; }
   bool CancelRequested() override { return outer_ && outer_->CancelRequested(); }
   std::string message;
 

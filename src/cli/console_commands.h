@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "cli/console_ui.h"
+#include "commands/form_visitor.h"
 
 namespace tq::cli {
 
@@ -42,13 +44,20 @@ class ConsoleContext {
   void RequestQuit() { quit_ = true; }
   bool QuitRequested() const { return quit_; }
 
-  // Answers the next form of type T with `fill`.
+  // Answers the next form of type T with `fill`, which returns false to
+  // cancel, true to press the form's default button, or the button to press.
+  // A form of another type is cancelled.
   template <class T, class Fill>
   void Answer(Fill fill) {
-    ui_.QueueForm([fill](Form& form) {
-      T* typed = dynamic_cast<T*>(&form);
-      if (!typed) return false;
-      return fill(*typed);
+    ui_.QueueForm([fill](Form& form) -> std::optional<ButtonId> {
+      T* typed = FormCast<T>(form);
+      if (!typed) return std::nullopt;
+      if constexpr (std::is_same_v<decltype(fill(*typed)), bool>) {
+        if (!fill(*typed)) return std::nullopt;
+        return form.defaultButton;
+      } else {
+        return ButtonId(fill(*typed));
+      }
     });
   }
 

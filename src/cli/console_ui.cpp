@@ -98,11 +98,16 @@ bool ConsoleUi::AskYesNo(std::string_view text) {
   return yes;
 }
 
-bool ConsoleUi::ShowForm(Form& form) {
-  if (fillers_.empty()) return false;
-  FormFiller filler = std::move(fillers_.front());
-  fillers_.pop_front();
-  return filler(form);
+DialogResult ConsoleUi::RunDialog(Dialog& dialog) {
+  for (;;) {
+    if (fillers_.empty()) return DialogResult::kCancelled;
+    FormFiller filler = std::move(fillers_.front());
+    fillers_.pop_front();
+    std::optional<ButtonId> button = filler(dialog.form());
+    if (!button || *button == kCancelButton) return DialogResult::kCancelled;
+    DialogResult result = dialog.Apply(*button);
+    if (result != DialogResult::kStayOpen) return result;
+  }
 }
 
 bool ConsoleUi::CancelRequested() {

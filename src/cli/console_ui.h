@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/ui_port.h"
@@ -16,23 +17,24 @@ enum class QuestionAnswer { kAsk, kYes, kNo };
 
 class ConsoleUi : public UiPort {
  public:
-  // Fills a form shown by a command; returns false to cancel it.
-  using FormFiller = std::function<bool(Form&)>;
+  // Fills a form shown by a command and names the button pressed; nothing
+  // cancels it.
+  using FormFiller = std::function<std::optional<ButtonId>(Form&)>;
 
   ConsoleUi(FILE* out, FILE* err, bool interactive, QuestionAnswer answer);
 
   void Output(std::string_view line) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
-  bool ShowForm(Form& form) override;
+  DialogResult RunDialog(Dialog& dialog) override;
   bool CancelRequested() override;
   void DropCancelRequest() override;
   // What Output wrote, within the output window's limit.
   std::string WindowText() override { return windowText_; }
 
   // The next forms a command shows are answered by these fillers, in order;
-  // a form shown when none is left (a dialog shown again after a refusal)
-  // is cancelled.
+  // a dialog that stays open takes the next one, and one shown when none is
+  // left (a dialog kept open after a refusal) is cancelled.
   void QueueForm(FormFiller filler) { fillers_.push_back(std::move(filler)); }
   void ClearForms() { fillers_.clear(); }
 

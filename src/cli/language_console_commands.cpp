@@ -13,6 +13,7 @@
 #include "commands/calculator_commands.h"
 #include "commands/function_commands.h"
 #include "commands/language_forms.h"
+#include "commands/program_dialogs.h"
 #include "commands/variable_commands.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
@@ -28,29 +29,20 @@ std::deque<double> gQueuedInputs;
 // Reads one line from the terminal; false at the end of input.
 bool ReadReply(std::string& reply) { return bool(std::getline(std::cin, reply)); }
 
-// The console's port while the language runs: program dialogs are answered
-// here, everything else by the console's own port.
-class ProgramConsolePort : public UiPort {
+// The console's program I/O while the language runs: output waits for
+// Enter on a terminal, input reads the terminal or the :inputs queue; the
+// question of an input list without variables is the dialogs' own.
+class ProgramConsoleIo : public FormProgramIo {
  public:
-  explicit ProgramConsolePort(ConsoleUi& ui) : ui_(ui), previous_(CurrentUi()) { SetCurrentUi(this); }
-  ~ProgramConsolePort() override { SetCurrentUi(previous_); }
-  ProgramConsolePort(const ProgramConsolePort&) = delete;
-  ProgramConsolePort& operator=(const ProgramConsolePort&) = delete;
-
-  void Output(std::string_view line) override { ui_.Output(line); }
-  void ShowMessage(std::string_view text) override { ui_.ShowMessage(text); }
-  bool AskYesNo(std::string_view text) override { return ui_.AskYesNo(text); }
-  bool CancelRequested() override { return ui_.CancelRequested(); }
-  void DropCancelRequest() override { ui_.DropCancelRequest(); }
-  bool ShowForm(Form& form) override {
-    if (dynamic_cast<ProgramMessageForm*>(&form)) return Continue();
-    if (auto* input = dynamic_cast<ProgramInputForm*>(&form)) return Input(*input);
-    return ui_.ShowForm(form);
+  explicit ProgramConsoleIo(ConsoleUi& ui) : ui_(ui), previous_(lang::CurrentProgramIo()) {
+    lang::SetProgramIo(this);
   }
+  ~ProgramConsoleIo() override { lang::SetProgramIo(previous_); }
+  ProgramConsoleIo(const ProgramConsoleIo&) = delete;
+  ProgramConsoleIo& operator=(const ProgramConsoleIo&) = delete;
 
- private:
   // The output text is already in the report; Enter continues, s stops.
-  bool Continue() {
+  bool ShowOutput(const std::string&) override {
     if (!ui_.interactive()) return true;
     std::fflush(stdout);
     std::fputs("Program message: Enter to continue, s to stop ", stderr);
@@ -60,7 +52,8 @@ class ProgramConsolePort : public UiPort {
     return TrimBlanks(reply) != "s";
   }
 
-  bool Input(ProgramInputForm& form) {
+  bool ReadInput(lang::ProgramInput& form) override {
+    if (form.fieldCount == 0) return ConfirmInputWithoutVariables();
     if (!ui_.interactive()) {
       for (int k = 0; k < form.fieldCount; ++k) {
         if (gQueuedInputs.empty()) {
@@ -94,8 +87,9 @@ class ProgramConsolePort : public UiPort {
     return true;
   }
 
+ private:
   ConsoleUi& ui_;
-  UiPort* previous_;
+  lang::ProgramIo* previous_;
 };
 
 FunctionObject* FindFunction(const std::string& name) {
@@ -189,7 +183,7 @@ bool RunExecute(ConsoleContext& context, const CommandLine& line) {
     found = false;
     return false;
   });
-  ProgramConsolePort port(context.ui());
+  ProgramConsoleIo io(context.ui());
   return ExecuteFunctionMenuCommand() && found;
 }
 
@@ -264,7 +258,7 @@ bool RunVar(ConsoleContext& context, const CommandLine& line) {
 }  // namespace
 
 bool RunCalculatorLine(ConsoleUi& ui, const std::string& text) {
-  ProgramConsolePort port(ui);
+  ProgramConsoleIo io(ui);
   Calculator().entry = text;
   Calculator().modified = true;
   return EvaluateEntry();

@@ -9,7 +9,7 @@
 #include "commands/statistics_forms.h"
 #include "commands/statistics_menu_commands.h"
 #include "core/object_list.h"
-#include "stats/chi_square_options.h"
+#include "commands/statistics_forms.h"
 #include "stats/significance_tests.h"
 
 namespace tq::cli {

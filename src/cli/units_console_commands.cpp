@@ -93,8 +93,7 @@ bool RunConvert(ConsoleContext& context, const CommandLine& line) {
   });
   context.Answer<UnitConverterForm>([value](UnitConverterForm& form) {
     form.from = *value;
-    form.pressed = UnitConverterForm::Button::kConvert;
-    return true;
+    return true;  // Convert, the default button
   });
   return UnitConversionCommand(*family);
 }

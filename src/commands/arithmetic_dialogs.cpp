@@ -44,14 +44,15 @@ struct TwoSourceDialog {
 OperationForm TwoSourceForm(const TwoSourceDialog& dialog) {
   OperationForm form;
   form.title = dialog.title;
-  form.button = dialog.button;
+  form.SetButtonText(kOkButton, dialog.button);
   form.sources = {SourceList(kFirstLabel, kMatricesAndVectors),
                   SourceList(kSecondLabel, kMatricesAndVectors)};
   form.output = OutputList(kOutputLabel, kMatricesAndVectors);
   return form;
 }
 
-DialogOutcome ApplyTwoSource(const TwoSourceDialog& dialog, const OperationForm& form) {
+DialogResult ApplyTwoSource(const TwoSourceDialog& dialog, const OperationForm& form,
+                            bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   const std::string &first = names[0], &second = names[1], &output = names[2];
   if (!CheckDialogNameLength(first, kFirstLength) ||
@@ -83,15 +84,16 @@ DialogOutcome ApplyTwoSource(const TwoSourceDialog& dialog, const OperationForm&
   ResetOperationStatus();
   if (engine(first, second, output) == 1) {
     Report(report, first.c_str(), second.c_str(), output.c_str());
-    return {true, true};
+    return CarriedOut(carriedOut);
   }
   ShowEngineFailure();
-  return {dialog.closeOnFailure, false};
+  return dialog.closeOnFailure ? kCloseDialog : kStayOpen;
 }
 
 bool RunTwoSourceDialog(const TwoSourceDialog& dialog) {
   OperationForm form = TwoSourceForm(dialog);
-  return RunOperationDialog(form, [&](OperationForm& f) { return ApplyTwoSource(dialog, f); });
+  return RunOperationDialog(
+      form, [&](OperationForm& f, bool& carriedOut) { return ApplyTwoSource(dialog, f, carriedOut); });
 }
 
 }  // namespace
@@ -150,10 +152,10 @@ bool MultiplyDialog() {
 bool TransposeDialog() {
   OperationForm form;
   form.title = "Transpose Matrix";
-  form.button = "Transpose";
+  form.SetButtonText(kOkButton, "Transpose");
   form.sources = {SourceList("Select matrix from the list", OBJMASK_MATRIX)};
   form.output = OutputList(kOutputLabel, kMatricesAndVectors);
-  return RunOperationDialog(form, [](OperationForm& f) -> DialogOutcome {
+  return RunOperationDialog(form, [](OperationForm& f, bool& carriedOut) -> DialogResult {
     std::vector<std::string> names = ReadDialogNames(f);
     const std::string &source = names[0], &output = names[1];
     if (!CheckDialogNameLength(source, "Error:\nInvalid argument.\nPlease select valid source "
@@ -171,10 +173,10 @@ bool TransposeDialog() {
     if (TransposeMatrix(source, output) == 1) {
       Report("Transposed matrix <%s>\r\noutput stored in new matrix <%s>", source.c_str(),
              output.c_str());
-      return {true, true};
+      return CarriedOut(carriedOut);
     }
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   });
 }
 

@@ -49,7 +49,9 @@ bool EvaluateCall(const std::string& name, const std::string& argument, double* 
                     : "Runtime calculation error in expression of function parameter\n" + errorText);
     return false;
   }
-  if (CheckFunctionForAnalysis(name) != 0) {
+  std::string checkMessage;
+  if (CheckFunctionForAnalysis(name, checkMessage) != 0) {
+    if (!checkMessage.empty()) ShowMessage(checkMessage);
     ShowMessage("Unable to compile function \n" + name);
     return false;
   }

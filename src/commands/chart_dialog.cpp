@@ -7,6 +7,7 @@
 
 #include "chart/chart_model.h"
 #include "chart/display_chart.h"
+#include "commands/dialog.h"
 #include "commands/entry_names.h"
 #include "commands/series_dialogs.h"
 #include "core/object_list.h"
@@ -112,7 +113,7 @@ ChartParametersForm MakeParametersForm(const ChartObject& chart, bool creating) 
   ChartParametersForm form;
   form.nameEnabled = creating;
   form.name = chart.name;
-  form.title = chart.Title;
+  form.chartTitle = chart.Title;
   form.xLabel = chart.XLabel;
   form.yLabel = chart.YLabel;
   for (const auto& series : chart.SeriesList) form.seriesLabels.push_back(series->Label);
@@ -139,7 +140,7 @@ bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, b
     return false;
   }
   RenameObject(chart, name);
-  chart.Title = form.title;
+  chart.Title = form.chartTitle;
   chart.XLabel = form.xLabel;
   chart.YLabel = form.yLabel;
   return true;
@@ -147,32 +148,30 @@ bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, b
 
 bool RunChartParameters(ChartObject& chart, bool creating) {
   ChartParametersForm form = MakeParametersForm(chart, creating);
-  for (;;) {
-    form.pressed = ChartParametersForm::Button::kOk;  // Enter means OK
-    if (!ShowForm(form)) return false;
-    using Button = ChartParametersForm::Button;
-    switch (form.pressed) {
-      case Button::kOk:
-        if (ApplyChartParameters(form, chart, true)) return true;
-        continue;
-      case Button::kChartOptions:
-        RunChartOptions(chart);
-        break;
-      case Button::kNewDataSet:
-        NewDataSet(chart);
-        break;
-      case Button::kEditDataSet:
-        if (SeriesObject* series = SelectedSeries(chart, form)) EditDataSet(chart, *series);
-        break;
-      case Button::kDeleteDataSet:
-        if (SeriesObject* series = SelectedSeries(chart, form)) DeleteDataSet(chart, series->Label);
-        break;
-    }
-    // The series list changes at once; the typed texts stay as they are.
-    ChartParametersForm refreshed = MakeParametersForm(chart, creating);
-    form.seriesLabels = refreshed.seriesLabels;
-    form.selectedSeries = refreshed.selectedSeries;
-  }
+  return RunDialog(form, [&](ButtonId button) {
+           switch (button) {
+             case ChartParametersForm::kOk:
+               return ApplyChartParameters(form, chart, true) ? kCloseDialog : kStayOpen;
+             case ChartParametersForm::kChartOptions:
+               RunChartOptions(chart);
+               break;
+             case ChartParametersForm::kNewDataSet:
+               NewDataSet(chart);
+               break;
+             case ChartParametersForm::kEditDataSet:
+               if (SeriesObject* series = SelectedSeries(chart, form)) EditDataSet(chart, *series);
+               break;
+             case ChartParametersForm::kDeleteDataSet:
+               if (SeriesObject* series = SelectedSeries(chart, form))
+                 DeleteDataSet(chart, series->Label);
+               break;
+           }
+           // The series list changes at once; the typed texts stay as they are.
+           ChartParametersForm refreshed = MakeParametersForm(chart, creating);
+           form.seriesLabels = refreshed.seriesLabels;
+           form.selectedSeries = refreshed.selectedSeries;
+           return kStayOpen;
+         }) == DialogResult::kClose;
 }
 
 bool ApplyChartOptions(const ChartOptionsForm& form, ChartObject& chart) {
@@ -229,38 +228,43 @@ bool RunChartOptions(ChartObject& chart) {
   form.xMax = chart.XMax;
   form.yMin = chart.YMin;
   form.yMax = chart.YMax;
-  while (ShowForm(form))
-    if (ApplyChartOptions(form, chart)) return true;
-  return false;
+  return RunDialog(form, [&](ButtonId) {
+           return ApplyChartOptions(form, chart) ? kCloseDialog : kStayOpen;
+         }) == DialogResult::kClose;
 }
 
 bool ChartDialog(const ChartShower& show) {
   bool carriedOut = false;
-  for (;;) {
-    ChartChoiceForm form = MakeChoiceForm();
-    if (!ShowForm(form)) return carriedOut;
-    switch (form.pressed) {
-      case ChartChoiceForm::Button::kCreate:
+  ChartChoiceForm form = MakeChoiceForm();
+  RunDialog(form, [&](ButtonId button) {
+    switch (button) {
+      case ChartChoiceForm::kCreate:
         carriedOut = CreateChart();
         break;
-      case ChartChoiceForm::Button::kEdit:
+      case ChartChoiceForm::kEdit:
         carriedOut = EditChart(form);
         break;
-      case ChartChoiceForm::Button::kDelete:
+      case ChartChoiceForm::kDelete:
         carriedOut = DeleteChart(form);
         break;
-      case ChartChoiceForm::Button::kDisplay:
+      case ChartChoiceForm::kDisplay:
         carriedOut = DisplaySelectedChart(form, show);
         break;
     }
-  }
+    // The list is filled again after every action.
+    ChartChoiceForm refreshed = MakeChoiceForm();
+    form.entries = refreshed.entries;
+    form.selected = refreshed.selected;
+    return kStayOpen;
+  });
+  return carriedOut;
 }
 
 bool CreateEmptyChart(const std::string& name, const std::string& title) {
   auto chart = std::make_unique<ChartObject>();
   ChartParametersForm form = MakeParametersForm(*chart, true);
   form.name = name;
-  form.title = title;
+  form.chartTitle = title;
   if (!ApplyChartParameters(form, *chart, false)) return false;
   DeleteObjectByName(name);
   AddObject(std::move(chart));
@@ -270,7 +274,7 @@ bool CreateEmptyChart(const std::string& name, const std::string& title) {
 
 bool RetitleEmptyChart(ChartObject& chart, const std::string& title) {
   ChartParametersForm form = MakeParametersForm(chart, false);
-  form.title = title;
+  form.chartTitle = title;
   if (!ApplyChartParameters(form, chart, false)) return false;
   g_lastChartName = chart.name;
   return true;

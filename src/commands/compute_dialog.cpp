@@ -32,7 +32,7 @@ ComputeForm MakeForm() {
   return form;
 }
 
-DialogOutcome Apply(const ComputeForm& form) {
+DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
   const std::string source = ReadEntryName(form.source.text);
   const std::string function = ReadEntryName(form.function.text);
   const std::string output = ReadEntryName(form.output.text);
@@ -65,15 +65,26 @@ DialogOutcome Apply(const ComputeForm& form) {
   UserCancelled = 0;
   ResetOperationStatus();
   const bool matrix = object->kind == KIND_MATRIX;
-  const int32_t result = matrix ? ComputeFunctionForMatrix(source, function, output)
-                                : ComputeFunctionForVector(source, function, output);
+  ElementFunctionCheck check;
+  auto compute = [&] {
+    return matrix ? ComputeFunctionForMatrix(source, function, output, &check)
+                  : ComputeFunctionForVector(source, function, output, &check);
+  };
+  int32_t result = compute();
+  // A function without x is used when the user says so.
+  if (result == kComputeAsksWithoutX) {
+    check.withoutX = AskYesNo(check.message) ? ElementFunctionCheck::WithoutX::kAccept
+                                             : ElementFunctionCheck::WithoutX::kRefuse;
+    result = compute();
+  }
+  if (result == -1 && !check.message.empty()) ShowMessage(check.message);
   if (result == 1) {
     Report(matrix ? "Computed function %s for all elements of matrix %s\r\noutput stored in new "
                     "matrix <%s>"
                   : "Computed function %s for all elements of vector %s\r\noutput stored in new "
                     "vector <%s>",
            function.c_str(), source.c_str(), output.c_str());
-    return {true, true};
+    return CarriedOut(carriedOut);
   }
   const size_t length = std::strlen(OperationStatus.message);
   if (OperationStatus.flags != 0 && length >= 2 && length <= 999) {
@@ -91,11 +102,9 @@ DialogOutcome Apply(const ComputeForm& form) {
 
 bool ComputeForAllElementsDialog() {
   ComputeForm form = MakeForm();
-  while (ShowForm(form)) {
-    DialogOutcome outcome = Apply(form);
-    if (outcome.close) return outcome.carriedOut;
-  }
-  return false;
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) { return Apply(form, carriedOut); });
+  return carriedOut;
 }
 
 bool MenuComputeForAllElements() {

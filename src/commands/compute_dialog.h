@@ -10,6 +10,7 @@
 namespace tq {
 
 struct ComputeForm : Form {
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   NameList source;    // matrices and vectors
   NameList function;  // functions
   NameList output;    // bare names of matrices and vectors, or a typed name

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "commands/dialog.h"
 #include "commands/forms.h"
 #include "commands/object_commands.h"
 #include "core/object_list.h"
@@ -24,8 +25,6 @@ bool FieldsValid(const CreateObjectForm& form) {
   if (!ok) ShowMessage(kRangeMessage);
   return ok;
 }
-
-enum class Step { kShowAgain, kDone, kFailed };
 
 // Steps 3 to 6: the name checks and the question about an existing object.
 bool NameAccepted(const std::string& name, bool matrix) {
@@ -56,34 +55,36 @@ bool NameAccepted(const std::string& name, bool matrix) {
   return true;
 }
 
-// Adds a built object, or reports why it could not be built.
+// Adds a built object, or reports why it could not be built; the dialog
+// closes either way.
 template <class T>
-Step Finish(std::unique_ptr<T> object, const std::string& name, const char* failedText) {
+DialogResult Finish(std::unique_ptr<T> object, const std::string& name, const char* failedText,
+                    bool& created) {
   if (!object || object->status != STATUS_VALID || OperationStatus.flags != 0) {
     ShowMessage(failedText);
-    return Step::kFailed;
+    return kCloseDialog;
   }
   object->name = name;
   AddObject(std::move(object));
-  return Step::kDone;
+  return CarriedOut(created);
 }
 
-Step CreateMatrix(const CreateObjectForm& form, const std::string& name) {
+DialogResult CreateMatrix(const CreateObjectForm& form, const std::string& name, bool& created) {
   const int32_t rows = form.rows, columns = form.columns;
   if (columns < 2 && rows < 2 &&
       !AskYesNo("Warning\nspecified matrix dimensions 1 x 1;\nDo you want to create this small "
                 "matrix?"))
-    return Step::kShowAgain;
+    return kStayOpen;
   if (columns == 1 &&
       !AskYesNo("Warning\nspecified number of columns equal 1;\nDo you want to create this "
                 "matrix?"))
-    return Step::kShowAgain;
+    return kStayOpen;
   if (rows == 1 &&
       !AskYesNo("Warning\nspecified number of rows equal 1;\nDo you want to create this matrix?"))
-    return Step::kShowAgain;
+    return kStayOpen;
   if (int64_t{rows} * columns > 10000000) {
     ShowMessage("Specified matrix is too big");
-    return Step::kShowAgain;
+    return kStayOpen;
   }
   ResetOperationStatus();
   auto matrix = std::unique_ptr<MatrixObject>(new (std::nothrow)
@@ -93,43 +94,44 @@ Step CreateMatrix(const CreateObjectForm& form, const std::string& name) {
           ? "Error:\nUnable to create new matrix.\nPossibly not enough memory for matrix.\n"
             "Specified matrix size is too big"
           : "Error:\nUnable to create new matrix.\nPossibly not enough memory for matrix.";
-  Step step = Finish(std::move(matrix), name, failed);
-  if (step == Step::kDone) Report("Created Matrix %s %dx%d", name.c_str(), rows, columns);
-  return step;
+  DialogResult result = Finish(std::move(matrix), name, failed, created);
+  if (created) Report("Created Matrix %s %dx%d", name.c_str(), rows, columns);
+  return result;
 }
 
-Step CreateVector(const CreateObjectForm& form, const std::string& name) {
+DialogResult CreateVector(const CreateObjectForm& form, const std::string& name, bool& created) {
   const int32_t elements = form.elements;
   if (elements < 2 &&
       !AskYesNo("Warning\nspecified vectorx dimension is 1;\nDo you want to create this small "
                 "vector?"))
-    return Step::kShowAgain;
+    return kStayOpen;
   if (elements >= 1000001) {
     ShowMessage("Warning\nspecified vector is too big");
-    return Step::kShowAgain;
+    return kStayOpen;
   }
   ResetOperationStatus();
   auto vector =
       std::unique_ptr<VectorObject>(new (std::nothrow) VectorObject(elements, form.initial));
-  Step step = Finish(std::move(vector), name,
-                     "Error:\nUnable to create new vector.\nPossibly not enough memory for vector.");
-  if (step == Step::kDone) Report("Created Vector %s (%d)", name.c_str(), elements);
-  return step;
+  DialogResult result =
+      Finish(std::move(vector), name,
+             "Error:\nUnable to create new vector.\nPossibly not enough memory for vector.", created);
+  if (created) Report("Created Vector %s (%d)", name.c_str(), elements);
+  return result;
 }
 
 }  // namespace
 
 bool CreateObjectCommand() {
   CreateObjectForm form;
-  while (ShowForm(form)) {
-    if (!FieldsValid(form)) continue;
+  bool created = false;
+  RunDialog(form, [&](ButtonId) {
+    if (!FieldsValid(form)) return kStayOpen;
     const bool matrix = form.kind == CreateObjectForm::Kind::kMatrix;
     const std::string name = TrimBlanks(form.name);
-    if (!NameAccepted(name, matrix)) continue;
-    Step step = matrix ? CreateMatrix(form, name) : CreateVector(form, name);
-    if (step != Step::kShowAgain) return step == Step::kDone;
-  }
-  return false;
+    if (!NameAccepted(name, matrix)) return kStayOpen;
+    return matrix ? CreateMatrix(form, name, created) : CreateVector(form, name, created);
+  });
+  return created;
 }
 
 }  // namespace tq

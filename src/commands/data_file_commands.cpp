@@ -1,3 +1,4 @@
+#include "commands/dialog.h"
 #include "commands/entry_names.h"
 #include "commands/file_commands.h"
 #include "commands/file_forms.h"
@@ -26,19 +27,17 @@ bool ChooseDataObject(const char* title, const char* prompt, std::string& name) 
   ObjectChoiceForm form;
   form.title = title;
   form.prompt = prompt;
-  form.button = "OK";
   form.entries = MatrixAndVectorEntries();
-  while (ShowForm(form)) {
-    if (form.selected.empty() || form.selected.front() >= form.entries.size()) {
-      ShowMessage("Please select one item in the list");
-      continue;
-    }
-    name = form.entries[form.selected.front()];
-    if (name.size() > kMaxEntryLength) name.clear();
-    CutAtFirstBlank(name);
-    return true;
-  }
-  return false;
+  return RunDialog(form, [&](ButtonId) {
+           if (form.selected.empty() || form.selected.front() >= form.entries.size()) {
+             ShowMessage("Please select one item in the list");
+             return kStayOpen;
+           }
+           name = form.entries[form.selected.front()];
+           if (name.size() > kMaxEntryLength) name.clear();
+           CutAtFirstBlank(name);
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 // The file dialog of the data file commands.
@@ -48,9 +47,17 @@ bool ChooseDataFile(bool save, std::string& path) {
   form.filter = kTextFileFilter;
   form.save = save;
   form.promptOverwrite = save;
-  if (!ShowForm(form) || form.path.empty()) return false;
+  if (!RunOkCancelDialog(form) || form.path.empty()) return false;
   path = form.path;
   return true;
+}
+
+// False after the message when the chosen object cannot take part.
+bool ObjectUsable(const std::string& name) {
+  std::string refusal = DataObjectRefusal(name);
+  if (refusal.empty()) return true;
+  ShowMessage(refusal);
+  return false;
 }
 
 }  // namespace
@@ -69,6 +76,7 @@ bool ImportDataCommand() {
                         name))
     return false;
   if (name.empty() || !ChooseDataFile(false, path)) return false;
+  if (!ObjectUsable(name)) return false;
   return ImportObject(name, path) == 1;
 }
 
@@ -81,6 +89,7 @@ bool ExportDataCommand() {
                         name))
     return false;
   if (name.empty() || !ChooseDataFile(true, path)) return false;
+  if (!ObjectUsable(name)) return false;
   return ExportObject(name, path) == 1;
 }
 

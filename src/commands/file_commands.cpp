@@ -1,5 +1,6 @@
 #include "commands/file_commands.h"
 
+#include "commands/dialog.h"
 #include "commands/file_forms.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
@@ -50,7 +51,7 @@ bool FileNewCommand() {
 
 bool FileOpenCommand() {
   FileNameForm form = WorkspaceFileForm(false);
-  if (!ShowForm(form) || form.path.empty()) return false;
+  if (!RunOkCancelDialog(form) || form.path.empty()) return false;
   return OpenDocumentFile(form.path);
 }
 
@@ -77,7 +78,7 @@ bool FileSaveCommand() {
 bool FileSaveAsCommand() {
   FileNameForm form = WorkspaceFileForm(true);
   form.path = CurrentWorkspacePath();
-  if (!ShowForm(form) || form.path.empty()) return false;
+  if (!RunOkCancelDialog(form) || form.path.empty()) return false;
   return SaveTo(form.path);
 }
 

@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "commands/form_visitor.h"
 #include "core/ui_port.h"
 
 namespace tq {
 
 struct FileNameForm : Form {
-  std::string title;
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::string filter;            // "Text Files (*.txt)|*.txt|...||"
   std::string defaultExtension;  // added to a name typed without one
   bool save = false;             // a save dialog rather than an open dialog

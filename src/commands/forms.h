@@ -1,6 +1,6 @@
 // The fields of the dialogs as plain structs. A front end shows a form
-// filled, lets the user change it and answers OK or Cancel; the commands do
-// every check after OK.
+// filled and lets the user change it; the commands run every check when a
+// button is pressed (see commands/dialog.h).
 #pragma once
 
 #include <cstddef>
@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "commands/form_visitor.h"
 #include "core/ui_port.h"
 
 namespace tq {
 
 // "Create Matrix or Vector".
 struct CreateObjectForm : Form {
+  CreateObjectForm() { title = "Create Matrix or Vector"; }
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   enum class Kind { kMatrix, kVector };
   Kind kind = Kind::kMatrix;
   int32_t columns = 2;
@@ -24,11 +27,11 @@ struct CreateObjectForm : Form {
 };
 
 // A dialog with one list of objects to choose from (Delete, Display, Edit,
-// Import, Export). Entries are shown in this order.
+// Import, Export). Entries are shown in this order; the OK button carries
+// the action's text.
 struct ObjectChoiceForm : Form {
-  std::string title;
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::string prompt;
-  std::string button;
   bool multipleSelection = false;
   std::vector<std::string> entries;
   std::vector<size_t> selected;  // indexes into entries, in list order
@@ -43,10 +46,10 @@ struct NameList {
 };
 
 // An operation dialog of linear algebra and statistics: source lists and
-// the output list.
+// the output list. The OK button carries the operation's text.
 struct OperationForm : Form {
-  std::string title;
-  std::string button;
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  std::string explanation;  // a static text that explains it, or empty
   std::vector<NameList> sources;
   NameList output;
 };

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/calculator_commands.h"
+#include "commands/dialog.h"
 #include "commands/language_forms.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
@@ -89,21 +90,23 @@ std::vector<std::string> FunctionListEntries() { return ObjectListEntries(OBJMAS
 bool CreateFunctionButton() {
   FunctionEditForm form;
   form.creating = true;
-  while (ShowForm(form)) {
+  bool added = false;
+  RunDialog(form, [&](ButtonId) {
     if (!ValidateNewName(form.name)) {
       if (!NameMessageShown)
         ShowMessage("Error:\nInvalid function name\n<" + form.name +
                     ">\nPlease enter valid name.\nName shall containg only letters and digits "
                     "and charater _.\nFirst character must not be digit.");
-      continue;
+      return kStayOpen;
     }
-    if (!CheckBody(form.body)) continue;
+    if (!CheckBody(form.body)) return kStayOpen;
     auto function = std::make_unique<FunctionObject>(form.body);
     function->name = form.name;
     function->description = form.description;
-    return ReplaceObject(std::move(function)) != 0;
-  }
-  return false;
+    added = ReplaceObject(std::move(function)) != 0;
+    return kCloseDialog;
+  });
+  return added;
 }
 
 bool EditFunctionButton(const std::vector<std::string>& selected) {
@@ -117,13 +120,12 @@ bool EditFunctionButton(const std::vector<std::string>& selected) {
   form.name = function->name;
   form.description = function->description;
   form.body = function->body;
-  while (ShowForm(form)) {
-    if (!CheckBody(form.body)) continue;
-    function->body = form.body;
-    function->description = form.description;
-    return true;
-  }
-  return false;
+  return RunDialog(form, [&](ButtonId) {
+           if (!CheckBody(form.body)) return kStayOpen;
+           function->body = form.body;
+           function->description = form.description;
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 bool DeleteFunctionsButton(const std::vector<std::string>& selected) {
@@ -152,11 +154,12 @@ bool CompileFunctionButton(const std::vector<std::string>& selected) {
   return true;
 }
 
-ExecuteOutcome ExecuteFunctionButton(const std::vector<std::string>& selected) {
+DialogResult ExecuteFunctionButton(const std::vector<std::string>& selected, bool& executed) {
   std::string name = OneSelected(
       selected, "Multiple selection is not permitted.\nPlease select one function to execute.");
-  if (name.empty() || !CompileForExecution(name)) return ExecuteOutcome::kStayOpen;
-  return ExecuteCurrentFunction() ? ExecuteOutcome::kReopen : ExecuteOutcome::kClosed;
+  if (name.empty() || !CompileForExecution(name)) return kStayOpen;
+  executed = ExecuteCurrentFunction();
+  return executed ? kStayOpen : kCloseDialog;
 }
 
 std::vector<std::string> ExecuteMenuItems() {
@@ -186,7 +189,7 @@ bool ExecuteFunctionMenuCommand() {
   ExecuteMenuForm form;
   form.items = ExecuteMenuItems();
   form.names = names;
-  if (!ShowForm(form) || form.chosen < 0 || size_t(form.chosen) >= names.size()) return false;
+  if (!RunOkCancelDialog(form) || form.chosen < 0 || size_t(form.chosen) >= names.size()) return false;
   std::string name = names[size_t(form.chosen)];
   if (name.empty() || name.size() > 1023) return false;
   if (!CompileForExecution(name)) return false;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ui_port.h"
+
 namespace tq {
 
 // The message for a failed CompileFunction of `text` (a name or an
@@ -20,8 +22,9 @@ bool CreateFunctionButton();
 bool EditFunctionButton(const std::vector<std::string>& selected);
 bool DeleteFunctionsButton(const std::vector<std::string>& selected);
 bool CompileFunctionButton(const std::vector<std::string>& selected);
-enum class ExecuteOutcome { kStayOpen, kClosed, kReopen };
-ExecuteOutcome ExecuteFunctionButton(const std::vector<std::string>& selected);
+// After a run the dialog stays open (with its list refreshed); after a run
+// that failed it closes. `executed` tells whether the run completed.
+DialogResult ExecuteFunctionButton(const std::vector<std::string>& selected, bool& executed);
 
 // The Execute function menu: item texts, and the command that shows it.
 std::vector<std::string> ExecuteMenuItems();

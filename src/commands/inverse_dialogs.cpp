@@ -20,7 +20,7 @@ constexpr const char* kFirstLength =
 constexpr const char* kOutputLength =
     "Error:\nInvalid output object name.\nPlease select or enter valid name.";
 
-DialogOutcome ApplyInverse(const OperationForm& form) {
+DialogResult ApplyInverse(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   const std::string &source = names[0], &output = names[1];
   if (!CheckDialogNameLength(source, kFirstLength) ||
@@ -40,10 +40,10 @@ DialogOutcome ApplyInverse(const OperationForm& form) {
   }
   Report("Inversed Matrix <%s>\r\noutput stored in new matrix <%s>", source.c_str(),
          output.c_str());
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
-DialogOutcome ApplySolve(const OperationForm& form) {
+DialogResult ApplySolve(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   const std::string &nameA = names[0], &nameB = names[1], &output = names[2];
   if (!CheckDialogNameLength(nameA, kFirstLength) ||
@@ -71,7 +71,7 @@ DialogOutcome ApplySolve(const OperationForm& form) {
       "Solved system of linear equations A*x=b\r\nMatrix A %s  Vector b %s\r\noutput stored in "
       "new vector <%s>",
       nameA.c_str(), nameB.c_str(), output.c_str());
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ DialogOutcome ApplySolve(const OperationForm& form) {
 bool InverseDialog() {
   OperationForm form;
   form.title = "Inverse Matrix";
-  form.button = "Inverse Matrix";
+  form.SetButtonText(kOkButton, "Inverse Matrix");
   form.sources = {SourceList("Select Matrix from the list", OBJMASK_MATRIX)};
   form.output = OutputList(
       "Output name for inverse matrix\nPlease enter new matrix name or \nselect one of the "
@@ -89,9 +89,9 @@ bool InverseDialog() {
 }
 
 bool SolveDialog() {
-  ExplainedOperationForm form;
+  OperationForm form;
   form.title = "Solve system of linear equations";
-  form.button = "Solve equation";
+  form.SetButtonText(kOkButton, "Solve equation");
   form.explanation = "Solving matrix equation Ax=b";
   form.sources = {SourceList("Select matrix A", OBJMASK_MATRIX),
                   SourceList("Select vector b", OBJMASK_VECTOR)};

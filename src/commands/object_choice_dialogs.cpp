@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "commands/dialog.h"
 #include "commands/entry_names.h"
 #include "commands/forms.h"
 #include "commands/object_commands.h"
@@ -25,7 +26,7 @@ ObjectChoiceForm MakeChoiceForm(const char* title, const char* prompt, const cha
   ObjectChoiceForm form;
   form.title = title;
   form.prompt = prompt;
-  form.button = button;
+  form.SetButtonText(kOkButton, button);
   form.multipleSelection = multiple;
   form.entries = MatrixAndVectorEntries();
   return form;
@@ -42,15 +43,14 @@ std::string ChosenName(const ObjectChoiceForm& form, size_t index) {
 
 // Runs a one-selection dialog; returns the chosen name, or nothing on Cancel.
 bool ChooseOne(ObjectChoiceForm& form, std::string& name) {
-  while (ShowForm(form)) {
-    if (form.selected.empty()) {
-      ShowMessage("Please select one item in the list");
-      continue;
-    }
-    name = ChosenName(form, form.selected.front());
-    return true;
-  }
-  return false;
+  return RunDialog(form, [&](ButtonId) {
+           if (form.selected.empty()) {
+             ShowMessage("Please select one item in the list");
+             return kStayOpen;
+           }
+           name = ChosenName(form, form.selected.front());
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 }  // namespace
@@ -65,10 +65,10 @@ std::vector<std::string> MatrixAndVectorEntries() {
 bool DeleteObjectsCommand() {
   ObjectChoiceForm form =
       MakeChoiceForm("Delete Matrix or Vector", "Selet items you want to delete", "Delete", true);
-  while (ShowForm(form)) {
+  return RunDialog(form, [&](ButtonId) {
     if (form.selected.empty()) {
       ShowMessage("No items selected in the list");
-      continue;
+      return kStayOpen;
     }
     std::vector<size_t> selected = form.selected;
     std::sort(selected.begin(), selected.end());
@@ -77,9 +77,8 @@ bool DeleteObjectsCommand() {
       std::string name = ChosenName(form, index);
       if (!name.empty() && name.size() <= 999) DeleteObjectByName(name);
     }
-    return true;
-  }
-  return false;
+    return kCloseDialog;
+  }) == DialogResult::kClose;
 }
 
 bool DisplayCommand() {

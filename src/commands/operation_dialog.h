@@ -7,19 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "commands/dialog.h"
 #include "commands/forms.h"
 #include "core/math_object.h"
 #include "core/user_cancel.h"
 
 namespace tq {
-
-// What pressing the action button led to.
-struct DialogOutcome {
-  bool close;
-  bool carriedOut;
-};
-
-inline constexpr DialogOutcome kStayOpen{false, false};
 
 // A source list of the dialog's form, filled with the objects of `mask`.
 NameList SourceList(const char* label, uint32_t mask);
@@ -42,17 +35,16 @@ bool CheckOutputName(const std::string& name, const char* outputKind);
 // Step 8: the engine's message, or the generic one.
 void ShowEngineFailure();
 
-// Shows the form until an action closes it or the user cancels; returns
+// Runs the dialog: `apply(form, carriedOut)` runs the action button's
+// checks in their order and answers whether the dialog closes. Returns
 // whether the operation was carried out. The operations do not poll, so a
 // stop request made while one ran is dropped when it ends.
-template <class Apply>
-bool RunOperationDialog(OperationForm& form, Apply apply) {
+template <class ApplyFn>
+bool RunOperationDialog(OperationForm& form, ApplyFn apply) {
   StopRequestsEndHere unstoppable;
-  while (ShowForm(form)) {
-    DialogOutcome outcome = apply(form);
-    if (outcome.close) return outcome.carriedOut;
-  }
-  return false;
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) { return apply(form, carriedOut); });
+  return carriedOut;
 }
 
 }  // namespace tq

@@ -52,21 +52,20 @@ bool CheckExtraName(const std::string& name, const char* what) {
   return false;
 }
 
-// Shows "Output options" until its entries pass or the user cancels.
+// "Output options", open until its entries pass or the user cancels.
 bool AskOutputOptions(RegressionOutputForm& form, ExtraNames& names) {
-  while (ShowForm(form)) {
-    names = {};
-    names.save = form.saveExtras;
-    if (!form.saveExtras) return true;
-    names.covariance = ReadEntryName(form.covariance.text);
-    if (!CheckExtraName(names.covariance, "covariance matrix")) continue;
-    names.residuals = ReadEntryName(form.residuals.text);
-    if (!CheckExtraName(names.residuals, "residuals vector")) continue;
-    names.predictions = ReadEntryName(form.predictions.text);
-    if (!CheckExtraName(names.predictions, "predictions vector")) continue;
-    return true;
-  }
-  return false;
+  return RunDialog(form, [&](ButtonId) {
+           names = {};
+           names.save = form.saveExtras;
+           if (!form.saveExtras) return kCloseDialog;
+           names.covariance = ReadEntryName(form.covariance.text);
+           if (!CheckExtraName(names.covariance, "covariance matrix")) return kStayOpen;
+           names.residuals = ReadEntryName(form.residuals.text);
+           if (!CheckExtraName(names.residuals, "residuals vector")) return kStayOpen;
+           names.predictions = ReadEntryName(form.predictions.text);
+           if (!CheckExtraName(names.predictions, "predictions vector")) return kStayOpen;
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 void ReportRegression(const std::vector<std::string>& xNames, const std::string& yName,
@@ -100,8 +99,8 @@ void ReportRegression(const std::vector<std::string>& xNames, const std::string&
            result->at(2 * p + 3 + i), result->at(3 * p + 3 + i));
 }
 
-DialogOutcome ApplyFitting(const OperationForm& form, const std::vector<std::string>& xNames,
-                           RegressionOutputForm& options) {
+DialogResult ApplyFitting(const OperationForm& form, const std::vector<std::string>& xNames,
+                          RegressionOutputForm& options, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   const std::string &yName = names[0], &output = names[1];
   if (!CheckDialogNameLength(
@@ -131,16 +130,16 @@ DialogOutcome ApplyFitting(const OperationForm& form, const std::vector<std::str
   if (LinearRegression(&xNames, int32_t(xNames.size()), yName, false, output, extras.save,
                        extras.covariance, extras.residuals, extras.predictions) != 1) {
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   }
   ReportRegression(xNames, yName, output);
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
 bool FittingDialog(const std::vector<std::string>& xNames) {
-  ExplainedOperationForm form;
+  OperationForm form;
   form.title = "Linear regression multiple";
-  form.button = "Fitting";
+  form.SetButtonText(kOkButton, "Fitting");
   form.explanation =
       "Output vector will contain values of best-fit parameters a(0) ... a(k), chi-square, "
       "variance, standard errors of all parameters, lower limits with prob. 95% of all "
@@ -151,8 +150,9 @@ bool FittingDialog(const std::vector<std::string>& xNames) {
       OBJMASK_VECTOR)};
   form.output = OutputList("Output vector name", OBJMASK_VECTOR);
   RegressionOutputForm options = MakeOutputForm();
-  return RunOperationDialog(
-      form, [&](OperationForm& f) { return ApplyFitting(f, xNames, options); });
+  return RunOperationDialog(form, [&](OperationForm& f, bool& carriedOut) {
+    return ApplyFitting(f, xNames, options, carriedOut);
+  });
 }
 
 }  // namespace
@@ -163,21 +163,22 @@ bool RegressionCommand() {
   form.prompt =
       "Select vectors with input variables X(i)\nMultiple vectors can be selected.\nAll vectors "
       "must have same number of elements.";
-  form.button = "OK";
+  form.SetButtonText(kOkButton, "OK");
   form.multipleSelection = true;
   form.entries = ObjectListEntries(OBJMASK_VECTOR);
-  while (ShowForm(form)) {
+  std::vector<std::string> xNames;
+  RunDialog(form, [&](ButtonId) {
     if (form.selected.empty()) {
       ShowMessage(
           "No items selected in the list.Please select at one or several vectors of input "
           "variables X(i).");
-      continue;
+      return kStayOpen;
     }
     std::vector<size_t> selected = form.selected;
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     if (selected.size() > kMaxSelectedEntries) selected.resize(kMaxSelectedEntries);
-    std::vector<std::string> xNames;
+    xNames.clear();
     for (size_t index : selected) {
       if (index >= form.entries.size()) continue;
       std::string text = form.entries[index];
@@ -188,17 +189,19 @@ bool RegressionCommand() {
     // The selection dialog closes in every case from here on.
     if (xNames.empty()) {
       ShowMessage("Error: list of selected input varaibles X(i) is empty.");
-      return false;
+      return kCloseDialog;
     }
     if (xNames.size() < selected.size()) {
       ShowMessage(
           "Error: some of the selected X(i) vector names are invalid or inaccessible by "
           "program.");
-      return false;
+      xNames.clear();
+      return kCloseDialog;
     }
-    return FittingDialog(xNames);
-  }
-  return false;
+    return kCloseDialog;
+  });
+  // The fitting dialog opens once the selection has closed.
+  return !xNames.empty() && FittingDialog(xNames);
 }
 
 }  // namespace tq

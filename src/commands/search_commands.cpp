@@ -105,26 +105,25 @@ bool ChooseOutput(const SearchTexts& texts, OutputOptionsForm& options) {
   options.vectors = ObjectListEntries(OBJMASK_VECTOR | OBJMASK_NAMES_ONLY);
   options.pointsName = texts.pointsName;
   options.valuesName = texts.valuesName;
-  while (ShowForm(options)) {
-    if (!options.save) return true;
-    options.pointsName = ReadEntryName(options.pointsName);
-    options.valuesName = ReadEntryName(options.valuesName);
-    if (options.pointsName.empty() || options.pointsName.size() > 1000) {
-      ShowMessage("Error:\nInvalid roots vector name.\nPlease enter valid vector name.");
-      continue;
-    }
-    if (options.valuesName.empty() || options.valuesName.size() > 1000) {
-      ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
-      continue;
-    }
-    // One vector would replace the other and a result would be lost.
-    if (NamesEqualIgnoringCase(options.pointsName, options.valuesName)) {
-      ShowMessage(kSameOutputNames);
-      continue;
-    }
-    return true;
-  }
-  return false;
+  return RunDialog(options, [&](ButtonId) {
+           if (!options.save) return kCloseDialog;
+           options.pointsName = ReadEntryName(options.pointsName);
+           options.valuesName = ReadEntryName(options.valuesName);
+           if (options.pointsName.empty() || options.pointsName.size() > 1000) {
+             ShowMessage("Error:\nInvalid roots vector name.\nPlease enter valid vector name.");
+             return kStayOpen;
+           }
+           if (options.valuesName.empty() || options.valuesName.size() > 1000) {
+             ShowMessage("Error:\nInvalid f(R) vector name.\nPlease enter valid vector name.");
+             return kStayOpen;
+           }
+           // One vector would replace the other and a result would be lost.
+           if (NamesEqualIgnoringCase(options.pointsName, options.valuesName)) {
+             ShowMessage(kSameOutputNames);
+             return kStayOpen;
+           }
+           return kCloseDialog;
+         }) == DialogResult::kClose;
 }
 
 // The function chosen in a search or integral dialog: a name of 1 to 999
@@ -136,7 +135,11 @@ bool AcceptFunction(const std::string& text, std::string& remembered, std::strin
     ShowMessage(kEmptyFunctionName);
     return false;
   }
-  if (CheckFunctionForAnalysis(name) != 0) return false;
+  std::string checkMessage;
+  if (CheckFunctionForAnalysis(name, checkMessage) != 0) {
+    if (!checkMessage.empty()) ShowMessage(checkMessage);
+    return false;
+  }
   CutEntryName(name);
   remembered = name;
   return true;
@@ -191,9 +194,9 @@ bool SearchCommand(SearchKind kind) {
   form.tolerance = parameters.Tolerance;
   form.maxIterations = parameters.MaxIterations;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
-  for (;;) {
-    if (!ShowForm(form)) return false;
-    if (!SearchDialogAccepted(form)) continue;
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) {
+    if (!SearchDialogAccepted(form)) return kStayOpen;
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.Intervals = form.intervals;
@@ -201,11 +204,11 @@ bool SearchCommand(SearchKind kind) {
     parameters.MaxIterations = form.maxIterations;
     parameters.FunctionName = TrimBlanks(form.function);
     OutputOptionsForm options;
-    if (!ChooseOutput(texts, options)) continue;
+    if (!ChooseOutput(texts, options)) return kStayOpen;
     SearchResults().SaveResults = options.save;
     SearchResults().Count = 0;
     std::string name;
-    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) return kStayOpen;
     ResetOperationStatus();
     CountersOf(kind) = SearchCounters{};
     Report("%s", texts.attempting);
@@ -213,13 +216,15 @@ bool SearchCommand(SearchKind kind) {
     if (texts.engine(parameters.Lower, parameters.Upper, parameters.Intervals,
                      parameters.MaxIterations, parameters.Tolerance) != 1.0) {
       ShowEngineFailure();
-      continue;
+      return kStayOpen;
     }
     ReportSummary(kind, texts);
     SaveSearchResults(options);
     // What was found before a stop is kept, but the search was not completed.
-    return UserCancelled != 1;
-  }
+    carriedOut = UserCancelled != 1;
+    return kCloseDialog;
+  });
+  return carriedOut;
 }
 
 bool IntegralCommand() {
@@ -230,36 +235,40 @@ bool IntegralCommand() {
   form.absTolerance = parameters.AbsTolerance;
   form.relTolerance = parameters.RelTolerance;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
-  while (ShowForm(form)) {
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) {
     if (!(form.lower + 1e-100 < form.upper)) {
       ShowMessage(kUpperAboveLower);
-      continue;
+      return kStayOpen;
     }
     if (!(form.absTolerance >= 1e-100)) {
       ShowMessage(kToleranceTooSmall);
-      continue;
+      return kStayOpen;
     }
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.AbsTolerance = form.absTolerance;
     parameters.RelTolerance = form.relTolerance;
     std::string name;
-    if (!AcceptFunction(form.function, parameters.FunctionName, name)) continue;
+    if (!AcceptFunction(form.function, parameters.FunctionName, name)) return kStayOpen;
     ResetOperationStatus();
     Report("Calculating integral of function f(x)");
     Report("on the interval from %G to %G", parameters.Lower, parameters.Upper);
     double result = 0.0;
+    IntegralFailure failure;
     if (Integrate(parameters.Lower, parameters.Upper, parameters.AbsTolerance,
-                  parameters.RelTolerance, result) == 1)
-      return true;
+                  parameters.RelTolerance, result, failure) == 1)
+      return CarriedOut(carriedOut);
+    if (!failure.message.empty()) ShowMessage(failure.message);
+    if (!failure.reportLine.empty()) Report("%s", failure.reportLine.c_str());
     const size_t length = std::strlen(OperationStatus.message);
     if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
       ShowMessage(std::string("Error:\n") + OperationStatus.message);
-      continue;
+      return kStayOpen;
     }
-    return false;
-  }
-  return false;
+    return kCloseDialog;
+  });
+  return carriedOut;
 }
 
 }  // namespace tq

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/form_visitor.h"
 #include "core/ui_port.h"
 #include "numeric/search_state.h"
 
@@ -14,7 +15,7 @@ namespace tq {
 // The search dialog; also the integral dialog, which has no intervals or
 // iterations but two tolerances.
 struct SearchForm : Form {
-  std::string title;
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> functions;  // the function list's entries
   std::string function;                // the list's text
   double lower = 0.0;
@@ -25,7 +26,8 @@ struct SearchForm : Form {
 };
 
 struct IntegralForm : Form {
-  std::string title = "Calculate integral";
+  IntegralForm() { title = "Calculate integral"; }
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> functions;
   std::string function;
   double lower = 0.0;
@@ -36,6 +38,8 @@ struct IntegralForm : Form {
 
 // "Output options": whether and where to store the found points.
 struct OutputOptionsForm : Form {
+  OutputOptionsForm() { title = "Output options"; }
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   bool save = true;
   std::vector<std::string> vectors;  // names of the existing vectors
   std::string pointsName;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/chart_model.h"
+#include "commands/dialog.h"
 #include "commands/entry_names.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
@@ -233,9 +234,12 @@ void WarnAboutEmptyLists(const SeriesForm& form) {
 SeriesObject* RunSeriesDialog(ChartObject& chart, int32_t type, SeriesObject* editing) {
   SeriesForm form = MakeSeriesForm(type, editing);
   WarnAboutEmptyLists(form);
-  while (ShowForm(form))
-    if (SeriesObject* series = ApplySeriesForm(form, chart, editing)) return series;
-  return nullptr;
+  SeriesObject* series = nullptr;
+  RunDialog(form, [&](ButtonId) {
+    series = ApplySeriesForm(form, chart, editing);
+    return series ? kCloseDialog : kStayOpen;
+  });
+  return series;
 }
 
 }  // namespace
@@ -317,7 +321,7 @@ bool RunDrawingOptions(SeriesObject& series) {
   form.lineColor = series.LineColor;
   form.markerShape = series.MarkerShape;
   form.markerSize = series.MarkerSize;
-  if (!ShowForm(form)) return false;
+  if (!RunOkCancelDialog(form)) return false;
   // Only choices of the lists are taken.
   auto store = [](int32_t& field, int32_t choice, size_t count) {
     if (choice >= 0 && size_t(choice) < count) field = choice;
@@ -332,7 +336,7 @@ bool RunDrawingOptions(SeriesObject& series) {
 bool NewDataSet(ChartObject& chart) {
   DataTypeForm types;
   types.choices.assign(std::begin(kTypeChoices), std::end(kTypeChoices));
-  if (!ShowForm(types) || types.selected < 0 || types.selected > 4) return false;
+  if (!RunOkCancelDialog(types) || types.selected < 0 || types.selected > 4) return false;
   SeriesObject* series = RunSeriesDialog(chart, types.selected + 1, nullptr);
   if (!series) return false;
   RunDrawingOptions(*series);

@@ -26,7 +26,7 @@ const VectorObject* ResultVector(const std::string& name) {
 
 // --- Moments of distribution --------------------------------------------------
 
-DialogOutcome ApplyMoments(const OperationForm& form) {
+DialogResult ApplyMoments(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   const std::string &source = names[0], &output = names[1];
   if (!CheckDialogNameLength(source,
@@ -42,7 +42,7 @@ DialogOutcome ApplyMoments(const OperationForm& form) {
   ResetOperationStatus();
   if (ComputeMoments(source, output) != 1) {
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   }
   Report("Moments of distribution calculated.\r\nInput data vector <%s>\r\noutput stored in new "
          "vector <%s>",
@@ -59,7 +59,7 @@ DialogOutcome ApplyMoments(const OperationForm& form) {
       Report("Variance is too small.\r\nThird moment and fourth moment cannot be calculated");
     }
   }
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
 // --- the three significance tests ---------------------------------------------
@@ -85,10 +85,10 @@ bool CheckTestDialog(const std::vector<std::string>& names) {
   return true;
 }
 
-ExplainedOperationForm TestForm(const char* title, const char* button, const char* statistic) {
-  ExplainedOperationForm form;
+OperationForm TestForm(const char* title, const char* button, const char* statistic) {
+  OperationForm form;
   form.title = title;
-  form.button = button;
+  form.SetButtonText(kOkButton, button);
   form.sources = {SourceList("Select first distribution vector", OBJMASK_VECTOR),
                   SourceList("Select second distribution vector", OBJMASK_VECTOR)};
   form.output = OutputList((std::string("Output vector will contain values \n") + statistic +
@@ -103,15 +103,15 @@ void ReportTestHeader(const char* format, const std::vector<std::string>& names)
   Report(format, names[0].c_str(), names[1].c_str(), names[2].c_str());
 }
 
-DialogOutcome ApplyTTest(const OperationForm& form) {
+DialogResult ApplyTTest(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   if (!CheckTestDialog(names)) return kStayOpen;
   TTestOptionsForm options;
-  if (!ShowForm(options)) return kStayOpen;
+  if (!RunOkCancelDialog(options)) return kStayOpen;
   ResetOperationStatus();
   if (StudentTTest(names[0], names[1], names[2], options.type) != 1) {
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   }
   ReportTestHeader(
       "Students t-test for sigificance\r\nof means difference\r\ninput vectors %s and "
@@ -134,16 +134,16 @@ DialogOutcome ApplyTTest(const OperationForm& form) {
   }
   Report("Significance is a probability that two \r\ndistributions have equal means.");
   Report("Small value, lesser than approximately 0.025\r\nindicates sigificant difference of means.");
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
-DialogOutcome ApplyFTest(const OperationForm& form) {
+DialogResult ApplyFTest(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   if (!CheckTestDialog(names)) return kStayOpen;
   ResetOperationStatus();
   if (FTest(names[0], names[1], names[2]) != 1) {
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   }
   ReportTestHeader(
       "F-test for sigificance\r\nof variance difference\r\ninput vectors %s and %s\r\noutput "
@@ -152,7 +152,7 @@ DialogOutcome ApplyFTest(const OperationForm& form) {
   const VectorObject* result = ResultVector(names[2]);
   if (!result || result->size < 2 || result->at(1) == 0.0) {
     Report("Error:\r\nUnable to compute F-test.\r\nOne of the distributions has zero variance.");
-    return {true, true};
+    return CarriedOut(carriedOut);
   }
   Report("F = %G", result->at(1));
   Report("significance  (P, two-tail)= %G", result->at(2));
@@ -160,19 +160,25 @@ DialogOutcome ApplyFTest(const OperationForm& form) {
   Report(
       "Small value, lesser than approximately 0.05\r\nindicates sigificant difference of "
       "variances.");
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
-DialogOutcome ApplyChiSquare(const OperationForm& form) {
+DialogResult ApplyChiSquare(const OperationForm& form, bool& carriedOut) {
   std::vector<std::string> names = ReadDialogNames(form);
   if (!CheckTestDialog(names)) return kStayOpen;
   ResetOperationStatus();
-  if (ChiSquareTest(names[0], names[1], names[2]) != 1) {
-    // The options were not confirmed: nothing was computed and there is
-    // nothing to show, so the dialog stays as it was.
-    if (OperationStatus.flags == 0 && OperationMessage().empty()) return kStayOpen;
+  // The options are asked after the test's argument checks have passed. Not
+  // confirmed (or not one of the offered choices), nothing is computed and
+  // there is nothing to show, so the dialog stays as it was.
+  ChiSquareOptionsForm options;
+  if (CheckChiSquareArguments(names[0], names[1], names[2]) &&
+      (!RunOkCancelDialog(options) || options.type < CHISQUARE_EXPECTED ||
+       options.type > CHISQUARE_OBSERVED || options.constraints < 0 ||
+       options.constraints > ChiSquareOptionsForm::kMaxConstraints))
+    return kStayOpen;
+  if (ChiSquareTest(names[0], names[1], names[2], options.type, options.constraints) != 1) {
     ShowEngineFailure();
-    return {true, false};
+    return kCloseDialog;
   }
   ReportTestHeader(
       "Chi-square test for sigificance\r\nof distributions difference\r\ninput vectors %s and "
@@ -181,22 +187,22 @@ DialogOutcome ApplyChiSquare(const OperationForm& form) {
   const VectorObject* result = ResultVector(names[2]);
   if (!result || result->size < 2 || result->at(1) == 0.0) {
     Report("Error:\r\nUnable to compute Chi-square test.");
-    return {true, true};
+    return CarriedOut(carriedOut);
   }
   Report("Chi-square = %G", result->at(1));
   Report("significance (P, two-tail)= %G", result->at(2));
   Report(
       "Significance is a probability that two \r\ndata sets are drawn from\r\nthe same "
       "distribution.");
-  return {true, true};
+  return CarriedOut(carriedOut);
 }
 
 }  // namespace
 
 bool MomentsDialog() {
-  ExplainedOperationForm form;
+  OperationForm form;
   form.title = "Moments of distribution";
-  form.button = "Moments";
+  form.SetButtonText(kOkButton, "Moments");
   form.explanation =
       "Output vector will contain moments of distribution:\nmean, average deviation, "
       "\nstandard deviation, variance, \nskewness (third moment), \nkurtosis (fourth moment).";
@@ -209,17 +215,17 @@ bool MomentsDialog() {
 }
 
 bool TTestDialog() {
-  ExplainedOperationForm form = TestForm("Student's t-test", "t-test", "Student's t");
+  OperationForm form = TestForm("Student's t-test", "t-test", "Student's t");
   return RunOperationDialog(form, ApplyTTest);
 }
 
 bool FTestDialog() {
-  ExplainedOperationForm form = TestForm("F-test for different variances", "F-test", "F");
+  OperationForm form = TestForm("F-test for different variances", "F-test", "F");
   return RunOperationDialog(form, ApplyFTest);
 }
 
 bool ChiSquareDialog() {
-  ExplainedOperationForm form = TestForm("Shi-square test", "Chi-square", "Chi-square");
+  OperationForm form = TestForm("Shi-square test", "Chi-square", "Chi-square");
   return RunOperationDialog(form, ApplyChiSquare);
 }
 

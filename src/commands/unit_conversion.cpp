@@ -1,6 +1,7 @@
 #include "commands/unit_conversion.h"
 
 #include "commands/calculator_commands.h"
+#include "commands/dialog.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
 
@@ -70,9 +71,9 @@ bool RunConverter(const Conversion& conversion) {
   form.fromLabel = conversion.fromLabel;
   form.toLabel = conversion.toLabel;
   bool converted = false;
-  while (ShowForm(form)) {
-    switch (form.pressed) {
-      case UnitConverterForm::Button::kConvert:
+  RunDialog(form, [&](ButtonId button) {
+    switch (button) {
+      case UnitConverterForm::kConvert:
         if (!(conversion.factor > 0)) {
           ShowMessage("Error: unable to convert value");
           break;
@@ -82,15 +83,16 @@ bool RunConverter(const Conversion& conversion) {
         Report("%s %G", form.toLabel.c_str(), form.to);
         converted = true;
         break;
-      case UnitConverterForm::Button::kClear:
+      case UnitConverterForm::kClear:
         form.from = 0.0;
         form.to = 0.0;
         break;
-      case UnitConverterForm::Button::kFromAns: form.from = Calculator().ans; break;
-      case UnitConverterForm::Button::kToAns: Calculator().ans = form.to; break;
-      case UnitConverterForm::Button::kClose: return converted;
+      case UnitConverterForm::kFromAns: form.from = Calculator().ans; break;
+      case UnitConverterForm::kToAns: Calculator().ans = form.to; break;
+      case UnitConverterForm::kClose: return kCloseDialog;
     }
-  }
+    return kStayOpen;
+  });
   return converted;
 }
 
@@ -113,12 +115,15 @@ bool UnitConversionCommand(UnitFamily family) {
   chooser.from = 0;
   chooser.to = family == UnitFamily::kTemperature ? 1 : 4;
   Conversion conversion;
-  while (ShowForm(chooser)) {
+  bool chosen = false;
+  RunDialog(chooser, [&](ButtonId) {
     if (chooser.from >= int(chooser.units.size())) chooser.from = -1;
     if (chooser.to >= int(chooser.units.size())) chooser.to = -1;
-    if (ChooseConversion(family, chooser, conversion)) return RunConverter(conversion);
-  }
-  return false;
+    chosen = ChooseConversion(family, chooser, conversion);
+    return chosen ? kCloseDialog : kStayOpen;
+  });
+  // The converter opens once the chooser has closed.
+  return chosen && RunConverter(conversion);
 }
 
 }  // namespace tq

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/form_visitor.h"
 #include "core/ui_port.h"
 #include "units/unit_tables.h"
 
@@ -12,22 +13,30 @@ namespace tq {
 
 // The chooser: the two lists hold the family's units; -1 when none is chosen.
 struct UnitChooserForm : Form {
-  std::string title;
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> units;
   int from = -1;
   int to = -1;
 };
 
-// The converter ("Units conversion"): stays open until Close; each showing
-// ends with the button pressed.
+// The converter ("Units conversion"): stays open until Close.
 struct UnitConverterForm : Form {
-  enum class Button { kConvert, kClear, kFromAns, kToAns, kClose };
+  enum Button : ButtonId { kConvert = kFirstFormButton, kClear, kFromAns, kToAns, kClose };
+  UnitConverterForm() {
+    title = "Units conversion";
+    buttons = {{kConvert, "Convert"},
+               {kClear, "Clear"},
+               {kFromAns, " <-- from Ans"},
+               {kToAns, "--> to Ans "},
+               {kClose, "Close"}};
+    defaultButton = kConvert;
+  }
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::string explanation;
   std::string fromLabel;
   std::string toLabel;
   double from = 0.0;
   double to = 0.0;
-  Button pressed = Button::kClose;
 };
 
 // Runs the command of `family`; true when at least one value was converted.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "commands/dialog.h"
 #include "core/string_format.h"
 
 namespace tq {
@@ -32,7 +33,7 @@ void OpenValueEditor(MathObject& object) {
   ValueEditorForm form;
   form.title = object.kind == KIND_MATRIX ? "Edit values in matrix" : "Edit values in vector";
   form.object = &object;
-  ShowForm(form);
+  RunOkCancelDialog(form);
 }
 
 }  // namespace tq

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/math_object.h"
+#include "commands/form_visitor.h"
 #include "core/ui_port.h"
 
 namespace tq {
@@ -14,7 +15,8 @@ namespace tq {
 // "Edit values in matrix" / "Edit values in vector": works on the object
 // itself; the only button is "Close".
 struct ValueEditorForm : Form {
-  std::string title;
+  ValueEditorForm() { buttons = {{kOkButton, "Close"}}; }
+  void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   MathObject* object = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <memory>
 
+#include "commands/dialog.h"
 #include "commands/language_forms.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
@@ -37,7 +38,7 @@ std::vector<std::string> VariableListEntries() {
 
 bool CreateVariableCommand() {
   CreateVariableForm form;
-  if (!ShowForm(form)) return false;
+  if (!RunOkCancelDialog(form)) return false;
   if (!ValidateNewName(form.name)) {
     if (!NameMessageShown)
       ShowMessage("Error:\nInvalid variable name\n<" + form.name +
@@ -78,7 +79,7 @@ bool EditVariableCommand(const std::vector<std::string>& selected) {
   EditVariableForm form;
   form.name = variable->name;
   form.value = variable->value;
-  if (!ShowForm(form)) return false;
+  if (!RunOkCancelDialog(form)) return false;
   variable->value = form.value;
   return true;
 }

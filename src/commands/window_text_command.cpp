@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <string>
 
+#include "commands/dialog.h"
 #include "commands/file_commands.h"
 #include "commands/file_forms.h"
 #include "core/ui_port.h"
@@ -45,7 +46,7 @@ bool SaveWindowTextCommand() {
   form.filter = kTextFileFilter;
   form.defaultExtension = "txt";
   form.save = true;
-  if (!ShowForm(form)) return false;
+  if (!RunOkCancelDialog(form)) return false;
   if (form.path.empty() || form.path.size() >= kMaxTextPath) return false;
   bool append = false;
   if (FileExists(form.path))

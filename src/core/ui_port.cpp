@@ -18,7 +18,21 @@ void ShowMessage(std::string_view text) {
 
 bool AskYesNo(std::string_view text) { return g_ui && g_ui->AskYesNo(text); }
 
-bool ShowForm(Form& form) { return g_ui && g_ui->ShowForm(form); }
+DialogResult RunDialog(Dialog& dialog) {
+  return g_ui ? g_ui->RunDialog(dialog) : DialogResult::kCancelled;
+}
+
+const std::string& Form::ButtonText(ButtonId id) const {
+  static const std::string kNone;
+  for (const FormButton& button : buttons)
+    if (button.id == id) return button.text;
+  return kNone;
+}
+
+void Form::SetButtonText(ButtonId id, std::string text) {
+  for (FormButton& button : buttons)
+    if (button.id == id) button.text = std::move(text);
+}
 
 void ReportV(const char* format, va_list args) {
   if (!g_ui) return;

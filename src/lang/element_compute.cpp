@@ -72,7 +72,8 @@ int32_t Loop(const VectorObject* s, const FunctionObject* f, VectorObject* r) {
 
 template <class Object>
 int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
-                const std::string& functionName, const std::string& dest) {
+                const std::string& functionName, const std::string& dest,
+                ElementFunctionCheck* check) {
   ResetOperationStatus();
   if (!CurrentObjectList()) return Fail("Pointer on math objects list is corrupted");
   if (!LengthOk(sourceName)) return Fail(texts.sourceName);
@@ -87,7 +88,16 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
   if (!Valid(function))
     return Fail("Invalid status of 2nd argument. Last operation on this object has failed.");
   if (!HasElements(*source)) return Fail(texts.sourceSize);
-  if (CheckFunctionForElements(functionName) != 0) {
+  using WithoutX = ElementFunctionCheck::WithoutX;
+  const WithoutX withoutX = check ? check->withoutX : WithoutX::kRefuse;
+  std::string checkMessage;
+  const int32_t checked = CheckFunctionForElements(functionName, checkMessage);
+  if (checked == kFunctionWithoutX && withoutX == WithoutX::kAsk) {
+    check->message = checkMessage;
+    return kComputeAsksWithoutX;
+  }
+  if (checked != 0 && !(checked == kFunctionWithoutX && withoutX == WithoutX::kAccept)) {
+    if (check) check->message = checked == kFunctionWithoutX ? std::string() : checkMessage;
     SetOperationError("Unable to compile function. Correct systax error and try again.");
     return -1;
   }
@@ -184,13 +194,13 @@ int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* 
 }
 
 int32_t ComputeFunctionForMatrix(const std::string& source, const std::string& function,
-                                 const std::string& dest) {
-  return Compute<MatrixObject>(kMatrixTexts, source, function, dest);
+                                 const std::string& dest, ElementFunctionCheck* check) {
+  return Compute<MatrixObject>(kMatrixTexts, source, function, dest, check);
 }
 
 int32_t ComputeFunctionForVector(const std::string& source, const std::string& function,
-                                 const std::string& dest) {
-  return Compute<VectorObject>(kVectorTexts, source, function, dest);
+                                 const std::string& dest, ElementFunctionCheck* check) {
+  return Compute<VectorObject>(kVectorTexts, source, function, dest, check);
 }
 
 std::string& ComputeFunctionName() {

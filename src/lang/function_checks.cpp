@@ -7,7 +7,6 @@
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/string_format.h"
-#include "core/ui_port.h"
 #include "lang/fast_form.h"
 #include "lang/function_objects.h"
 #include "lang/interpreter.h"
@@ -37,23 +36,24 @@ std::string OperatorMessage(const std::string& name) {
 }
 
 // Compiles with the usage flags recorded.
-int32_t CompileForCheck(std::string& name) {
+int32_t CompileForCheck(std::string& name, std::string& message) {
   AnalysisMode = 1;
   UsesX = 0;
   UsesAns = 0;
-  int32_t result = CompileFunctionByName(name);
+  int32_t result = CompileFunctionByName(name, message);
   AnalysisMode = 0;
   return result;
 }
 
 }  // namespace
 
-int32_t CompileFunctionByName(std::string& name) {
+int32_t CompileFunctionByName(std::string& name, std::string& shown) {
+  shown.clear();
   size_t cut = name.find_first_of(" :");
   if (cut != std::string::npos) name.erase(cut);
   if (name.empty() || name.size() > kMaxFunctionName) return -1;
   if (!FindObject(name, OBJMASK_FUNCTION)) {
-    ShowMessage("Error:\nFunction name string is incorrect.\nPlease select valid function name in the list");
+    shown = "Error:\nFunction name string is incorrect.\nPlease select valid function name in the list";
     return -1;
   }
   std::string message;
@@ -63,52 +63,52 @@ int32_t CompileFunctionByName(std::string& name) {
   if (result >= 1 && result <= 99999) {
     detail = StringPrintf("\nat line number %d", result);
     if (ShownLength(message)) detail += "  " + message;
-    ShowMessage("Syntax error in function " + name + " " + detail +
-                "\nPlease correct error and try again.\n");
+    shown = "Syntax error in function " + name + " " + detail +
+            "\nPlease correct error and try again.\n";
   } else {
     if (ShownLength(message)) detail = "\n" + message;
-    ShowMessage("Syntax error in function\n" + name + " " + detail +
-                "\nPlease correct error and try again.\n");
+    shown = "Syntax error in function\n" + name + " " + detail +
+            "\nPlease correct error and try again.\n";
   }
   return -1;
 }
 
-int32_t CheckFunctionForAnalysis(std::string name) {
-  if (int32_t result = CompileForCheck(name)) return result;
+int32_t CheckFunctionForAnalysis(std::string name, std::string& message) {
+  if (int32_t result = CompileForCheck(name, message)) return result;
   if (UsesX == 0) {
-    ShowMessage("Incorrect function argument:\nFunction " + name +
-                "(x) must depend on variable x.\nPlease correct error and try again.");
+    message = "Incorrect function argument:\nFunction " + name +
+              "(x) must depend on variable x.\nPlease correct error and try again.";
     return -1;
   }
   if (UsesAns == 1) {
-    ShowMessage(AnsMessage(name));
+    message = AnsMessage(name);
     return -1;
   }
   if (UsesUiOperator == 1) {
-    ShowMessage(OperatorMessage(name));
+    message = OperatorMessage(name);
     return -1;
   }
   return 0;
 }
 
-int32_t CheckFunctionForElements(std::string name) {
-  if (int32_t result = CompileForCheck(name)) return result;
+int32_t CheckFunctionForElements(std::string name, std::string& message) {
+  if (int32_t result = CompileForCheck(name, message)) return result;
   if (UsesX == 1) {
     if (UsesAns == 1) {
-      ShowMessage(AnsMessage(name));
+      message = AnsMessage(name);
       return -1;
     }
     if (UsesUiOperator == 1) {
-      ShowMessage(OperatorMessage(name));
+      message = OperatorMessage(name);
       return -1;
     }
     return 0;
   }
-  bool yes = AskYesNo("Warning:\nFunction " + name +
-                      "(x) should depend on variable x.\nFunction can use variables _M and _N "
-                      "to get \nrow and column numbers.\nThis function does not depend on "
-                      "variable x.\nDo you want to continue anyway?");
-  return yes ? 0 : -1;
+  message = "Warning:\nFunction " + name +
+            "(x) should depend on variable x.\nFunction can use variables _M and _N to get "
+            "\nrow and column numbers.\nThis function does not depend on variable x.\nDo you "
+            "want to continue anyway?";
+  return kFunctionWithoutX;
 }
 
 double EvaluateAt(double x, int32_t& status, std::string& errorText) {

@@ -1,6 +1,6 @@
 // What every numerical command does with a user function: compile it by
-// name with a user-facing message, check what it uses, and evaluate it with
-// floating-point faults detected.
+// name, check what it uses (a refusal comes with the message the command
+// shows), and evaluate it with floating-point faults detected.
 #pragma once
 
 #include <cstddef>
@@ -11,16 +11,19 @@
 namespace tq {
 
 // Cuts `name` at its first blank or colon and compiles that function. 0
-// compiled; -1 not compiled (a message was shown, except for a name of bad
-// length).
-int32_t CompileFunctionByName(std::string& name);
+// compiled; -1 not compiled, with the message to show in `message` (empty
+// for a name of bad length).
+int32_t CompileFunctionByName(std::string& name, std::string& message);
 
 // Compiles the function and checks that it uses x, not ans, and no input,
-// output or print. 0 when it passes; otherwise non-zero after one message.
-int32_t CheckFunctionForAnalysis(std::string name);
-// The same for element-wise computation: a function without x may be used
-// when the user says so.
-int32_t CheckFunctionForElements(std::string name);
+// output or print. 0 when it passes; otherwise non-zero with one message.
+int32_t CheckFunctionForAnalysis(std::string name, std::string& message);
+
+// The same for element-wise computation, where a function without x may be
+// used when the user says so: then kFunctionWithoutX, and `message` is the
+// question whose Yes accepts it.
+inline constexpr int32_t kFunctionWithoutX = 1;
+int32_t CheckFunctionForElements(std::string name, std::string& message);
 
 // The current function at x. status 0: the value is f(x). Otherwise -1 and
 // errorText says why (a run-time error, a floating-point fault, a NaN or an

@@ -1,11 +1,14 @@
 #include "lang/program_io.h"
 
 #include "core/string_format.h"
+#include "core/ui_port.h"
 #include "core/user_cancel.h"
 
 namespace tq::lang {
 
 namespace {
+
+ProgramIo* g_programIo = nullptr;
 
 constexpr size_t kStatementTextSize = 8192;
 constexpr size_t kDialogTextSize = 16383;
@@ -40,8 +43,8 @@ std::string StringItem(const void* reference) {
 }
 
 void PerformInput(const IoItem* items, int32_t count) {
-  ProgramInputForm form;
-  double* cells[ProgramInputForm::kMaxFields] = {};
+  ProgramInput form;
+  double* cells[ProgramInput::kMaxFields] = {};
   std::string pending;
   bool anyVariable = false;
   for (int32_t i = 0; i < count; ++i) {
@@ -52,7 +55,7 @@ void PerformInput(const IoItem* items, int32_t count) {
       continue;
     }
     anyVariable = true;
-    if (form.fieldCount >= ProgramInputForm::kMaxFields) continue;
+    if (form.fieldCount >= ProgramInput::kMaxFields) continue;
     cells[form.fieldCount] = static_cast<double*>(const_cast<void*>(items[i].reference));
     form.labels[form.fieldCount] = pending;
     form.values[form.fieldCount] = *cells[form.fieldCount];
@@ -60,12 +63,9 @@ void PerformInput(const IoItem* items, int32_t count) {
     pending.clear();
   }
   form.prompt = pending;
-  if (!anyVariable) {
-    // OK continues after the statement, Cancel stops the program.
-    if (!AskYesNo("Invalid input operator parameters. No input varaibles declared.\n")) StopRun();
-    return;
-  }
-  if (!ShowForm(form)) StopRun();
+  // With no variable in the list the user only confirms going on.
+  if (!g_programIo || !g_programIo->ReadInput(form)) StopRun();
+  if (!anyVariable) return;
   std::string report = "Input:";
   for (int k = 0; k < form.fieldCount; ++k) {
     *cells[k] = form.values[k];
@@ -75,6 +75,9 @@ void PerformInput(const IoItem* items, int32_t count) {
 }
 
 }  // namespace
+
+ProgramIo* CurrentProgramIo() { return g_programIo; }
+void SetProgramIo(ProgramIo* io) { g_programIo = io; }
 
 std::string BuildIoText(const IoItem* items, int32_t count) {
   std::string text;
@@ -94,9 +97,7 @@ void PerformIoStatement(int32_t mode, const IoItem* items, int32_t count) {
   if (mode == IO_OUTPUT) {
     if (text.size() >= kDialogTextSize) return;
     Report("%s", text.c_str());
-    ProgramMessageForm form;
-    form.text = text;
-    if (!ShowForm(form)) StopRun();
+    if (!g_programIo || !g_programIo->ShowOutput(text)) StopRun();
     return;
   }
   Report("%s", text.c_str());

@@ -1,22 +1,18 @@
-// The input, output and print statements of programs: the texts they build
-// and the dialogs they show through the Ui port.
+// The input, output and print statements of programs: the texts they build,
+// and the interface through which they reach the user (the command layer
+// implements it with its program dialogs).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "core/ui_port.h"
 #include "lang/interpreter.h"
 
-namespace tq {
+namespace tq::lang {
 
-// "Program message": a program's output text; OK is Continue, Cancel Stop.
-struct ProgramMessageForm : Form {
-  std::string text;
-};
-
-// "Program input": up to four numeric fields; OK is Continue, Cancel Stop.
-struct ProgramInputForm : Form {
+// What an input statement asks for: up to four numeric fields, each with the
+// text before it, and the text after the last field.
+struct ProgramInput {
   static constexpr int kMaxFields = 4;
   std::string prompt;
   int fieldCount = 0;
@@ -24,9 +20,21 @@ struct ProgramInputForm : Form {
   double values[kMaxFields] = {};
 };
 
-}  // namespace tq
+// A running program's way to the user. Each answers false to stop the run.
+class ProgramIo {
+ public:
+  virtual ~ProgramIo() = default;
+  // An output statement's text (already in the output window).
+  virtual bool ShowOutput(const std::string& text) = 0;
+  // An input statement: the values of its fields; with no fields (a list
+  // without variables) whether to go on after the statement.
+  virtual bool ReadInput(ProgramInput& input) = 0;
+};
 
-namespace tq::lang {
+// The front end's program I/O; while none is set, input and output
+// statements stop the run.
+ProgramIo* CurrentProgramIo();
+void SetProgramIo(ProgramIo* io);
 
 // Performs an input, output or print statement; a stop ends the run with
 // "Calculation terminated by user".

@@ -51,23 +51,24 @@ const char* ArgumentFailure(double a, double b, double absTol, double relTol) {
   return nullptr;
 }
 
-// f at a limit of the interval; false after the message and the report line.
-bool EvaluateLimit(double x, const char* text) {
+// f at a limit of the interval; false with the failure to show.
+bool EvaluateLimit(double x, const char* text, IntegralFailure& failure) {
   g_lastX = x;
   int32_t status = 0;
   std::string errorText;
   EvaluateAt(x, status, errorText);
   if (status == 0) return true;
-  ShowMessage(std::string(text) + errorText);
-  Report("%s", text);
+  failure.message = std::string(text) + errorText;
+  failure.reportLine = text;
   return false;
 }
 
 }  // namespace
 
 int32_t Integrate(double lower, double upper, double absTolerance, double relTolerance,
-                  double& result) {
+                  double& result, IntegralFailure& failure) {
   result = 0.0;
+  failure = IntegralFailure{};
   if (const char* failure = ArgumentFailure(lower, upper, absTolerance, relTolerance)) {
     SetOperationError(failure);
     return 0;
@@ -75,10 +76,12 @@ int32_t Integrate(double lower, double upper, double absTolerance, double relTol
   UserCancelled = 0;
   if (!EvaluateLimit(lower,
                      "Runtime calculation error when computing user function f(x)\nat the lower "
-                     "limit of interval x=A\n") ||
+                     "limit of interval x=A\n",
+                     failure) ||
       !EvaluateLimit(upper,
                      "Runtime calculation error when computing user function f(x)\nat the upper "
-                     "limit of interval x=B\n"))
+                     "limit of interval x=B\n",
+                     failure))
     return 0;
 
   g_inUserFunction = 0;
@@ -96,11 +99,11 @@ int32_t Integrate(double lower, double upper, double absTolerance, double relTol
               ? StringPrintf("Runtime calculation error in user \r\nfunction f(x) when x=%G\n",
                              g_lastX)
               : StringPrintf("Runtime calculation error when x=%G\n", g_lastX);
-      ShowMessage(head + OperationStatus.message);
+      failure.message = head + OperationStatus.message;
     } else {
-      ShowMessage(
+      failure.message =
           "Error: Unable to perform the operation.\r\nFloating point error or not enough "
-          "memeory.");
+          "memeory.";
     }
     return 0;
   }

@@ -3,12 +3,23 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tq {
 
-// Checks its arguments, integrates and writes its report lines; 1 on success.
+// A failure the user is told about with a message (the command shows it):
+// f failing at a limit, with the line the output window gets after the
+// message, or the calculation failing.
+struct IntegralFailure {
+  std::string message;
+  std::string reportLine;
+};
+
+// Checks its arguments, integrates and writes its report lines; 1 on
+// success. On failure the status holds an argument error, or `failure` the
+// message to show.
 int32_t Integrate(double lower, double upper, double absTolerance, double relTolerance,
-                  double& result);
+                  double& result, IntegralFailure& failure);
 
 struct Quanc8Result {
   double result = 0.0;

@@ -2,9 +2,7 @@
 
 #include <optional>
 
-#include "core/ui_port.h"
 #include "linalg/operation_frame.h"
-#include "stats/chi_square_options.h"
 #include "stats/test_routines.h"
 
 namespace tq {
@@ -165,19 +163,22 @@ int32_t FTest(const std::string& name1, const std::string& name2, const std::str
   });
 }
 
+bool CheckChiSquareArguments(const std::string& name1, const std::string& name2,
+                             const std::string& destName) {
+  TestArguments args;
+  return CheckTestArguments(name1, name2, destName, std::nullopt, args);
+}
+
 int32_t ChiSquareTest(const std::string& name1, const std::string& name2,
-                      const std::string& destName) {
+                      const std::string& destName, int32_t type, int32_t constraints) {
   TestArguments args;
   if (!CheckTestArguments(name1, name2, destName, std::nullopt, args)) return 0;
-  ChiSquareOptionsForm options;
-  if (!ShowForm(options)) return 0;
-  // Only the choices the dialog offers are accepted.
-  if (options.type < CHISQUARE_EXPECTED || options.type > CHISQUARE_OBSERVED ||
-      options.constraints < 0 || options.constraints > ChiSquareOptionsForm::kMaxConstraints)
-    return 0;
+  // Only the choices the options dialog offers are accepted.
+  if (type < CHISQUARE_EXPECTED || type > CHISQUARE_OBSERVED || constraints < 0 ||
+      constraints > kMaxChiSquareConstraints)
+    return SetOperationError("Invalid problem type parameter"), 0;
   return RunTest(destName, [&](VectorObject* dest) {
-    return ChiSquareTestObjects(args.first, args.second, dest, options.constraints,
-                                options.type);
+    return ChiSquareTestObjects(args.first, args.second, dest, constraints, type);
   });
 }
 

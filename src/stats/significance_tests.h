@@ -23,10 +23,16 @@ enum ChiSquareType : int32_t {
 int32_t StudentTTest(const std::string& name1, const std::string& name2,
                      const std::string& destName, int32_t type);
 int32_t FTest(const std::string& name1, const std::string& name2, const std::string& destName);
-// Asks for its options with the "Chi-square test options" form after the
-// argument checks; returns 0 without a message when they are not confirmed.
+// The constraints the chi-square test accepts: 0 to this.
+inline constexpr int32_t kMaxChiSquareConstraints = 5;
+
+// The argument checks of ChiSquareTest alone, so that a command can ask for
+// the test's options between them and the test; false with the status set.
+bool CheckChiSquareArguments(const std::string& name1, const std::string& name2,
+                             const std::string& destName);
+// `type` is a ChiSquareType, `constraints` 0 to kMaxChiSquareConstraints.
 int32_t ChiSquareTest(const std::string& name1, const std::string& name2,
-                      const std::string& destName);
+                      const std::string& destName, int32_t type, int32_t constraints);
 
 int32_t StudentTTestObjects(const VectorObject* first, const VectorObject* second,
                             VectorObject* dest, int32_t type);

@@ -7,29 +7,41 @@ namespace tq {
 
 namespace {
 
-// The object of a data file command, or nullptr after the message that
-// Display shows for the same object.
-MathObject* DataObject(const std::string& name) {
+// The object of a data file command, or nullptr with the message that
+// Display shows for the same object (none for an unknown name).
+MathObject* DataObject(const std::string& name, std::string& refusal) {
+  refusal.clear();
   MathObject* object = FindObjectExact(name);
   if (!object) return nullptr;
   if (object->status == STATUS_FAILED) {
-    ShowMessage(
+    refusal =
         "Error:\nObject state is not valid.\nLast operation on this object has failed.\nUnable "
-        "to display object.");
+        "to display object.";
     return nullptr;
   }
   if (object->status != STATUS_VALID) {
-    ShowMessage("Error:\nObject state is not valid.\nUnable to display object.");
+    refusal = "Error:\nObject state is not valid.\nUnable to display object.";
     return nullptr;
   }
   if (object->kind != KIND_MATRIX && object->kind != KIND_VECTOR) {
-    ShowMessage("Unable to display object.");
+    refusal = "Unable to display object.";
     return nullptr;
   }
   return object;
 }
 
+MathObject* DataObject(const std::string& name) {
+  std::string refusal;
+  return DataObject(name, refusal);
+}
+
 }  // namespace
+
+std::string DataObjectRefusal(const std::string& name) {
+  std::string refusal;
+  DataObject(name, refusal);
+  return refusal;
+}
 
 int32_t ExportObject(const std::string& name, const std::string& path) {
   MathObject* object = DataObject(name);

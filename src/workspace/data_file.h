@@ -13,8 +13,12 @@ namespace tq {
 // Longest matrix line, line feed included, is one less than this.
 inline constexpr int kDataLineBuffer = 4096;
 
-// 1 on success. Name lookups are exact (case counts); an unknown name does
-// nothing and answers 0.
+// Why the data file commands cannot use the object `name`: the message the
+// command shows, or empty when they can or when there is no such object.
+std::string DataObjectRefusal(const std::string& name);
+
+// 1 on success. Name lookups are exact (case counts); an unknown name, or an
+// object DataObjectRefusal refuses, does nothing and answers 0.
 int32_t ExportObject(const std::string& name, const std::string& path);
 int32_t ImportObject(const std::string& name, const std::string& path);
 

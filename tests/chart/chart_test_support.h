@@ -92,12 +92,12 @@ inline constexpr const char* kFakeCheckMessage = "check refused";
 inline void InstallFakeSeriesFunctions(int* evaluations = nullptr) {
   static std::string current;
   SeriesFunctions functions;
-  functions.check = [](const std::string& name) -> int32_t {
+  functions.check = [](const std::string& name, std::string& message) -> int32_t {
     auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
     const std::string body = function ? function->body : "";
     static const std::set<std::string> kKnown = {"x", "x*x", "sin(x)", "cos(x)", "1/x", "fail"};
     if (!kKnown.count(body)) {
-      ShowMessage(kFakeCheckMessage);
+      message = kFakeCheckMessage;
       return 1;
     }
     current = body;

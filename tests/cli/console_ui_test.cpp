@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include "cli/interactive_prompt.h"
 #include "commands/calculator_commands.h"
 #include "core/output_text.h"
+#include "commands/dialog.h"
+#include "commands/language_forms.h"
 
 namespace tq::cli {
 namespace {
@@ -37,12 +40,22 @@ TEST(ConsoleUiTest, ReportLineEndsBecomeLineEnds) {
 
 TEST(ConsoleUiTest, FormsAreAnsweredInOrderThenCancelled) {
   ConsoleUi ui(stdout, stderr, false, QuestionAnswer::kNo);
-  int filled = 0;
-  ui.QueueForm([&](Form&) { return ++filled > 0; });
-  Form form;
-  EXPECT_TRUE(ui.ShowForm(form));
-  EXPECT_FALSE(ui.ShowForm(form));
-  EXPECT_EQ(filled, 1);
+  CreateVariableForm form;
+  ui.QueueForm([](Form& f) -> std::optional<ButtonId> { return f.defaultButton; });
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return kFirstFormButton; });
+  std::vector<ButtonId> pressed;
+  // Every button keeps the dialog open: each answer in turn, then none is left.
+  FormDialog dialog(form, [&](ButtonId button) {
+    pressed.push_back(button);
+    return DialogResult::kStayOpen;
+  });
+  EXPECT_EQ(ui.RunDialog(dialog), DialogResult::kCancelled);
+  EXPECT_EQ(pressed, (std::vector<ButtonId>{kOkButton, kFirstFormButton}));
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return kOkButton; });
+  FormDialog closing(form, [](ButtonId) { return DialogResult::kClose; });
+  EXPECT_EQ(ui.RunDialog(closing), DialogResult::kClose);
+  ui.QueueForm([](Form&) -> std::optional<ButtonId> { return std::nullopt; });
+  EXPECT_EQ(ui.RunDialog(closing), DialogResult::kCancelled);
 }
 
 TEST(ConsoleUiTest, AnInterruptInAScriptAnswersTheStopQuestionYes) {

@@ -33,7 +33,7 @@ class ArithmeticDialogTest : public testing::WorkbenchTest {
 TEST_F(ArithmeticDialogTest, FormLists) {
   ui.AnswerForm<OperationForm>([](OperationForm& f) {
     EXPECT_EQ(f.title, "Add Matrices or Vectors");
-    EXPECT_EQ(f.button, "Add");
+    EXPECT_EQ(f.ButtonText(kOkButton), "Add");
     EXPECT_EQ(f.sources[0].label, "Select first matrix or vector");
     EXPECT_EQ(f.sources[0].entries,
               (std::vector<std::string>{"A  matrix 2x3", "B  matrix 3x2", "A2  matrix 2x3",

@@ -65,16 +65,16 @@ class ChartDialogTest : public testing::WorkbenchTest {
   // Presses a button of the Chart dialog with the entry `selectedEntry` selected.
   void Press(Button button, std::string selectedEntry = "") {
     ui.AnswerForm<ChartChoiceForm>([=](ChartChoiceForm& f) {
-      f.pressed = button;
       f.selected = -1;
       for (size_t i = 0; i < f.entries.size(); ++i)
         if (f.entries[i] == selectedEntry) f.selected = int32_t(i);
+      return button;
     });
   }
   // A new data set of two vectors with the preset label.
   void PressNewVectorSeries() {
     ui.AnswerForm<ChartParametersForm>(
-        [](ChartParametersForm& f) { f.pressed = ParametersButton::kNewDataSet; });
+        [](ChartParametersForm&) { return ParametersButton::kNewDataSet; });
     ui.AnswerForm<DataTypeForm>([](DataTypeForm& f) { f.selected = 0; });
     ui.AnswerForm<SeriesForm>([](SeriesForm& f) {
       f.source1.text = "v3";
@@ -112,20 +112,20 @@ class ChartDialogTest : public testing::WorkbenchTest {
 TEST_F(ChartDialogTest, CreateNeedsASeriesAndTakesTheDialogsNames) {
   Press(Button::kCreate);
   ui.AnswerForm<ChartParametersForm>([](ChartParametersForm& f) {
-    EXPECT_EQ(Strings({f.name, f.title, f.xLabel, f.yLabel}),
+    EXPECT_EQ(Strings({f.name, f.chartTitle, f.xLabel, f.yLabel}),
               (Strings{"Chart1", "Chart1", "X", "Y"}));
   });
   PressNewVectorSeries();
   ui.AnswerForm<ChartParametersForm>([](ChartParametersForm& f) {
     EXPECT_EQ(f.seriesLabels, Strings{"series1"});
     f.name = "sales";
-    f.title = "Sales by month";
+    f.chartTitle = "Sales by month";
     f.xLabel = "month";
   });
   ui.AnswerForm<ChartChoiceForm>([](ChartChoiceForm& f) {
     EXPECT_EQ(f.entries, Strings{"sales:  Sales by month"});
     EXPECT_EQ(f.selected, 0);
-    f.pressed = Button::kCreate;  // a second chart: the counter went on
+    return Button::kCreate;  // a second chart: the counter went on
   });
   ui.AnswerForm<ChartParametersForm>([](ChartParametersForm& f) { EXPECT_EQ(f.name, "Chart2"); });
   EXPECT_FALSE(ChartDialog(NoShow));  // the second one was refused, then cancelled
@@ -175,7 +175,7 @@ TEST_F(ChartDialogTest, EditKeepsTheNameAndDeleteRemovesTheChart) {
   ui.AnswerForm<ChartParametersForm>([](ChartParametersForm& f) {
     EXPECT_FALSE(f.nameEnabled);
     f.name = "ignored";
-    f.title = "new";
+    f.chartTitle = "new";
     f.yLabel = "";
   });
   EXPECT_TRUE(ChartDialog(NoShow));
@@ -194,7 +194,7 @@ TEST_F(ChartDialogTest, DisplayReportsAndShowsThePreselectedChart) {
   testing::AddSeries(*second, SERIES_TWO_VECTORS, "v3", "w3");
   ui.AnswerForm<ChartChoiceForm>([](ChartChoiceForm& f) {
     EXPECT_EQ(f.selected, 1);  // the chart last created
-    f.pressed = Button::kDisplay;
+    return Button::kDisplay;
   });
   std::string shown;
   EXPECT_TRUE(ChartDialog([&](ChartObject& c) { return !(shown = c.name).empty(); }));
@@ -210,7 +210,7 @@ TEST_F(ChartDialogTest, SeriesButtonsChangeTheListAtOnce) {
   ui.AnswerForm<ChartParametersForm>([](ChartParametersForm& f) {
     EXPECT_EQ(f.seriesLabels, (Strings{"series1", "series2"}));
     f.selectedSeries = 0;
-    f.pressed = ParametersButton::kDeleteDataSet;
+    return ParametersButton::kDeleteDataSet;
   });
   EXPECT_FALSE(RunChartParameters(*c, false));  // cancelled: the series changes stay
   ASSERT_EQ(c->SeriesList.size(), 1u);

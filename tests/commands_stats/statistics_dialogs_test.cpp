@@ -8,7 +8,7 @@
 #include "commands/statistics_forms.h"
 #include "commands/statistics_menu_commands.h"
 #include "objects_fixture.h"
-#include "stats/chi_square_options.h"
+#include "commands/statistics_forms.h"
 
 namespace tq {
 namespace {
@@ -65,7 +65,7 @@ TEST_F(InverseDialogsTest, InverseChecksInOrderThenReportsAndReplaces) {
   Vector("v", {1, 2});
   ui.AnswerForm<OperationForm>([](OperationForm& form) {
     EXPECT_EQ(form.title, "Inverse Matrix");
-    EXPECT_EQ(form.button, "Inverse Matrix");
+    EXPECT_EQ(form.ButtonText(kOkButton), "Inverse Matrix");
     ASSERT_EQ(form.sources.size(), 1u);
     EXPECT_EQ(form.sources[0].text, "A  matrix 2x2");
     EXPECT_EQ(form.output.entries, (std::vector<std::string>{"A", "B", "Z", "v"}));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/operation_status.h"
+#include "core/ui_port.h"
 #include "core/user_cancel.h"
 #include "lang/fast_form.h"
 #include "lang/function_checks.h"
@@ -15,12 +16,29 @@ namespace tq::testing {
 namespace {
 
 class FunctionChecksTest : public LangTest {
+ private:
+  int32_t Shown(int32_t result) {
+    if (result != 0 && !message_.empty()) ShowMessage(message_);
+    return result;
+  }
+  std::string message_;
+
  protected:
-  int32_t ByName(std::string name) { return CompileFunctionByName(name); }
+  // Each runs a check and shows its message as the commands do; the
+  // elements check asks its question when the function does not use x.
+  int32_t ByName(std::string name) { return Shown(CompileFunctionByName(name, message_)); }
+  int32_t Analysis(const std::string& name) {
+    return Shown(CheckFunctionForAnalysis(name, message_));
+  }
+  int32_t Elements(const std::string& name) {
+    int32_t result = CheckFunctionForElements(name, message_);
+    if (result == kFunctionWithoutX) return AskYesNo(message_) ? 0 : -1;
+    return Shown(result);
+  }
   void Check(const std::string& body) {
     DeleteObjectByName("f");
     AddFunction("f", body);
-    ASSERT_EQ(CheckFunctionForAnalysis("f"), 0);
+    ASSERT_EQ(Analysis("f"), 0);
   }
   // Compares the batch with EvaluateAt at every point, bit for bit.
   void ExpectSameAsPointByPoint(const std::string& body, const std::vector<double>& xs) {
@@ -70,9 +88,9 @@ TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
   AddFunction("a", "x*ans");
   AddFunction("p", "print x");
   AddFunction("s", "sin(x)");
-  EXPECT_EQ(CheckFunctionForAnalysis("a"), -1);
-  EXPECT_EQ(CheckFunctionForAnalysis("p"), -1);
-  EXPECT_EQ(CheckFunctionForAnalysis("s"), 0);
+  EXPECT_EQ(Analysis("a"), -1);
+  EXPECT_EQ(Analysis("p"), -1);
+  EXPECT_EQ(Analysis("s"), 0);
   EXPECT_EQ(AnalysisMode, 0);
   EXPECT_EQ(ui.messages,
             (std::vector<std::string>{
@@ -84,10 +102,10 @@ TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
   AddFunction("mn", "_M+_N");
   AddFunction("ps", "print \"hello\"");
   ui.AnswerQuestions({true, false, true});
-  EXPECT_EQ(CheckFunctionForElements("mn"), 0);
-  EXPECT_EQ(CheckFunctionForElements("mn"), -1);
-  EXPECT_EQ(CheckFunctionForElements("p"), -1);
-  EXPECT_EQ(CheckFunctionForElements("ps"), 0);
+  EXPECT_EQ(Elements("mn"), 0);
+  EXPECT_EQ(Elements("mn"), -1);
+  EXPECT_EQ(Elements("p"), -1);
+  EXPECT_EQ(Elements("ps"), 0);
   EXPECT_EQ(ui.questions.size(), 3u);
   EXPECT_EQ(ui.messages.size(), 3u);
 }

@@ -3,6 +3,8 @@
 // input, output and print through a scripted port.
 #include <cmath>
 
+#include "commands/language_forms.h"
+#include "commands/program_dialogs.h"
 #include "core/user_cancel.h"
 #include "lang/builtins.h"
 #include "lang/interpreter.h"
@@ -12,7 +14,18 @@
 namespace tq::testing {
 namespace {
 
-class InterpreterTest : public LangTest {};
+// Programs reach the user through the program dialogs.
+class InterpreterTest : public LangTest {
+ protected:
+  void SetUp() override {
+    LangTest::SetUp();
+    lang::SetProgramIo(&FormProgramIoInstance());
+  }
+  void TearDown() override {
+    lang::SetProgramIo(nullptr);
+    LangTest::TearDown();
+  }
+};
 
 TEST_F(InterpreterTest, RunTimeMessagesAndLimits) {
   const char* texts[] = {"Special function argument must be #0 ", "Special function argument must be \xF2" "0 ",

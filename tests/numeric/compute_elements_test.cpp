@@ -30,6 +30,22 @@ TEST_F(ComputeTest, RowAndColumnIndexes) {
             "<R>\r\n");
 }
 
+TEST_F(ComputeTest, ANoToTheQuestionOrASyntaxErrorKeepsTheDialogOpen) {
+  Vector("v", {1, 2});
+  AddFunction("idx", "_N");
+  AddFunction("bad", "x+");
+  Compute("v", "idx", "w");
+  Compute("v", "bad", "w");
+  ui.AnswerQuestions({false});
+  EXPECT_FALSE(ComputeForAllElementsDialog());  // both refused, then cancelled
+  EXPECT_EQ(ui.formsShown, 3);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Syntax error in function bad \nat line number "
+                                                  "1\nPlease correct error and try again.\n"});
+  EXPECT_EQ(FindObject("w", OBJMASK_ANY), nullptr);
+  EXPECT_EQ(ui.output, "");
+}
+
 TEST_F(ComputeTest, FailedElementsHoldTheMarkerUnlessTheLastFails) {
   Vector("v", {4, -1, 9});
   Vector("last", {4, 9, -1});

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "objects_fixture.h"
-#include "stats/chi_square_options.h"
 #include "stats/special_functions.h"
 
 namespace tq {
@@ -44,12 +43,6 @@ const std::string kShort =
 
 class SignificanceTest : public ObjectsTest {
  protected:
-  void ChiSquareOptions(int32_t type, int32_t constraints) {
-    ui.AnswerForm<ChiSquareOptionsForm>([=](ChiSquareOptionsForm& form) {
-      form.type = type;
-      form.constraints = constraints;
-    });
-  }
   double At(const char* name, int i) { return Get<VectorObject>(name)->at(i); }
 };
 
@@ -139,10 +132,10 @@ TEST_F(SignificanceTest, ZeroVariancesAreRefusedOrTrapped) {
 TEST_F(SignificanceTest, ChiSquareTests) {
   Vector("a", {10, 0, 7, 12, 5});
   Vector("b", {8, 0, 9, 15, 2});
-  Refused(ChiSquareTest("a", "b", "c"), "");  // the options are not confirmed: no error
-  EXPECT_EQ(ui.formsShown, 1);
-  ChiSquareOptions(CHISQUARE_OBSERVED, 1);
-  ASSERT_EQ(ChiSquareTest("a", "b", "c"), 1);
+  EXPECT_TRUE(CheckChiSquareArguments("a", "b", "c"));
+  Refused(ChiSquareTest("a", "b", "c", 2, 0), "Invalid problem type parameter\n");
+  Refused(ChiSquareTest("a", "b", "c", CHISQUARE_OBSERVED, 6), "Invalid problem type parameter\n");
+  ASSERT_EQ(ChiSquareTest("a", "b", "c", CHISQUARE_OBSERVED, 1), 1);
   // The empty bin adds nothing and lowers the degrees of freedom: 5 - 1 - 1.
   long double chi = 4.0L / 18 + 4.0L / 16 + 9.0L / 27 + 9.0L / 7;
   EXPECT_NEAR(At("c", 1), double(chi), 1e-14);
@@ -150,18 +143,15 @@ TEST_F(SignificanceTest, ChiSquareTests) {
 
   Vector("obs", {18, 22, 29, 31});
   Vector("exp", {25, 25, 25, 25});
-  ChiSquareOptions(CHISQUARE_EXPECTED, 0);
-  ASSERT_EQ(ChiSquareTest("obs", "exp", "c"), 1);
+  ASSERT_EQ(ChiSquareTest("obs", "exp", "c", CHISQUARE_EXPECTED, 0), 1);
   chi = (49.0L + 9 + 16 + 36) / 25;
   EXPECT_NEAR(At("c", 1), double(chi), 1e-14);
   EXPECT_NEAR(At("c", 2), double(RefGammaQ(2, chi / 2)), kPromised);
   Vector("bad", {25, 0, 25, 25});
-  ChiSquareOptions(CHISQUARE_EXPECTED, 0);
-  Refused(ChiSquareTest("obs", "bad", "c2"), kLib + "Bad expected number in chsone\n");
-  ChiSquareOptions(CHISQUARE_OBSERVED, 5);  // negative degrees of freedom
-  Refused(ChiSquareTest("obs", "exp", "c2"), kLib + "Invalid arguments in routine gammq\n");
-  ChiSquareOptions(CHISQUARE_OBSERVED, 0);
-  Refused(ChiSquareTest("a", "obs", "c2"),
+  Refused(ChiSquareTest("obs", "bad", "c2", CHISQUARE_EXPECTED, 0), kLib + "Bad expected number in chsone\n");
+  // Five constraints: negative degrees of freedom.
+  Refused(ChiSquareTest("obs", "exp", "c2", CHISQUARE_OBSERVED, 5), kLib + "Invalid arguments in routine gammq\n");
+  Refused(ChiSquareTest("a", "obs", "c2", CHISQUARE_OBSERVED, 0),
           "Vectors must have same number of elements.\nOperation failed\n");
   EXPECT_EQ(FindObject("c2", OBJMASK_ANY), nullptr);
 }
@@ -187,7 +177,7 @@ TEST_F(SignificanceTest, MessagesInCheckOrder) {
   // The same checks guard the other tests; the chi-square test then asks
   // for no options.
   Refused(FTest("three", "four", "f"), kShort);
-  Refused(ChiSquareTest("four", "M", "c"), "Unable to find 2nd" + kNotFound);
+  Refused(CheckChiSquareArguments("four", "M", "c"), "Unable to find 2nd" + kNotFound);
   EXPECT_EQ(ui.formsShown, 0);
   SetCurrentDocument(nullptr);
   Refused(FTest("four", "four", "f"), "Pointer on math objects list is corrupted\n");

@@ -20,12 +20,17 @@ bool ScriptedUi::AskYesNo(std::string_view text) {
   return answer;
 }
 
-bool ScriptedUi::ShowForm(Form& form) {
-  ++formsShown;
-  if (forms_.empty()) return false;
-  FormAnswer answer = std::move(forms_.front());
-  forms_.pop_front();
-  return answer(form);
+DialogResult ScriptedUi::RunDialog(Dialog& dialog) {
+  for (;;) {
+    ++formsShown;
+    if (forms_.empty()) return DialogResult::kCancelled;
+    FormAnswer answer = std::move(forms_.front());
+    forms_.pop_front();
+    std::optional<ButtonId> button = answer(dialog.form());
+    if (!button || *button == kCancelButton) return DialogResult::kCancelled;
+    DialogResult result = dialog.Apply(*button);
+    if (result != DialogResult::kStayOpen) return result;
+  }
 }
 
 bool ScriptedUi::CancelRequested() {

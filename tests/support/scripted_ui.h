@@ -1,15 +1,18 @@
 // A Ui port for tests: records every report line, message, question and
-// form, and answers questions and forms from a script.
+// form, and answers questions and dialogs from a script.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "commands/form_visitor.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
 
@@ -17,12 +20,15 @@ namespace tq::testing {
 
 class ScriptedUi : public UiPort {
  public:
-  using FormAnswer = std::function<bool(Form&)>;
+  // Fills a shown form and names the button pressed; nothing cancels.
+  using FormAnswer = std::function<std::optional<ButtonId>(Form&)>;
 
   void Output(std::string_view line) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
-  bool ShowForm(Form& form) override;
+  // Each showing of the dialog takes the next answer and applies its
+  // button; a dialog that stays open takes the next one.
+  DialogResult RunDialog(Dialog& dialog) override;
   bool CancelRequested() override;
   void DropCancelRequest() override { cancelPending = false; }
   std::string WindowText() override { return output; }
@@ -30,14 +36,20 @@ class ScriptedUi : public UiPort {
   // Answers for the next questions, in order; with none left the answer is No.
   void AnswerQuestions(std::initializer_list<bool> answers);
   // Answers the next form of type T; with none left a form is cancelled.
+  // `fill` returns nothing to press the form's default button, or the
+  // button to press.
   template <class T, class Fill>
   void AnswerForm(Fill fill) {
-    forms_.push_back([fill](Form& form) {
-      T* typed = dynamic_cast<T*>(&form);
+    forms_.push_back([fill](Form& form) -> std::optional<ButtonId> {
+      T* typed = FormCast<T>(form);
       EXPECT_NE(typed, nullptr) << "a form of another type was shown";
-      if (!typed) return false;
-      fill(*typed);
-      return true;
+      if (!typed) return std::nullopt;
+      if constexpr (std::is_void_v<decltype(fill(*typed))>) {
+        fill(*typed);
+        return form.defaultButton;
+      } else {
+        return ButtonId(fill(*typed));
+      }
     });
   }
   // The cancel poll answers yes on its n-th call (counted from 1).

@@ -30,14 +30,14 @@ class UnitConversionTest : public testing::WorkbenchTest {
           explanation = f.explanation;
           f.from = value;
         }
-        f.pressed = button;
         lastTo = f.to;
+        return button;
       });
       first = false;
     }
     ui.AnswerForm<UnitConverterForm>([](UnitConverterForm& f) {
       lastTo = f.to;
-      f.pressed = Button::kClose;
+      return Button::kClose;
     });
     UnitConversionCommand(family);
     return explanation;

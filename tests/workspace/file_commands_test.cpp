@@ -128,5 +128,18 @@ TEST_F(FileCommandsTest, DataFileDialogs) {
   EXPECT_EQ(ui.messages, (Lines{kNoItems, kNoItems, "Please select one item in the list"}));
 }
 
+TEST_F(FileCommandsTest, AFailedObjectIsRefusedAfterTheFileDialog) {
+  auto failed = std::make_unique<VectorObject>(1, 2.0);
+  failed->status = STATUS_FAILED;
+  Add("v", std::move(failed));
+  ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected = {0}; });
+  AnswerPath(Path("v.txt"));
+  EXPECT_FALSE(MenuExportData());
+  EXPECT_EQ(ui.formsShown, 2);
+  EXPECT_EQ(ui.messages, (Lines{"Error:\nObject state is not valid.\nLast operation on this "
+                                "object has failed.\nUnable to display object."}));
+  EXPECT_EQ(ui.output, "");
+}
+
 }  // namespace
 }  // namespace tq::testing

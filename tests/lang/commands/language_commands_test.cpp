@@ -115,7 +115,9 @@ TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
   AddFunction("g", "1\n2+");
   EXPECT_FALSE(CompileFunctionButton({}));
   EXPECT_FALSE(CompileFunctionButton({"f", "g"}));
-  EXPECT_EQ(ExecuteFunctionButton({"f", "g"}), ExecuteOutcome::kStayOpen);
+  bool executed = false;
+  EXPECT_EQ(ExecuteFunctionButton({"f", "g"}, executed), DialogResult::kStayOpen);
+  EXPECT_FALSE(executed);
   EXPECT_TRUE(CompileFunctionButton({"f:  description"}));
   EXPECT_FALSE(CompileFunctionButton({"g"}));
   ShowCompileError("", 1, "");
@@ -139,9 +141,19 @@ TEST_F(LanguageCommandsTest, ExecutingPrograms) {
   AddFunction("s", "print \"B\"")->description = std::string(100, 'd');
   AddFunction("t", "output \"hello\"\nprint \"after\"");
   Calculator().ans = 41;
-  EXPECT_EQ(ExecuteFunctionButton({"p"}), ExecuteOutcome::kReopen);
-  EXPECT_EQ(ExecuteFunctionButton({"q"}), ExecuteOutcome::kStayOpen);  // x needs a variable
-  EXPECT_EQ(ExecuteFunctionButton({"t"}), ExecuteOutcome::kClosed);
+  // A completed run keeps the dialog open, a failed one closes it.
+  struct {
+    const char* name;
+    DialogResult result;
+    bool executed;
+  } rows[] = {{"p", DialogResult::kStayOpen, true},
+              {"q", DialogResult::kStayOpen, false},  // x needs a variable: not compiled
+              {"t", DialogResult::kClose, false}};
+  for (const auto& row : rows) {
+    bool executed = false;
+    EXPECT_EQ(ExecuteFunctionButton({row.name}, executed), row.result) << row.name;
+    EXPECT_EQ(executed, row.executed) << row.name;
+  }
   EXPECT_EQ(ExecuteMenuItems(), (Lines{"p               ", "q               ",
                                        "s                 " + std::string(62, 'd'), "t               "}));
   ui.AnswerForm<ExecuteMenuForm>([](ExecuteMenuForm& form) {
