@@ -6,6 +6,7 @@
 
 #include "cli/console_commands.h"
 #include "cli/console_ui.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 
 namespace tq::cli {
@@ -28,6 +29,7 @@ class ConsoleSession {
   bool OpenWorkspace(const std::string& path);
 
   ConsoleUi& ui() { return ui_; }
+  Session& session() { return session_; }
 
  private:
   bool RunText(const std::string& raw);
@@ -37,6 +39,7 @@ class ConsoleSession {
   ConsoleUi& ui_;
   ConsoleContext context_;
   Document document_;
+  Session session_;
 };
 
 }  // namespace tq::cli

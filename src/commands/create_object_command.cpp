@@ -38,7 +38,7 @@ bool NameAccepted(const std::string& name, bool matrix) {
     return false;
   }
   if (!ValidateNewName(name)) {
-    if (!NameMessageShown)
+    if (!Core().nameMessageShown)
       ShowMessage("Error:\nInvalid name <" + name +
                   ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                   "charater _  First character must not be digit.");
@@ -59,7 +59,7 @@ bool NameAccepted(const std::string& name, bool matrix) {
 // Adds a built object, or reports why it could not be built.
 template <class T>
 Step Finish(std::unique_ptr<T> object, const std::string& name, const char* failedText) {
-  if (!object || object->status != STATUS_VALID || OperationStatus.flags != 0) {
+  if (!object || object->status != STATUS_VALID || Status().flags != 0) {
     ShowMessage(failedText);
     return Step::kFailed;
   }

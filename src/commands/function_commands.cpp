@@ -91,7 +91,7 @@ bool CreateFunctionButton() {
   form.creating = true;
   while (ShowForm(form)) {
     if (!ValidateNewName(form.name)) {
-      if (!NameMessageShown)
+      if (!Core().nameMessageShown)
         ShowMessage("Error:\nInvalid function name\n<" + form.name +
                     ">\nPlease enter valid name.\nName shall containg only letters and digits "
                     "and charater _.\nFirst character must not be digit.");

@@ -167,7 +167,7 @@ void SaveSearchResults(const OutputOptionsForm& options) {
 }
 
 void ReportSummary(SearchKind kind, const SearchTexts& texts) {
-  Report(UserCancelled == 1 ? "Calculation terminated by user" : "Completed");
+  Report(Core().userCancelled == 1 ? "Calculation terminated by user" : "Completed");
   const SearchCounters& counters = CountersOf(kind);
   Report(counters.found == 1 ? texts.foundOne : texts.foundMany, counters.found);
   if (counters.toleranceWarnings > 0)
@@ -218,7 +218,7 @@ bool SearchCommand(SearchKind kind) {
     ReportSummary(kind, texts);
     SaveSearchResults(options);
     // What was found before a stop is kept, but the search was not completed.
-    return UserCancelled != 1;
+    return Core().userCancelled != 1;
   }
 }
 
@@ -252,9 +252,9 @@ bool IntegralCommand() {
     if (Integrate(parameters.Lower, parameters.Upper, parameters.AbsTolerance,
                   parameters.RelTolerance, result) == 1)
       return true;
-    const size_t length = std::strlen(OperationStatus.message);
-    if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
-      ShowMessage(std::string("Error:\n") + OperationStatus.message);
+    const size_t length = std::strlen(Status().message);
+    if ((Status().flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
+      ShowMessage(std::string("Error:\n") + Status().message);
       continue;
     }
     return false;

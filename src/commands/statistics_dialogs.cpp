@@ -170,7 +170,7 @@ DialogOutcome ApplyChiSquare(const OperationForm& form) {
   if (ChiSquareTest(names[0], names[1], names[2]) != 1) {
     // The options were not confirmed: nothing was computed and there is
     // nothing to show, so the dialog stays as it was.
-    if (OperationStatus.flags == 0 && OperationMessage().empty()) return kStayOpen;
+    if (Status().flags == 0 && OperationMessage().empty()) return kStayOpen;
     ShowEngineFailure();
     return {true, false};
   }

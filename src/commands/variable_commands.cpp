@@ -7,6 +7,7 @@
 #include "commands/language_forms.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
+#include "core/core_state.h"
 
 namespace tq {
 
@@ -39,7 +40,7 @@ bool CreateVariableCommand() {
   CreateVariableForm form;
   if (!ShowForm(form)) return false;
   if (!ValidateNewName(form.name)) {
-    if (!NameMessageShown)
+    if (!Core().nameMessageShown)
       ShowMessage("Error:\nInvalid variable name\n<" + form.name +
                   ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                   "charater _.\nFirst character must not be digit.");
@@ -80,6 +81,7 @@ bool EditVariableCommand(const std::vector<std::string>& selected) {
   form.value = variable->value;
   if (!ShowForm(form)) return false;
   variable->value = form.value;
+  NoteChange(CHANGE_VARIABLE);
   return true;
 }
 
