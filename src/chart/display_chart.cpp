@@ -30,10 +30,10 @@ void ForgetPoints(ChartObject& chart) {
 }  // namespace
 
 int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show) {
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   PrepareSeries(chart);
   // A stop is reported as such even when it left no series ready.
-  if (UserCancelled) {
+  if (Core().userCancelled) {
     ForgetPoints(chart);
     return Refuse(kChartCancelled);
   }

@@ -153,14 +153,14 @@ void PrepareRangeFunction(SeriesObject& series) {
   VectorObject* y = CreateTempVector(n);
   if (!y) return;
   int32_t good = 0;
-  for (int32_t i = 0; i < n && !UserCancelled; ++i) {
+  for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
     double value = RangePoint(series, i, n);
     bool ok = false;
     x->at(i + 1) = value;
     y->at(i + 1) = EvaluatePoint(value, &ok);
     good += ok;
   }
-  if (UserCancelled) return;
+  if (Core().userCancelled) return;
   if (good < 2) {
     ShowMessage(kRangeFunctionFailed);
     return;
@@ -195,13 +195,13 @@ void PrepareVectorFunction(SeriesObject& series, const std::string& functionName
   VectorObject* computed = CreateTempVector(data->size);
   if (!computed) return;
   int32_t good = 0;
-  for (int32_t i = 1; i <= data->size && !UserCancelled; ++i) {
+  for (int32_t i = 1; i <= data->size && !Core().userCancelled; ++i) {
     double argument = data->at(i);
     bool ok = false;
     computed->at(i) = IsDrawable(argument) ? EvaluatePoint(argument, &ok) : kMissingPoint;
     good += ok;
   }
-  if (UserCancelled) return;
+  if (Core().userCancelled) return;
   if (good < 2) {
     ShowMessage(texts.calculationFailed);
     return;
@@ -218,23 +218,23 @@ void PrepareParametric(SeriesObject& series) {
   const auto n = static_cast<int32_t>(series.PointCount);
   VectorObject* x = CreateTempVector(n);
   if (!x) return;
-  for (int32_t i = 0; i < n && !UserCancelled; ++i) {
+  for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
     bool ok = false;
     x->at(i + 1) = EvaluatePoint(RangePoint(series, i, n), &ok);
   }
-  if (UserCancelled) return;
+  if (Core().userCancelled) return;
 
   FunctionObject* fy = FindSeriesFunction(series.Source2, kInvalidOrEmptyFunctionName, &found);
   if (!found) return;
   VectorObject* y = nullptr;
   int32_t good = 0;
   if (CheckSeriesFunction(fy) && (y = CreateTempVector(n)) != nullptr) {
-    for (int32_t i = 0; i < n && !UserCancelled; ++i) {
+    for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
       bool ok = false;
       y->at(i + 1) = EvaluatePoint(RangePoint(series, i, n), &ok);
       good += ok && IsDrawable(x->at(i + 1));
     }
-    if (UserCancelled) return;
+    if (Core().userCancelled) return;
   }
   if (!y || good < 2) {
     ShowMessage(kParametricFailed);
@@ -259,7 +259,7 @@ int32_t PrepareSeries(ChartObject& chart) {
     series.YData = nullptr;
     if (series.status != STATUS_VALID) continue;
     // After a confirmed stop the remaining series are left out.
-    if (UserCancelled) continue;
+    if (Core().userCancelled) continue;
     switch (series.SeriesType) {
       case SERIES_TWO_VECTORS:
         PrepareTwoVectors(series);

@@ -15,17 +15,19 @@ SeriesFunctions LanguageFunctions() {
             return CheckFunctionForAnalysis(name, message);
           },
           [](double x, int32_t& status) {
-            static std::string errorText;  // reused: no allocation per point
-            return EvaluateAt(x, status, errorText);
+            return EvaluateAt(x, status, ChartLibraryState().evaluationErrorText);
           }};
 }
 
-SeriesFunctions& Installed() {
-  static SeriesFunctions functions = LanguageFunctions();
-  return functions;
-}
+SeriesFunctions& Installed() { return ChartLibraryState().seriesFunctions; }
 
 }  // namespace
+
+ChartState::ChartState() : seriesFunctions(LanguageFunctions()) {}
+
+namespace detail {
+ChartState chartState;
+}
 
 void SetSeriesFunctions(SeriesFunctions functions) { Installed() = std::move(functions); }
 

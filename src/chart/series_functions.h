@@ -17,6 +17,20 @@ struct SeriesFunctions {
   std::function<double(double x, int32_t& status)> evaluate;
 };
 
+// The chart library's part of the session.
+struct ChartState {
+  ChartState();
+  SeriesFunctions seriesFunctions;
+  // The language's evaluation writes its message here: no allocation per point.
+  std::string evaluationErrorText;
+};
+
+namespace detail {
+extern ChartState chartState;
+}
+
+inline ChartState& ChartLibraryState() { return detail::chartState; }
+
 // With empty functions installed every function series is left out silently.
 void SetSeriesFunctions(SeriesFunctions functions);
 // Back to the language's functions.

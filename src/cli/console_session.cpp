@@ -40,16 +40,11 @@ CommandLine SplitCommand(const std::string& text) {
 
 }  // namespace
 
-ConsoleSession::ConsoleSession(ConsoleUi& ui) : ui_(ui), context_(ui) {
-  SetCurrentUi(&ui_);
-  SetCurrentDocument(&document_);
-}
+ConsoleSession::ConsoleSession(ConsoleUi& ui)
+    : ui_(ui), context_(ui), session_(document_, ui) {}
 
-ConsoleSession::~ConsoleSession() {
-  // The workspace is discarded silently.
-  SetCurrentUi(nullptr);
-  SetCurrentDocument(nullptr);
-}
+// The workspace is discarded silently.
+ConsoleSession::~ConsoleSession() = default;
 
 bool ConsoleSession::RunLine(const std::string& raw) {
   bool ok = false;
@@ -59,6 +54,7 @@ bool ConsoleSession::RunLine(const std::string& raw) {
     ui_.ShowMessage(kNoMemory);
   }
   ui_.ClearForms();
+  session_.DeliverChanges();
   std::fflush(stdout);
   return ok;
 }
@@ -100,9 +96,12 @@ bool ConsoleSession::RunCalculatorEntry(const std::string& text) {
 
 bool ConsoleSession::OpenWorkspace(const std::string& path) {
   try {
-    return OpenDocumentFile(path);
+    const bool opened = OpenDocumentFile(path);
+    session_.DeliverChanges();
+    return opened;
   } catch (const std::bad_alloc&) {
     ui_.ShowMessage(kNoMemory);
+    session_.DeliverChanges();
     return false;
   }
 }

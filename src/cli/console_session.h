@@ -6,6 +6,7 @@
 
 #include "cli/console_commands.h"
 #include "cli/console_ui.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 
 namespace tq::cli {
@@ -42,6 +43,7 @@ class ConsoleSession {
   bool OpenWorkspace(const std::string& path);
 
   ConsoleUi& ui() { return ui_; }
+  Session& session() { return session_; }
 
  private:
   bool RunText(const std::string& raw);
@@ -54,6 +56,7 @@ class ConsoleSession {
   bool endOnInterrupt_ = false;
   bool failed_ = false;
   Document document_;
+  Session session_;
 };
 
 }  // namespace tq::cli

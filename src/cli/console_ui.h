@@ -29,6 +29,9 @@ class ConsoleUi : public UiPort {
   DialogResult RunDialog(Dialog& dialog) override;
   bool CancelRequested() override;
   void DropCancelRequest() override;
+
+  // Values queued by :inputs for the input statements of scripts.
+  std::deque<double>& queuedInputs() { return queuedInputs_; }
   // What Output wrote, within the output window's limit.
   std::string WindowText() override { return windowText_; }
 
@@ -54,6 +57,7 @@ class ConsoleUi : public UiPort {
   bool interactive() const { return interactive_; }
 
  private:
+  std::deque<double> queuedInputs_;
   FILE* out_;
   FILE* err_;
   bool interactive_;

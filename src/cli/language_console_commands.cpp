@@ -23,9 +23,6 @@ namespace tq::cli {
 
 namespace {
 
-// Values queued by :inputs for the input statements of scripts.
-std::deque<double> gQueuedInputs;
-
 // Reads one line from the terminal; false at the end of input.
 bool ReadReply(std::string& reply) { return bool(std::getline(std::cin, reply)); }
 
@@ -56,12 +53,12 @@ class ProgramConsoleIo : public FormProgramIo {
     if (form.fieldCount == 0) return ConfirmInputWithoutVariables();
     if (!ui_.interactive()) {
       for (int k = 0; k < form.fieldCount; ++k) {
-        if (gQueuedInputs.empty()) {
+        if (ui_.queuedInputs().empty()) {
           ui_.Error("No value queued with :inputs for the program's input statement");
           return false;
         }
-        form.values[k] = gQueuedInputs.front();
-        gQueuedInputs.pop_front();
+        form.values[k] = ui_.queuedInputs().front();
+        ui_.queuedInputs().pop_front();
       }
       return true;
     }
@@ -189,7 +186,7 @@ bool RunExecute(ConsoleContext& context, const CommandLine& line) {
 
 bool RunInputs(ConsoleContext& context, const CommandLine& line) {
   if (line.args.empty()) {
-    gQueuedInputs.clear();
+    context.ui().queuedInputs().clear();
     return true;
   }
   std::vector<double> values;
@@ -198,7 +195,7 @@ bool RunInputs(ConsoleContext& context, const CommandLine& line) {
     if (!value) return false;
     values.push_back(*value);
   }
-  gQueuedInputs.insert(gQueuedInputs.end(), values.begin(), values.end());
+  context.ui().queuedInputs().insert(context.ui().queuedInputs().end(), values.begin(), values.end());
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "commands/calculator_commands.h"
 
 #include "commands/function_commands.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
@@ -14,8 +15,6 @@ namespace {
 
 constexpr size_t kMaxCallName = 1023;
 constexpr size_t kMaxArgumentText = 15999;
-
-CalculatorState gCalculator;
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsNameChar(char c) { return IsLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
@@ -108,8 +107,8 @@ void AddToHistory(const std::string& text) {
 
 }  // namespace
 
-CalculatorState& Calculator() { return gCalculator; }
-void ResetCalculator() { gCalculator = CalculatorState{}; }
+CalculatorState& Calculator() { return Commands().calculator; }
+void ResetCalculator() { Commands().calculator = CalculatorState{}; }
 
 bool EvaluateEntry() {
   CalculatorState& calc = Calculator();

@@ -10,6 +10,7 @@
 #include "commands/dialog.h"
 #include "commands/entry_names.h"
 #include "commands/series_dialogs.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
@@ -17,9 +18,6 @@
 namespace tq {
 
 namespace {
-
-int32_t g_chartCounter = 1;
-std::string g_lastChartName;
 
 constexpr const char* kNoSeries =
     "Error:\nThere are no data series to display.\nPlease create at least one or multiple data "
@@ -38,7 +36,7 @@ bool CheckChartName(const std::string& name) {
     return false;
   }
   if (ValidateNewName(name)) return true;
-  if (!NameMessageShown)
+  if (!Core().nameMessageShown)
     ShowMessage("Error:\nInvalid chart object name\n<" + name +
                 ">\nPlease enter valid name.\nName shall contain only letters and digits and "
                 "charater _.\nFirst character must not be digit.");
@@ -49,11 +47,11 @@ ChartChoiceForm MakeChoiceForm() {
   ChartChoiceForm form;
   form.entries = ObjectListEntries(OBJMASK_CHART);
   form.selected = form.entries.empty() ? -1 : 0;
-  if (g_lastChartName.empty()) return form;
+  if (Commands().lastChartName.empty()) return form;
   for (size_t i = 0; i < form.entries.size(); ++i) {
     std::string name = form.entries[i];
     CutEntryName(name);
-    if (name == g_lastChartName) form.selected = int32_t(i);
+    if (name == Commands().lastChartName) form.selected = int32_t(i);
   }
   return form;
 }
@@ -76,19 +74,19 @@ ChartObject* SelectedChart(const ChartChoiceForm& form, const char* emptyMessage
 
 bool CreateChart() {
   auto chart = std::make_unique<ChartObject>();
-  chart->name = chart->Title = StringPrintf("Chart%d", g_chartCounter++);
+  chart->name = chart->Title = StringPrintf("Chart%d", Commands().chartCounter++);
   if (!RunChartParameters(*chart, true)) return false;
   const std::string name = chart->name;
   DeleteObjectByName(name);
   AddObject(std::move(chart));
-  g_lastChartName = name;
+  Commands().lastChartName = name;
   return true;
 }
 
 bool EditChart(const ChartChoiceForm& form) {
   ChartObject* chart = SelectedChart(form, kNoCharts, kNothingSelected);
   if (!chart) return false;
-  g_lastChartName = chart->name;
+  Commands().lastChartName = chart->name;
   return RunChartParameters(*chart, false);
 }
 
@@ -96,14 +94,14 @@ bool DeleteChart(const ChartChoiceForm& form) {
   ChartObject* chart = SelectedChart(form, kNoCharts, kNothingSelected);
   if (!chart) return false;
   const std::string name = chart->name;
-  if (g_lastChartName == name) g_lastChartName.clear();
+  if (Commands().lastChartName == name) Commands().lastChartName.clear();
   return DeleteObjectByName(name) != 0;
 }
 
 bool DisplaySelectedChart(const ChartChoiceForm& form, const ChartShower& show) {
   ChartObject* chart = SelectedChart(form, kNoChartsToDisplay, kSelectOne);
   if (!chart) return false;
-  g_lastChartName = chart->name;
+  Commands().lastChartName = chart->name;
   Report("Displaying chart object");
   Report("%s", chart->name.c_str());
   return DisplayChart(*chart, show) == 1;
@@ -143,6 +141,7 @@ bool ApplyChartParameters(const ChartParametersForm& form, ChartObject& chart, b
   chart.Title = form.chartTitle;
   chart.XLabel = form.xLabel;
   chart.YLabel = form.yLabel;
+  NoteChange(CHANGE_CHART);
   return true;
 }
 
@@ -268,7 +267,7 @@ bool CreateEmptyChart(const std::string& name, const std::string& title) {
   if (!ApplyChartParameters(form, *chart, false)) return false;
   DeleteObjectByName(name);
   AddObject(std::move(chart));
-  g_lastChartName = name;
+  Commands().lastChartName = name;
   return true;
 }
 
@@ -276,15 +275,15 @@ bool RetitleEmptyChart(ChartObject& chart, const std::string& title) {
   ChartParametersForm form = MakeParametersForm(chart, false);
   form.chartTitle = title;
   if (!ApplyChartParameters(form, chart, false)) return false;
-  g_lastChartName = chart.name;
+  Commands().lastChartName = chart.name;
   return true;
 }
 
-const std::string& LastChartName() { return g_lastChartName; }
+const std::string& LastChartName() { return Commands().lastChartName; }
 
 void ResetChartDialogState() {
-  g_chartCounter = 1;
-  g_lastChartName.clear();
+  Commands().chartCounter = 1;
+  Commands().lastChartName.clear();
   ResetSeriesLabelCounter();
 }
 

@@ -62,7 +62,7 @@ DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
     ShowMessage("Error:\nInvalid arguments type. First argument must be matrix or vector.");
     return kStayOpen;
   }
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   ResetOperationStatus();
   const bool matrix = object->kind == KIND_MATRIX;
   ElementFunctionCheck check;
@@ -86,11 +86,11 @@ DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
            function.c_str(), source.c_str(), output.c_str());
     return CarriedOut(carriedOut);
   }
-  const size_t length = std::strlen(OperationStatus.message);
-  if (OperationStatus.flags != 0 && length >= 2 && length <= 999) {
+  const size_t length = std::strlen(Status().message);
+  if (Status().flags != 0 && length >= 2 && length <= 999) {
     if (result != -1)
-      ShowMessage(UserCancelled == 1 ? std::string("Calculation terminated by user")
-                                     : std::string("Error:\n") + OperationStatus.message);
+      ShowMessage(Core().userCancelled == 1 ? std::string("Calculation terminated by user")
+                                     : std::string("Error:\n") + Status().message);
   } else {
     ShowMessage(
         "Error: Unable to perform the operation.\nFloating point error or not enough memeory.");

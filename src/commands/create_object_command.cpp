@@ -37,7 +37,7 @@ bool NameAccepted(const std::string& name, bool matrix) {
     return false;
   }
   if (!ValidateNewName(name)) {
-    if (!NameMessageShown)
+    if (!Core().nameMessageShown)
       ShowMessage("Error:\nInvalid name <" + name +
                   ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                   "charater _  First character must not be digit.");
@@ -60,7 +60,7 @@ bool NameAccepted(const std::string& name, bool matrix) {
 template <class T>
 DialogResult Finish(std::unique_ptr<T> object, const std::string& name, const char* failedText,
                     bool& created) {
-  if (!object || object->status != STATUS_VALID || OperationStatus.flags != 0) {
+  if (!object || object->status != STATUS_VALID || Status().flags != 0) {
     ShowMessage(failedText);
     return kCloseDialog;
   }

@@ -2,14 +2,13 @@
 
 #include "commands/dialog.h"
 #include "commands/file_forms.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
 #include "core/user_cancel.h"
 #include "workspace/workspace_file.h"
 
 namespace tq {
-
-int32_t KeepObjectsOnOpen = 0;
 
 namespace {
 
@@ -28,24 +27,23 @@ bool SaveTo(const std::string& path) {
   StopRequestsEndHere unstoppable;
   if (SaveWorkspaceFile(path) != 1) return false;
   CurrentWorkspacePath() = path;
+  ClearSessionModified();
   return true;
 }
 
 }  // namespace
 
-std::string& CurrentWorkspacePath() {
-  static std::string path;
-  return path;
-}
+std::string& CurrentWorkspacePath() { return Commands().workspacePath; }
 
 void DeleteContents() {
-  if (!KeepObjectsOnOpen) DeleteAllObjects();
-  KeepObjectsOnOpen = 0;
+  if (!Commands().keepObjectsOnOpen) DeleteAllObjects();
+  Commands().keepObjectsOnOpen = 0;
 }
 
 bool FileNewCommand() {
   DeleteContents();
   CurrentWorkspacePath().clear();
+  ClearSessionModified();
   return true;
 }
 
@@ -57,16 +55,20 @@ bool FileOpenCommand() {
 
 bool OpenDocumentFile(const std::string& path) {
   StopRequestsEndHere unstoppable;
-  KeepObjectsOnOpen = 0;
+  Commands().keepObjectsOnOpen = 0;
   if (!IsObjectListEmpty() &&
       !AskYesNo("Delete all existing objects?\nIf you press Yes than all\nexisting objects will be "
                 "\ndeleted.\nIf you choose No than\nnew objects will be added;\nobjects with same "
                 "name will be replaced."))
-    KeepObjectsOnOpen = 1;
+    Commands().keepObjectsOnOpen = 1;
   // The file is read and checked completely before the workspace changes.
-  const bool opened = OpenWorkspaceFile(path, KeepObjectsOnOpen == 1) == 1;
-  if (opened) CurrentWorkspacePath() = path;
-  KeepObjectsOnOpen = 0;
+  const bool opened = OpenWorkspaceFile(path, Commands().keepObjectsOnOpen == 1) == 1;
+  if (opened) {
+    CurrentWorkspacePath() = path;
+    // A merge leaves objects the file does not hold: still unsaved.
+    if (Commands().keepObjectsOnOpen == 0) ClearSessionModified();
+  }
+  Commands().keepObjectsOnOpen = 0;
   return opened;
 }
 

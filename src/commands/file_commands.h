@@ -7,9 +7,6 @@
 
 namespace tq {
 
-// Set while an Open merges into the workspace instead of replacing it.
-extern int32_t KeepObjectsOnOpen;
-
 // The file the workspace was last opened from or saved to (empty for a
 // new workspace).
 std::string& CurrentWorkspacePath();

@@ -93,7 +93,7 @@ bool CreateFunctionButton() {
   bool added = false;
   RunDialog(form, [&](ButtonId) {
     if (!ValidateNewName(form.name)) {
-      if (!NameMessageShown)
+      if (!Core().nameMessageShown)
         ShowMessage("Error:\nInvalid function name\n<" + form.name +
                     ">\nPlease enter valid name.\nName shall containg only letters and digits "
                     "and charater _.\nFirst character must not be digit.");

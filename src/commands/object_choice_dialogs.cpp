@@ -87,8 +87,8 @@ bool DisplayCommand() {
   std::string name;
   if (!ChooseOne(form, name)) return false;
   // A display the user stopped has not shown the whole object.
-  UserCancelled = 0;
-  return !name.empty() && DisplayObject(name) == 1 && UserCancelled != 1;
+  Core().userCancelled = 0;
+  return !name.empty() && DisplayObject(name) == 1 && Core().userCancelled != 1;
 }
 
 bool EditCommand() {

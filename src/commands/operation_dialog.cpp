@@ -47,7 +47,7 @@ MathObject* FindDialogSource(const std::string& name, uint32_t mask, const char*
 
 bool CheckOutputName(const std::string& name, const char* outputKind) {
   if (ValidateNewName(name)) return true;
-  if (!NameMessageShown)
+  if (!Core().nameMessageShown)
     ShowMessage(std::string("Error:\nInvalid output ") + outputKind + " name\n<" + name +
                 ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                 "charater _.\nFirst character must not be digit.");
@@ -55,9 +55,9 @@ bool CheckOutputName(const std::string& name, const char* outputKind) {
 }
 
 void ShowEngineFailure() {
-  size_t length = std::strlen(OperationStatus.message);
-  if (OperationStatus.flags != 0 && length > 1 && length < 1000)
-    ShowMessage(std::string("Error:\n") + OperationStatus.message);
+  size_t length = std::strlen(Status().message);
+  if (Status().flags != 0 && length > 1 && length < 1000)
+    ShowMessage(std::string("Error:\n") + Status().message);
   else
     ShowMessage(
         "Error: Unable to perform the operation.\nFloating point error or not enough memeory.");

@@ -45,7 +45,7 @@ bool CheckExtraName(const std::string& name, const char* what) {
     return false;
   }
   if (ValidateNewName(name)) return true;
-  if (!NameMessageShown)
+  if (!Core().nameMessageShown)
     ShowMessage(std::string("Error:\nInvalid ") + what + " name\n<" + name +
                 ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                 "charater _.\nFirst character must not be digit.");

@@ -170,7 +170,7 @@ void SaveSearchResults(const OutputOptionsForm& options) {
 }
 
 void ReportSummary(SearchKind kind, const SearchTexts& texts) {
-  Report(UserCancelled == 1 ? "Calculation terminated by user" : "Completed");
+  Report(Core().userCancelled == 1 ? "Calculation terminated by user" : "Completed");
   const SearchCounters& counters = CountersOf(kind);
   Report(counters.found == 1 ? texts.foundOne : texts.foundMany, counters.found);
   if (counters.toleranceWarnings > 0)
@@ -221,7 +221,7 @@ bool SearchCommand(SearchKind kind) {
     ReportSummary(kind, texts);
     SaveSearchResults(options);
     // What was found before a stop is kept, but the search was not completed.
-    carriedOut = UserCancelled != 1;
+    carriedOut = Core().userCancelled != 1;
     return kCloseDialog;
   });
   return carriedOut;
@@ -261,9 +261,9 @@ bool IntegralCommand() {
       return CarriedOut(carriedOut);
     if (!failure.message.empty()) ShowMessage(failure.message);
     if (!failure.reportLine.empty()) Report("%s", failure.reportLine.c_str());
-    const size_t length = std::strlen(OperationStatus.message);
-    if ((OperationStatus.flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
-      ShowMessage(std::string("Error:\n") + OperationStatus.message);
+    const size_t length = std::strlen(Status().message);
+    if ((Status().flags & OPERR_ARGUMENT) && length >= 2 && length <= 999) {
+      ShowMessage(std::string("Error:\n") + Status().message);
       return kStayOpen;
     }
     return kCloseDialog;

@@ -6,6 +6,7 @@
 #include "chart/chart_model.h"
 #include "commands/dialog.h"
 #include "commands/entry_names.h"
+#include "commands/session.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"
@@ -13,8 +14,6 @@
 namespace tq {
 
 namespace {
-
-int32_t g_seriesCounter = 1;
 
 constexpr const char* kTypeChoices[5] = {
     "Two vectors give X and Y values",
@@ -183,7 +182,7 @@ bool RunCheck(const Check& check, const SeriesForm& form, const std::string& sou
     }
     case Step::kValidateLabel:
       if (ValidateNewName(form.label)) return true;
-      if (!NameMessageShown)
+      if (!Core().nameMessageShown)
         ShowMessage("Error:\nInvalid dataset label name\n<" + form.label +
                     ">\nPlease enter valid name.\nName shall contain only letters and digits and "
                     "charater _.\nFirst character must not be digit.");
@@ -277,7 +276,7 @@ SeriesForm MakeSeriesForm(int32_t seriesType, const SeriesObject* series) {
     form.source2.text = series->Source2;
     form.label = series->Label;
   } else {
-    form.label = StringPrintf("series%d", g_seriesCounter);
+    form.label = StringPrintf("series%d", Commands().seriesCounter);
   }
   form.rangeMin = preset.RangeMin;
   form.rangeMax = preset.RangeMax;
@@ -298,7 +297,7 @@ SeriesObject* ApplySeriesForm(const SeriesForm& form, ChartObject& chart, Series
     series = created.get();
     chart.SeriesList.push_back(std::move(created));
     ++chart.SeriesCount;
-    ++g_seriesCounter;
+    ++Commands().seriesCounter;
   }
   series->name = form.label;
   series->Label = form.label;
@@ -308,6 +307,7 @@ SeriesObject* ApplySeriesForm(const SeriesForm& form, ChartObject& chart, Series
   series->RangeMax = form.rangeMax;
   series->PointCount = form.points;
   series->SeriesType = form.seriesType;
+  NoteChange(CHANGE_CHART);
   return series;
 }
 
@@ -330,6 +330,7 @@ bool RunDrawingOptions(SeriesObject& series) {
   store(series.LineColor, form.lineColor, form.lineColors.size());
   store(series.MarkerShape, form.markerShape, form.markerShapes.size());
   store(series.MarkerSize, form.markerSize, form.markerSizes.size());
+  NoteChange(CHANGE_CHART);
   return true;
 }
 
@@ -356,11 +357,12 @@ bool DeleteDataSet(ChartObject& chart, const std::string& label) {
     if ((*it)->Label != label) continue;
     list.erase(it);
     --chart.SeriesCount;
+    NoteChange(CHANGE_CHART);
     return true;
   }
   return false;
 }
 
-void ResetSeriesLabelCounter() { g_seriesCounter = 1; }
+void ResetSeriesLabelCounter() { Commands().seriesCounter = 1; }
 
 }  // namespace tq

@@ -1,5 +1,7 @@
 #include "commands/value_editor.h"
 
+#include "core/core_state.h"
+
 #include <cstdio>
 
 #include "commands/dialog.h"
@@ -19,11 +21,13 @@ bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_
   if (auto* matrix = dynamic_cast<MatrixObject*>(&object)) {
     if (row < 1 || row > matrix->rows || column < 1 || column > matrix->columns) return false;
     matrix->at(row, column) = value;
+    NoteChange(CHANGE_OBJECT_VALUES);
     return true;
   }
   if (auto* vector = dynamic_cast<VectorObject*>(&object)) {
     if (row < 1 || row > vector->size || column != 1) return false;
     vector->at(row) = value;
+    NoteChange(CHANGE_OBJECT_VALUES);
     return true;
   }
   return false;

@@ -8,6 +8,7 @@
 #include "commands/language_forms.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
+#include "core/core_state.h"
 
 namespace tq {
 
@@ -40,7 +41,7 @@ bool CreateVariableCommand() {
   CreateVariableForm form;
   if (!RunOkCancelDialog(form)) return false;
   if (!ValidateNewName(form.name)) {
-    if (!NameMessageShown)
+    if (!Core().nameMessageShown)
       ShowMessage("Error:\nInvalid variable name\n<" + form.name +
                   ">\nPlease enter valid name.\nName shall containg only letters and digits and "
                   "charater _.\nFirst character must not be digit.");
@@ -81,6 +82,7 @@ bool EditVariableCommand(const std::vector<std::string>& selected) {
   form.value = variable->value;
   if (!RunOkCancelDialog(form)) return false;
   variable->value = form.value;
+  NoteChange(CHANGE_VARIABLE);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "core/element_block.h"
 
+#include "core/core_state.h"
+
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -10,17 +12,17 @@ namespace tq {
 
 namespace {
 
-int64_t g_allocationsUntilFailure = -1;
 constexpr size_t kHugePage = size_t{2} << 20;
 
 }  // namespace
 
-void SetAllocationFailureAfter(int64_t successes) { g_allocationsUntilFailure = successes; }
+void SetAllocationFailureAfter(int64_t successes) { Core().allocationsUntilFailure = successes; }
 
 bool AllocationAllowed() {
-  if (g_allocationsUntilFailure < 0) return true;
-  if (g_allocationsUntilFailure == 0) return false;
-  --g_allocationsUntilFailure;
+  int64_t& left = Core().allocationsUntilFailure;
+  if (left < 0) return true;
+  if (left == 0) return false;
+  --left;
   return true;
 }
 

@@ -9,11 +9,17 @@
 
 namespace tq {
 
-int32_t NameMessageShown = 0;
-
 namespace {
 
-Document* g_document = nullptr;
+// The change bits of adding or removing `object`.
+ChangeSet ListChange(const MathObject& object) {
+  switch (object.kind) {
+    case KIND_FUNCTION: return CHANGE_OBJECT_LIST | CHANGE_FUNCTION;
+    case KIND_VARIABLE: return CHANGE_OBJECT_LIST | CHANGE_VARIABLE;
+    case KIND_CHART: return CHANGE_OBJECT_LIST | CHANGE_CHART;
+    default: return CHANGE_OBJECT_LIST;
+  }
+}
 
 char Fold(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
 
@@ -161,29 +167,35 @@ namespace {
 
 }  // namespace
 
-Document* CurrentDocument() { return g_document; }
-void SetCurrentDocument(Document* document) { g_document = document; }
-ObjectList* CurrentObjectList() { return g_document ? &g_document->objects : nullptr; }
+Document* CurrentDocument() { return Core().document; }
+void SetCurrentDocument(Document* document) { Core().document = document; }
+ObjectList* CurrentObjectList() {
+  Document* document = Core().document;
+  return document ? &document->objects : nullptr;
+}
 
 int32_t AddObject(std::unique_ptr<MathObject> object) {
-  if (!g_document) return 0;
-  g_document->objects.Append(std::move(object));
+  Document* document = Core().document;
+  if (!document) return 0;
+  if (object) NoteChange(ListChange(*object));
+  document->objects.Append(std::move(object));
   return 1;
 }
 
 int32_t AddTempObject(std::unique_ptr<MathObject> object) {
-  if (!g_document) return 0;
-  g_document->tempObjects.Append(std::move(object));
+  Document* document = Core().document;
+  if (!document) return 0;
+  document->tempObjects.Append(std::move(object));
   return 1;
 }
 
 void PurgeTempObjects() {
-  if (!g_document) return;
-  g_document->tempObjects.Clear();
+  if (Document* document = Core().document) document->tempObjects.Clear();
 }
 
 int32_t IsObjectListEmpty() {
-  return !g_document || g_document->objects.empty() ? 1 : 0;
+  Document* document = Core().document;
+  return !document || document->objects.empty() ? 1 : 0;
 }
 
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -238,9 +250,10 @@ MathObject* FindObjectExact(std::string_view name) {
 }
 
 void RenameObject(MathObject& object, std::string name) {
-  if (ObjectList* list = CurrentObjectList())
+  if (ObjectList* list = CurrentObjectList()) {
+    if (list->IndexOf(object)) NoteChange(ListChange(object));
     list->Rename(object, std::move(name));
-  else
+  } else
     object.name = std::move(name);
 }
 
@@ -264,6 +277,7 @@ int32_t DeleteObjectByName(std::string_view name) {
   std::optional<size_t> index = list->IndexOf(*named->front().object);
   if (!index) return 0;
   std::unique_ptr<MathObject> object = list->Take(*index);
+  NoteChange(ListChange(*object));
   ReportDeletion(*object, false);
   return 1;
 }
@@ -300,6 +314,8 @@ void PurgeInvalidObjects() {
   // reports the same objects in the same order as restarting from the head.
   auto invalid = list->TakeIf([](const MathObject& object) { return object.status != STATUS_VALID; });
   for (auto& object : invalid) {
+    if (!object) continue;
+    NoteChange(ListChange(*object));
     if (!object->name.empty()) ReportDeletion(*object, false);
     object.reset();
   }
@@ -310,7 +326,9 @@ void DeleteAllObjects() {
   if (!list) return;
   while (!list->empty()) {
     std::unique_ptr<MathObject> object = list->Take(list->size() - 1);
-    if (object) ReportDeletion(*object, true);
+    if (!object) continue;
+    NoteChange(ListChange(*object));
+    ReportDeletion(*object, true);
   }
   list->cursor = 0;
 }
@@ -372,7 +390,7 @@ bool NameCharacter(char c) {
 }  // namespace
 
 int32_t ValidateNewName(std::string_view name) {
-  NameMessageShown = 0;
+  Core().nameMessageShown = 0;
   if (name.empty() || name.size() > 1000) return 0;
   if (name[0] >= '0' && name[0] <= '9') return 0;
   for (char c : name)
@@ -382,7 +400,7 @@ int32_t ValidateNewName(std::string_view name) {
     if (NamesEqualIgnoringCase(name, word)) {
       ShowMessage("Error: new variable name is reserved keyword \n<" + text +
                   ">\nPlease choose another name.");
-      NameMessageShown = 1;
+      Core().nameMessageShown = 1;
       return 0;
     }
   }
@@ -390,7 +408,7 @@ int32_t ValidateNewName(std::string_view name) {
     if (NamesEqualIgnoringCase(name, word)) {
       ShowMessage("Error: new variable name is reserved function name \n<" + text +
                   ">\nPlease choose another name.");
-      NameMessageShown = 1;
+      Core().nameMessageShown = 1;
       return 0;
     }
   }

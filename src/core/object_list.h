@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/math_object.h"
 
 namespace tq {
@@ -144,9 +145,8 @@ std::optional<std::string> ObjectListEntry(const MathObject& object, uint32_t ma
 std::vector<std::string> ObjectListEntries(uint32_t mask);
 
 // Name rules for a new object. Shows the reserved-word messages itself and
-// sets NameMessageShown when it did.
+// sets Core().nameMessageShown when it did.
 int32_t ValidateNewName(std::string_view name);
-extern int32_t NameMessageShown;
 
 // Deletion report line of an object.
 void ReportDeletion(const MathObject& object, bool lowerCaseObject);

@@ -6,13 +6,11 @@
 
 namespace tq {
 
-OperationStatusRecord OperationStatus;
-
 namespace {
 
 // Copies text into message from position `at`, truncating to the buffer.
 void WriteMessage(size_t at, std::string_view text) {
-  char* msg = OperationStatus.message;
+  char* msg = Status().message;
   size_t room = kStatusMessageSize - 1 - at;
   size_t n = std::min(text.size(), room);
   std::memcpy(msg + at, text.data(), n);
@@ -27,20 +25,20 @@ void SetMessageLine(std::string_view text) {
 
 int32_t SetError(int32_t code, std::string_view text) {
   SetMessageLine(text);
-  OperationStatus.lastCode = code;
-  OperationStatus.flags |= code;
+  Status().lastCode = code;
+  Status().flags |= code;
   return code;
 }
 
 }  // namespace
 
-std::string_view OperationMessage() { return OperationStatus.message; }
+std::string_view OperationMessage() { return Status().message; }
 
 void ResetOperationStatus() {
-  OperationStatus.lastCode = 0;
-  OperationStatus.flags = 0;
-  OperationStatus.faultCode = 0;
-  OperationStatus.message[0] = '\0';
+  Status().lastCode = 0;
+  Status().flags = 0;
+  Status().faultCode = 0;
+  Status().message[0] = '\0';
 }
 
 int32_t SetOperationError(std::string_view text) { return SetError(OPERR_ARGUMENT, text); }
@@ -48,21 +46,21 @@ int32_t SetOperationError(std::string_view text) { return SetError(OPERR_ARGUMEN
 int32_t SetAllocationError(std::string_view text) { return SetError(OPERR_ALLOC, text); }
 
 void AppendOperationFailure(std::string_view text) {
-  size_t len = std::strlen(OperationStatus.message);
-  if (OperationStatus.lastCode != 0 && len > 10 && len < 1000) {
+  size_t len = std::strlen(Status().message);
+  if (Status().lastCode != 0 && len > 10 && len < 1000) {
     std::string line(text);
     line += '\n';
     WriteMessage(len, line);
   } else {
     SetMessageLine(text);
   }
-  OperationStatus.lastCode = OPERR_FAILED;
-  OperationStatus.flags |= OPERR_FAILED;
+  Status().lastCode = OPERR_FAILED;
+  Status().flags |= OPERR_FAILED;
 }
 
 void RecordOperationFailure(std::string_view failureText) {
-  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-    TranslateFault(OperationStatus.faultCode);
+  if (Status().flags & (8 | OPERR_TRAPPED))
+    TranslateFault(Status().faultCode);
   else
     AppendOperationFailure(failureText);
 }
@@ -86,8 +84,8 @@ const char* FaultText(uint32_t code) {
 int32_t TranslateFault(uint32_t code) {
   // The library's own faults have already written their text.
   if (code != FAULT_NUMLIB && code != FAULT_NUMLIB_ALLOC) WriteMessage(0, FaultText(code));
-  OperationStatus.lastCode = OPERR_FAULT;
-  OperationStatus.flags |= OPERR_FAULT;
+  Status().lastCode = OPERR_FAULT;
+  Status().flags |= OPERR_FAULT;
   return OPERR_FAULT;
 }
 
@@ -98,9 +96,9 @@ void LibraryError(int32_t code, uint32_t fault, const char* head, std::string_vi
   msg.append(text);
   msg += '\n';
   WriteMessage(0, msg);
-  OperationStatus.lastCode = code;
-  OperationStatus.flags |= code;
-  if (OperationStatus.inProtectedCall == 1) throw FaultException{fault};
+  Status().lastCode = code;
+  Status().flags |= code;
+  if (Status().inProtectedCall == 1) throw FaultException{fault};
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/core_state.h"
+
 namespace tq {
 
-// Error codes; each is also a bit of OperationStatus.flags.
+// Error codes; each is also a bit of Status().flags.
 enum : int32_t {
   OPERR_FAILED = 1,
   OPERR_ALLOC = 2,
@@ -36,18 +38,6 @@ enum : uint32_t {
   FAULT_NUMLIB = 0xE0002002u,
 };
 
-inline constexpr int kStatusMessageSize = 1024;
-
-struct OperationStatusRecord {
-  int32_t lastCode = 0;
-  int32_t flags = 0;
-  char message[kStatusMessageSize] = {};
-  uint32_t faultCode = 0;
-  int32_t inProtectedCall = 0;
-  uint32_t savedControlWord = 0;
-};
-
-extern OperationStatusRecord OperationStatus;
 
 // A fault that ends a protected computation: thrown by the numerical-library
 // error routines inside a protected call and caught by the protected frame.

@@ -4,23 +4,23 @@ namespace tq::detail {
 
 void EnterProtectedCall() {
   ClearFpExceptions();
-  OperationStatus.flags = 0;
-  OperationStatus.message[0] = '\0';
-  OperationStatus.savedControlWord = ReadControlWord();
-  OperationStatus.inProtectedCall = 1;
+  Status().flags = 0;
+  Status().message[0] = '\0';
+  Status().savedControlWord = ReadControlWord();
+  Status().inProtectedCall = 1;
 }
 
 void RecordTrappedFault(uint32_t code) {
   ClearFpExceptions();
-  OperationStatus.flags |= OPERR_TRAPPED;
-  OperationStatus.inProtectedCall = 0;
-  OperationStatus.faultCode = code;
+  Status().flags |= OPERR_TRAPPED;
+  Status().inProtectedCall = 0;
+  Status().faultCode = code;
 }
 
 void LeaveProtectedCall() {
-  WriteControlWord(OperationStatus.savedControlWord);
+  WriteControlWord(Status().savedControlWord);
   ClearFpExceptions();
-  OperationStatus.inProtectedCall = 0;
+  Status().inProtectedCall = 0;
 }
 
 }  // namespace tq::detail

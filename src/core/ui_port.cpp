@@ -3,23 +3,26 @@
 #include <cstdio>
 #include <string>
 
+#include "core/core_state.h"
+
 namespace tq {
 
-namespace {
-UiPort* g_ui = nullptr;
-}
-
-UiPort* CurrentUi() { return g_ui; }
-void SetCurrentUi(UiPort* ui) { g_ui = ui; }
+UiPort* CurrentUi() { return Core().ui; }
+void SetCurrentUi(UiPort* ui) { Core().ui = ui; }
 
 void ShowMessage(std::string_view text) {
-  if (g_ui) g_ui->ShowMessage(text);
+  UiPort* ui = Core().ui;
+  if (ui) ui->ShowMessage(text);
 }
 
-bool AskYesNo(std::string_view text) { return g_ui && g_ui->AskYesNo(text); }
+bool AskYesNo(std::string_view text) {
+  UiPort* ui = Core().ui;
+  return ui && ui->AskYesNo(text);
+}
 
 DialogResult RunDialog(Dialog& dialog) {
-  return g_ui ? g_ui->RunDialog(dialog) : DialogResult::kCancelled;
+  UiPort* ui = Core().ui;
+  return ui ? ui->RunDialog(dialog) : DialogResult::kCancelled;
 }
 
 const std::string& Form::ButtonText(ButtonId id) const {
@@ -35,7 +38,8 @@ void Form::SetButtonText(ButtonId id, std::string text) {
 }
 
 void ReportV(const char* format, va_list args) {
-  if (!g_ui) return;
+  UiPort* ui = Core().ui;
+  if (!ui) return;
   va_list copy;
   va_copy(copy, args);
   char small[512];
@@ -51,7 +55,7 @@ void ReportV(const char* format, va_list args) {
     line.resize(size_t(n));
   }
   line += "\r\n";
-  g_ui->Output(line);
+  ui->Output(line);
 }
 
 void Report(const char* format, ...) {

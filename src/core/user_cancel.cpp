@@ -4,13 +4,11 @@
 
 namespace tq {
 
-int32_t UserCancelled = 0;
-
 int32_t PollUserCancel() {
   UiPort* ui = CurrentUi();
   if (!ui || !ui->CancelRequested()) return 0;
   if (!ui->AskYesNo(kStopQuestion)) return 0;
-  UserCancelled = 1;
+  Core().userCancelled = 1;
   return 1;
 }
 

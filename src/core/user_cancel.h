@@ -4,16 +4,17 @@
 
 #include <cstdint>
 
+#include "core/core_state.h"
+
 namespace tq {
 
-// 1 after the user has confirmed that the running calculation is to stop.
-// Each long computation sets it to 0 when it starts.
-extern int32_t UserCancelled;
+// Core().userCancelled is 1 after the user has confirmed that the running
+// calculation is to stop. Each long computation sets it to 0 when it starts.
 
 inline constexpr const char* kStopQuestion = "Do you want to stop calculation?";
 
 // When the user has asked to interrupt, asks whether to stop; on Yes sets
-// UserCancelled and returns 1.
+// Core().userCancelled and returns 1.
 int32_t PollUserCancel();
 
 // Drops a stop request that arrived while a command that does not poll ran,

@@ -103,19 +103,19 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
   }
   std::unique_ptr<Object> result = EmptyLike(*source);
   if (!result) return 0;
-  if (result->status != STATUS_VALID || OperationStatus.flags != 0) return Fail(texts.createFailed);
+  if (result->status != STATUS_VALID || Status().flags != 0) return Fail(texts.createFailed);
   result->name = dest;
-  OperationStatus.message[0] = '\0';
+  Status().message[0] = '\0';
   int32_t done = Loop(source, function, result.get());
-  if (done == 1 && OperationStatus.flags == 0) {
+  if (done == 1 && Status().flags == 0) {
     DeleteObjectByName(dest);
     AddObject(std::move(result));
     return 1;
   }
-  const size_t length = std::strlen(OperationStatus.message);
-  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
-    TranslateFault(OperationStatus.faultCode);
-  else if (!(OperationStatus.flags != 0 && length >= 3 && length <= 2047))
+  const size_t length = std::strlen(Status().message);
+  if (Status().flags & (8 | OPERR_TRAPPED))
+    TranslateFault(Status().faultCode);
+  else if (!(Status().flags != 0 && length >= 3 && length <= 2047))
     AppendOperationFailure(texts.failure);
   return 0;
 }
@@ -128,14 +128,14 @@ bool EvaluatesInBlocks() { return lang::HasFastForm() && !lang::FastFormReadsInd
 void EvaluateInBlocks(const double* in, double* out, size_t count) {
   constexpr size_t kBlock = 4096;
   int32_t statuses[kBlock];
-  for (size_t start = 0; start < count && UserCancelled == 0; start += kBlock) {
+  for (size_t start = 0; start < count && Core().userCancelled == 0; start += kBlock) {
     const size_t n = std::min(kBlock, count - start);
     EvaluateAtPoints(in + start, out + start, statuses, n);
     for (size_t i = 0; i < n; ++i)
       if (statuses[i] != 0) out[start + i] = kMissingValue;
   }
   // The evaluation that met the confirmed stop is the last one, and failed.
-  if (UserCancelled == 1) AppendOperationFailure("Calculation failed");
+  if (Core().userCancelled == 1) AppendOperationFailure("Calculation failed");
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* 
   if (!Valid(result)) return Fail("Invalid destination argument");
   if (source->rows != result->rows || source->columns != result->columns)
     return Fail("Source and destination matrices have incompatible numbers of rows and columns.");
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   if (EvaluatesInBlocks()) {
     EvaluateInBlocks(source->data(), result->data(), size_t(source->count()));
     return 1;
@@ -156,11 +156,11 @@ int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* 
   std::string errorText;
   const double* in = source->data();
   double* out = result->data();
-  for (int32_t m = 1; m <= source->rows && UserCancelled == 0; ++m) {
-    lang::RowRegister = m;
+  for (int32_t m = 1; m <= source->rows && Core().userCancelled == 0; ++m) {
+    lang::Lang().rowRegister = m;
     for (int32_t n = 1; n <= source->columns; ++n) {
-      if (UserCancelled == 1) break;
-      lang::ColumnRegister = n;
+      if (Core().userCancelled == 1) break;
+      lang::Lang().columnRegister = n;
       const double value = EvaluateAt(*in++, status, errorText);
       *out++ = status == 0 ? value : kMissingValue;
     }
@@ -175,8 +175,8 @@ int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* 
   if (!Valid(result)) return Fail("Invalid destination argument");
   if (source->size != result->size)
     return Fail("Source and destination vectors have incompatible numbers of elements.");
-  UserCancelled = 0;
-  lang::RowRegister = 1;
+  Core().userCancelled = 0;
+  lang::Lang().rowRegister = 1;
   if (EvaluatesInBlocks()) {
     EvaluateInBlocks(source->data(), result->data(), size_t(source->size));
     return 1;
@@ -185,8 +185,8 @@ int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* 
   std::string errorText;
   const double* in = source->data();
   double* out = result->data();
-  for (int32_t n = 1; n <= source->size && UserCancelled == 0; ++n) {
-    lang::ColumnRegister = n;
+  for (int32_t n = 1; n <= source->size && Core().userCancelled == 0; ++n) {
+    lang::Lang().columnRegister = n;
     const double value = EvaluateAt(in[n - 1], status, errorText);
     out[n - 1] = status == 0 ? value : kMissingValue;
   }
@@ -203,9 +203,6 @@ int32_t ComputeFunctionForVector(const std::string& source, const std::string& f
   return Compute<VectorObject>(kVectorTexts, source, function, dest, check);
 }
 
-std::string& ComputeFunctionName() {
-  static std::string name;
-  return name;
-}
+std::string& ComputeFunctionName() { return lang::Lang().computeFunctionName; }
 
 }  // namespace tq

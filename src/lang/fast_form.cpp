@@ -11,33 +11,11 @@ namespace tq::lang {
 
 namespace {
 
-enum class Fast : uint8_t {
-  kPushX, kPushConst, kPushCell, kPushRow, kPushColumn,
-  // operations on the top and the next entry
-  kAdd, kSub, kMul, kDiv, kPow, kLess, kGreater, kLessEqual, kGreaterEqual, kEqual,
-  kNotEqual, kAnd, kOr,
-  // with x or a constant as the right operand
-  kAddX, kSubX, kMulX, kDivX, kAddK, kSubK, kMulK, kDivK, kPowK, kSquare,
-  // on the top alone
-  kNegate, kNot, kIntPart, kBuiltin, kSetResult,
-};
 
-struct FastOp {
-  Fast op;
-  uint8_t builtin;
-  double constant;
-  const double* cell;
-};
 
-constexpr size_t kMaxFastOps = kCodeBufferSize;
 
-struct FastForm {
-  bool usable = false;
-  size_t count = 0;
-  FastOp ops[kMaxFastOps];
-};
 
-FastForm F;
+FastForm& Form() { return Lang().fastForm; }
 
 bool Binary(uint8_t opcode, Fast* op) {
   switch (opcode) {
@@ -88,8 +66,8 @@ bool Fuse(FastOp& last, Fast op) {
 }
 
 bool Append(FastOp op) {
-  if (F.count >= kMaxFastOps) return false;
-  F.ops[F.count++] = op;
+  if (Form().count >= kMaxFastOps) return false;
+  Form().ops[Form().count++] = op;
   return true;
 }
 
@@ -98,32 +76,32 @@ inline double Truth(bool value) { return value ? 1.0 : 0.0; }
 }  // namespace
 
 void ClearFastForm() {
-  F.usable = false;
-  F.count = 0;
+  Form().usable = false;
+  Form().count = 0;
 }
 
-bool HasFastForm() { return F.usable; }
+bool HasFastForm() { return Form().usable; }
 
 bool FastFormReadsIndexes() {
-  for (size_t i = 0; i < F.count; ++i)
-    if (F.ops[i].op == Fast::kPushRow || F.ops[i].op == Fast::kPushColumn) return true;
+  for (size_t i = 0; i < Form().count; ++i)
+    if (Form().ops[i].op == Fast::kPushRow || Form().ops[i].op == Fast::kPushColumn) return true;
   return false;
 }
 
 bool BuildFastForm() {
   ClearFastForm();
-  if (!Program.compiled || Program.stackDepth > kValueStackSize) return false;
+  if (!Lang().program.compiled || Lang().program.stackDepth > kValueStackSize) return false;
   bool hasResult = false;
-  for (int32_t at = 0; at < Program.length;) {
-    uint8_t opcode = Program.code[at];
+  for (int32_t at = 0; at < Lang().program.length;) {
+    uint8_t opcode = Lang().program.code[at];
     Operand kind;
     if (!OperandOf(opcode, &kind)) return false;
-    const uint8_t* operand = Program.code + at + 1;
+    const uint8_t* operand = Lang().program.code + at + 1;
     at += int32_t(1 + OperandSize(kind));
     Fast binary;
     bool ok = true;
     switch (opcode) {
-      case OP_End: at = Program.length; break;
+      case OP_End: at = Lang().program.length; break;
       case OP_Constant: ok = Append({Fast::kPushConst, 0, ReadOperand<double>(operand), nullptr}); break;
       case OP_Argument: ok = Append({Fast::kPushX, 0, 0.0, nullptr}); break;
       case OP_Variable: ok = Append({Fast::kPushCell, 0, 0.0, ReadOperand<const double*>(operand)}); break;
@@ -139,22 +117,20 @@ bool BuildFastForm() {
         break;
       default:
         if (!Binary(opcode, &binary)) return false;  // stores, rand, jumps, I/O
-        if (F.count == 0 || !Fuse(F.ops[F.count - 1], binary))
+        if (Form().count == 0 || !Fuse(Form().ops[Form().count - 1], binary))
           ok = Append({binary, 0, 0.0, nullptr});
     }
     if (!ok) return false;
   }
-  F.usable = hasResult;
-  return F.usable;
+  Form().usable = hasResult;
+  return Form().usable;
 }
 
 namespace {
 
 // The value stack, one row of points per entry; two spare rows below the
 // bottom keep the operand rows of the first instruction in bounds.
-using Row = double[kFastBatchSize];
-constexpr int kSpareRows = 2;
-Row gStack[kSpareRows + kValueStackSize + 1];
+using Row = FastRow;
 
 constexpr size_t kN = kFastBatchSize;
 
@@ -206,10 +182,10 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
   std::copy(xs, xs + n, gX);
   std::fill(gX + n, gX + kN, xs[n - 1]);
   const double* x = gX;
-  Row* sp = gStack + kSpareRows;  // next free entry; the top is sp[-1]
+  Row* sp = Lang().fastStack + kFastSpareRows;  // next free entry; the top is sp[-1]
   bool ok = true;
-  for (size_t k = 0; k < F.count; ++k) {
-    const FastOp& op = F.ops[k];
+  for (size_t k = 0; k < Form().count; ++k) {
+    const FastOp& op = Form().ops[k];
     double* top = sp[-1];
     double* next = sp[-2];
     const double c = op.constant;
@@ -217,8 +193,8 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
       case Fast::kPushX: std::copy(x, x + kN, *sp++); break;
       case Fast::kPushConst: Fill(*sp++, c); break;
       case Fast::kPushCell: Fill(*sp++, *op.cell); break;
-      case Fast::kPushRow: Fill(*sp++, double(RowRegister)); break;
-      case Fast::kPushColumn: Fill(*sp++, double(ColumnRegister)); break;
+      case Fast::kPushRow: Fill(*sp++, double(Lang().rowRegister)); break;
+      case Fast::kPushColumn: Fill(*sp++, double(Lang().columnRegister)); break;
       case Fast::kAdd: Each(next, top, [](double a, double b) { return a + b; }); --sp; break;
       case Fast::kSub: Each(next, top, [](double a, double b) { return a - b; }); --sp; break;
       case Fast::kMul: Each(next, top, [](double a, double b) { return a * b; }); --sp; break;

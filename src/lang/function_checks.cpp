@@ -37,11 +37,11 @@ std::string OperatorMessage(const std::string& name) {
 
 // Compiles with the usage flags recorded.
 int32_t CompileForCheck(std::string& name, std::string& message) {
-  AnalysisMode = 1;
-  UsesX = 0;
-  UsesAns = 0;
+  lang::Lang().analysisMode = 1;
+  lang::Lang().usesX = 0;
+  lang::Lang().usesAns = 0;
   int32_t result = CompileFunctionByName(name, message);
-  AnalysisMode = 0;
+  lang::Lang().analysisMode = 0;
   return result;
 }
 
@@ -75,16 +75,16 @@ int32_t CompileFunctionByName(std::string& name, std::string& shown) {
 
 int32_t CheckFunctionForAnalysis(std::string name, std::string& message) {
   if (int32_t result = CompileForCheck(name, message)) return result;
-  if (UsesX == 0) {
+  if (lang::Lang().usesX == 0) {
     message = "Incorrect function argument:\nFunction " + name +
               "(x) must depend on variable x.\nPlease correct error and try again.";
     return -1;
   }
-  if (UsesAns == 1) {
+  if (lang::Lang().usesAns == 1) {
     message = AnsMessage(name);
     return -1;
   }
-  if (UsesUiOperator == 1) {
+  if (lang::Lang().usesUiOperator == 1) {
     message = OperatorMessage(name);
     return -1;
   }
@@ -93,12 +93,12 @@ int32_t CheckFunctionForAnalysis(std::string name, std::string& message) {
 
 int32_t CheckFunctionForElements(std::string name, std::string& message) {
   if (int32_t result = CompileForCheck(name, message)) return result;
-  if (UsesX == 1) {
-    if (UsesAns == 1) {
+  if (lang::Lang().usesX == 1) {
+    if (lang::Lang().usesAns == 1) {
       message = AnsMessage(name);
       return -1;
     }
-    if (UsesUiOperator == 1) {
+    if (lang::Lang().usesUiOperator == 1) {
       message = OperatorMessage(name);
       return -1;
     }
@@ -114,20 +114,20 @@ int32_t CheckFunctionForElements(std::string name, std::string& message) {
 double EvaluateAt(double x, int32_t& status, std::string& errorText) {
   status = -1;
   errorText.clear();
-  OperationStatus.flags = 0;
-  OperationStatus.message[0] = '\0';
+  Status().flags = 0;
+  Status().message[0] = '\0';
   ClearSseFlags();
-  OperationStatus.inProtectedCall = 1;
+  Status().inProtectedCall = 1;
   double value = EvaluateFunction(x, &status, errorText);
   // The flag read must follow the computation of the value.
   asm volatile("" : : "x"(value) : "memory");
   if (uint32_t fault = FaultFromSseFlags(ReadSseFlags())) {
     ClearSseFlags();
-    OperationStatus.flags |= OPERR_TRAPPED;
-    OperationStatus.faultCode = fault;
+    Status().flags |= OPERR_TRAPPED;
+    Status().faultCode = fault;
   }
-  OperationStatus.inProtectedCall = 0;
-  if (status != 0 || OperationStatus.flags != 0) {
+  Status().inProtectedCall = 0;
+  if (status != 0 || Status().flags != 0) {
     RecordOperationFailure("Calculation failed");
     std::string_view message = OperationMessage();
     if (errorText.empty() && !message.empty() && message.size() <= 1023) errorText.assign(message);
@@ -197,10 +197,10 @@ size_t EvaluateAtPoints(const double* xs, double* values, int32_t* statuses, siz
   }
   if (lastClean) {
     // As after a successful EvaluateAt of the last point.
-    lang::ResultRegister = values[count - 1];
-    lang::ArgumentCell = xs[count - 1];
-    OperationStatus.flags = 0;
-    OperationStatus.message[0] = '\0';
+    lang::Lang().resultRegister = values[count - 1];
+    lang::Lang().argumentCell = xs[count - 1];
+    Status().flags = 0;
+    Status().message[0] = '\0';
   }
   return failed;
 }

@@ -27,7 +27,7 @@ int32_t CheckFunctionForElements(std::string name, std::string& message);
 
 // The current function at x. status 0: the value is f(x). Otherwise -1 and
 // errorText says why (a run-time error, a floating-point fault, a NaN or an
-// infinite result); OperationStatus describes this evaluation only.
+// infinite result); Status() describes this evaluation only.
 double EvaluateAt(double x, int32_t& status, std::string& errorText);
 
 struct PointFailure {

@@ -16,27 +16,20 @@ namespace {
 constexpr size_t kMaxNameLookup = 999;
 constexpr size_t kMaxSourceText = 99999;
 
-struct InterfaceState {
-  std::string lastText;
-  std::string functionName;
-  std::string source;  // the text being compiled, with its line feed
-  std::string errorBuffer;
-  bool compiledByInterface = false;
-};
 
-InterfaceState I;
+lang::InterfaceState& Interface() { return lang::Lang().functionInterface; }
 
 }  // namespace
 
 namespace lang {
 
-void ResetFunctionInterface() { I = InterfaceState{}; }
-bool CompiledByInterface() { return I.compiledByInterface; }
+void ResetFunctionInterface() { Interface() = InterfaceState{}; }
+bool CompiledByInterface() { return Interface().compiledByInterface; }
 
 }  // namespace lang
 
 int32_t CompileText(std::string_view text, std::string* errorBuffer) {
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   lang::ClearPollCounter();
   if (!errorBuffer) return -1;
   if (text.empty()) {
@@ -44,14 +37,14 @@ int32_t CompileText(std::string_view text, std::string* errorBuffer) {
     return -2;
   }
   // Strings in the compiled code point into the source: keep our own copy.
-  if (text.data() != I.source.data()) I.source.assign(text);
-  lang::Program.compiled = 0;
+  if (text.data() != Interface().source.data()) Interface().source.assign(text);
+  lang::Lang().program.compiled = 0;
   lang::ClearFastForm();
-  lang::StartScan(I.source.data(), I.source.size());
+  lang::StartScan(Interface().source.data(), Interface().source.size());
   int32_t result = lang::ParseText();
   if (result == 0) {
     lang::ResolveLabels();
-    if (lang::Program.compiled) {
+    if (lang::Lang().program.compiled) {
       lang::BuildFastForm();
       return 0;
     }
@@ -61,16 +54,16 @@ int32_t CompileText(std::string_view text, std::string* errorBuffer) {
 }
 
 int32_t CompileFunction(std::string_view textOrName, std::string& message) {
-  I.lastText.assign(textOrName);
-  I.functionName.clear();
+  Interface().lastText.assign(textOrName);
+  Interface().functionName.clear();
   message.clear();
-  I.errorBuffer.clear();
-  std::string text = I.lastText;
-  if (I.lastText.size() >= 1 && I.lastText.size() <= kMaxNameLookup) {
-    std::string name = TrimBlanks(I.lastText);
+  Interface().errorBuffer.clear();
+  std::string text = Interface().lastText;
+  if (Interface().lastText.size() >= 1 && Interface().lastText.size() <= kMaxNameLookup) {
+    std::string name = TrimBlanks(Interface().lastText);
     auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
     if (function && !function->body.empty()) {
-      I.functionName = name;
+      Interface().functionName = name;
       text = function->body;
     }
   }
@@ -78,13 +71,13 @@ int32_t CompileFunction(std::string_view textOrName, std::string& message) {
     message = "Function text is too long";
     return -1;
   }
-  I.source = text + "\n";
-  int32_t result = CompileText(I.source, &I.errorBuffer);
+  Interface().source = text + "\n";
+  int32_t result = CompileText(Interface().source, &Interface().errorBuffer);
   if (result == 0) {
-    I.compiledByInterface = true;
+    Interface().compiledByInterface = true;
     return 0;
   }
-  if (I.errorBuffer.empty()) return result;
+  if (Interface().errorBuffer.empty()) return result;
   if (lang::HasUnknownName()) message = "Unrecognized name [" + lang::UnknownName() + "]";
   int32_t line = lang::ErrorLine();
   return line > 0 ? line : -1;
@@ -95,7 +88,7 @@ double EvaluateFunction(double x, int32_t* returnCode, std::string& message) {
     message = "Invalid return code ptr";
     return x;
   }
-  if (!I.compiledByInterface) {
+  if (!Interface().compiledByInterface) {
     *returnCode = -1;
     message = "Function is not compiled";
     return x;
@@ -108,6 +101,6 @@ double EvaluateFunction(double x, int32_t* returnCode, std::string& message) {
   return value;
 }
 
-const std::string& CurrentFunctionName() { return I.functionName; }
+const std::string& CurrentFunctionName() { return Interface().functionName; }
 
 }  // namespace tq

@@ -16,30 +16,18 @@
 
 namespace tq::lang {
 
-double ArgumentCell = 0.0;
-
 namespace {
 
 // Leaves the machine for RunCompiled; the text is in Registers::errorText.
 struct EvalExit {};
 
 constexpr int kPollEvery = 32;
-constexpr int32_t kConditionCountdown = 20;
 // Codes without a text of their own (" Error %d " with code + 100).
 constexpr int32_t kErrorValueStackOverflow = 9;
 constexpr int32_t kErrorIoListOverflow = 10;
 
-struct Registers {
-  double stack[kValueStackSize];
-  int32_t countdown = kConditionCountdown;
-  int32_t pollCounter = 0;
-  int32_t ioMode = IO_NONE;
-  int32_t ioCount = 0;
-  IoItem ioList[kIoListSize];
-  char errorText[kMessageSize] = {};
-};
 
-Registers R;
+Registers& Regs() { return Lang().registers; }
 
 // rand() starts from the time at program start, as the desktop program
 // seeds it when it starts.
@@ -47,47 +35,47 @@ const bool kRandomSeeded = (std::srand(unsigned(std::time(nullptr))), true);
 
 void SetErrorText(std::string_view text) {
   size_t n = std::min(text.size(), size_t(kMessageSize - 1));
-  std::memcpy(R.errorText, text.data(), n);
-  R.errorText[n] = '\0';
+  std::memcpy(Regs().errorText, text.data(), n);
+  Regs().errorText[n] = '\0';
 }
 
 void AppendIoItem(int32_t kind, const void* reference) {
-  if (R.ioMode == IO_NONE) RaiseEvalError(6);
-  if (R.ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
-  R.ioList[R.ioCount++] = IoItem{kind, reference};
+  if (Regs().ioMode == IO_NONE) RaiseEvalError(6);
+  if (Regs().ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
+  Regs().ioList[Regs().ioCount++] = IoItem{kind, reference};
 }
 
 // Countdown step of a condition: every 21st test polls for a stop.
 inline void ConditionCountdown() {
-  if (R.countdown-- == 0) {
-    R.countdown = kConditionCountdown;
+  if (Regs().countdown-- == 0) {
+    Regs().countdown = kConditionCountdown;
     PollCancel();
   }
 }
 
 double Execute(double x) {
   PollCancel();
-  R.ioMode = IO_NONE;
-  R.ioCount = 0;
-  R.countdown = kConditionCountdown;
-  ArgumentCell = x;
-  if (Program.stackDepth > kValueStackSize) RaiseEvalError(kErrorValueStackOverflow);
+  Regs().ioMode = IO_NONE;
+  Regs().ioCount = 0;
+  Regs().countdown = kConditionCountdown;
+  Lang().argumentCell = x;
+  if (Lang().program.stackDepth > kValueStackSize) RaiseEvalError(kErrorValueStackOverflow);
 
-  const uint8_t* const code = Program.code;
+  const uint8_t* const code = Lang().program.code;
   const uint8_t* pc = code;
-  const uint8_t* const end = code + Program.length;
-  double* sp = R.stack;  // next free entry; the top is sp[-1]
+  const uint8_t* const end = code + Lang().program.length;
+  double* sp = Regs().stack;  // next free entry; the top is sp[-1]
   while (pc < end) {
     uint8_t opcode = *pc++;
     switch (opcode) {
       case OP_End:
-        return ResultRegister;
+        return Lang().resultRegister;
       case OP_Constant:
         *sp++ = ReadOperand<double>(pc);
         pc += sizeof(double);
         break;
       case OP_Argument:
-        *sp++ = ArgumentCell;
+        *sp++ = Lang().argumentCell;
         pc += 1;
         break;
       case OP_Variable:
@@ -95,10 +83,10 @@ double Execute(double x) {
         pc += sizeof(void*);
         break;
       case OP_Row:
-        *sp++ = double(RowRegister);
+        *sp++ = double(Lang().rowRegister);
         break;
       case OP_Column:
-        *sp++ = double(ColumnRegister);
+        *sp++ = double(Lang().columnRegister);
         break;
       case OP_Rand:
         *sp++ = double(std::rand() % 32768) / 32768.0;
@@ -140,12 +128,12 @@ double Execute(double x) {
       case OP_And: --sp; sp[-1] = (sp[-1] == 0.0 || sp[0] == 0.0) ? 0.0 : 1.0; break;
       case OP_Or: --sp; sp[-1] = (sp[-1] == 0.0 && sp[0] == 0.0) ? 0.0 : 1.0; break;
       case OP_SetResult:
-        ResultRegister = *--sp;
+        Lang().resultRegister = *--sp;
         break;
       case OP_StoreVariable: {
         double value = *--sp;
         *ReadOperand<double*>(pc) = value;
-        ResultRegister = value;
+        Lang().resultRegister = value;
         pc += sizeof(void*);
         break;
       }
@@ -165,8 +153,8 @@ double Execute(double x) {
       case OP_Input:
       case OP_Output:
       case OP_Print:
-        R.ioMode = opcode == OP_Input ? IO_INPUT : opcode == OP_Output ? IO_OUTPUT : IO_PRINT;
-        R.ioCount = 0;
+        Regs().ioMode = opcode == OP_Input ? IO_INPUT : opcode == OP_Output ? IO_OUTPUT : IO_PRINT;
+        Regs().ioCount = 0;
         break;
       case OP_ListVariable:
         AppendIoItem(IO_ITEM_VARIABLE, ReadOperand<const void*>(pc));
@@ -177,16 +165,17 @@ double Execute(double x) {
         pc += sizeof(void*);
         break;
       case OP_PerformIo:
-        if (R.ioMode < IO_INPUT || R.ioMode > IO_PRINT) RaiseEvalError(6);
-        PerformIoStatement(R.ioMode, R.ioList, R.ioCount);
-        R.ioMode = IO_NONE;
-        R.ioCount = 0;
+        if (Regs().ioMode < IO_INPUT || Regs().ioMode > IO_PRINT) RaiseEvalError(6);
+        if (Regs().ioMode == IO_INPUT) NoteChange(CHANGE_VARIABLE);
+        PerformIoStatement(Regs().ioMode, Regs().ioList, Regs().ioCount);
+        Regs().ioMode = IO_NONE;
+        Regs().ioCount = 0;
         break;
       default:
         RaiseEvalError(6);
     }
   }
-  return ResultRegister;
+  return Lang().resultRegister;
 }
 
 }  // namespace
@@ -219,27 +208,27 @@ void AbortEvaluation(std::string_view text) {
 }
 
 void PollCancel() {
-  if (++R.pollCounter < kPollEvery) return;
-  R.pollCounter = 0;
+  if (++Regs().pollCounter < kPollEvery) return;
+  Regs().pollCounter = 0;
   if (PollUserCancel() == 1) {
-    UserCancelled = 1;
+    Core().userCancelled = 1;
     AbortEvaluation(kTerminatedByUser);
   }
 }
 
-void ClearPollCounter() { R.pollCounter = 0; }
+void ClearPollCounter() { Regs().pollCounter = 0; }
 
 bool CountPolls(size_t count) {
   for (;;) {
-    size_t room = size_t(kPollEvery - R.pollCounter);
+    size_t room = size_t(kPollEvery - Regs().pollCounter);
     if (count < room) {
-      R.pollCounter += int32_t(count);
+      Regs().pollCounter += int32_t(count);
       return true;
     }
     count -= room;
-    R.pollCounter = 0;
+    Regs().pollCounter = 0;
     if (PollUserCancel() == 1) {
-      UserCancelled = 1;
+      Core().userCancelled = 1;
       return false;
     }
   }
@@ -249,12 +238,14 @@ double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   int32_t unused = 0;
   if (!returnCode) returnCode = &unused;
   *returnCode = messageBuffer ? -1 : -4;
-  if (!Program.compiled) {
+  if (!Lang().program.compiled) {
     if (messageBuffer) std::snprintf(messageBuffer, kMessageSize, "%s", "Function was not compiled properly");
     *returnCode = -5;
     return x;
   }
-  R.errorText[0] = '\0';
+  Regs().errorText[0] = '\0';
+  // Recorded once per run, not per assignment.
+  if (Lang().program.storesVariables) NoteChange(CHANGE_VARIABLE);
   try {
     double value = Execute(x);
     *returnCode = 0;
@@ -262,10 +253,10 @@ double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   } catch (const EvalExit&) {
     // A pending exception flag must not leak into the next run.
     ClearFpExceptions();
-    *returnCode = UserCancelled ? -1000 : -5;
-    size_t length = std::strlen(R.errorText);
+    *returnCode = Core().userCancelled ? -1000 : -5;
+    size_t length = std::strlen(Regs().errorText);
     if (messageBuffer && length > 0 && length < size_t(kMessageSize))
-      std::memcpy(messageBuffer, R.errorText, length + 1);
+      std::memcpy(messageBuffer, Regs().errorText, length + 1);
     return x;
   }
 }

@@ -12,9 +12,6 @@ namespace tq::lang {
 inline constexpr int kMessageSize = 1024;
 inline constexpr int kIoListSize = 1024;
 
-// x of the current run; `x`, `ans` and the output items x and ans read it.
-extern double ArgumentCell;
-
 enum IoMode : int32_t { IO_NONE = 0, IO_INPUT = 1, IO_OUTPUT = 2, IO_PRINT = 3 };
 enum IoItemKind : int32_t { IO_ITEM_VARIABLE = 100, IO_ITEM_STRING = 115 };
 
@@ -37,7 +34,7 @@ void PollCancel();
 // A compile starts counting the polls afresh.
 void ClearPollCounter();
 // Counts `count` polls at once, asking the front end where PollCancel
-// would; false (and UserCancelled 1) when the user stopped.
+// would; false (and Core().userCancelled 1) when the user stopped.
 bool CountPolls(size_t count);
 
 // The message of a run-time error code.

@@ -1,31 +1,36 @@
 #include "lang/lang_state.h"
 
-#include "lang/fast_form.h"
-#include "lang/function_objects.h"
-#include "lang/interpreter.h"
-
 namespace tq::lang {
 
-CompiledProgram Program;
-double ResultRegister = 0.0;
-int32_t RowRegister = 0;
-int32_t ColumnRegister = 0;
+namespace detail {
+LangState langState;
+}
 
 void ResetLanguageState() {
-  Program.length = 0;
-  Program.compiled = 0;
-  Program.stackDepth = 0;
-  ResultRegister = 0.0;
-  RowRegister = 0;
-  ColumnRegister = 0;
-  ArgumentCell = 0.0;
-  AnalysisMode = 0;
-  UsesX = 0;
-  UsesAns = 0;
-  UsesUiOperator = 0;
-  ClearPollCounter();
-  ResetFunctionInterface();
-  ClearFastForm();
+  LangState& lang = Lang();
+  lang.program.length = 0;
+  lang.program.compiled = 0;
+  lang.program.stackDepth = 0;
+  lang.program.storesVariables = 0;
+  lang.resultRegister = 0.0;
+  lang.rowRegister = 0;
+  lang.columnRegister = 0;
+  lang.argumentCell = 0.0;
+  lang.analysisMode = 0;
+  lang.usesX = 0;
+  lang.usesAns = 0;
+  lang.usesUiOperator = 0;
+  lang.scanner = ScannerState{};
+  lang.parser = ParserState{};
+  lang.functionInterface = InterfaceState{};
+  lang.fastForm.usable = false;
+  lang.fastForm.count = 0;
+  lang.registers.countdown = kConditionCountdown;
+  lang.registers.pollCounter = 0;
+  lang.registers.ioMode = IO_NONE;
+  lang.registers.ioCount = 0;
+  lang.registers.errorText[0] = '\0';
+  lang.computeFunctionName.clear();
 }
 
 }  // namespace tq::lang

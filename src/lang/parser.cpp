@@ -17,48 +17,34 @@ namespace tq::lang {
 namespace {
 
 constexpr int32_t kMarkCount = 999;         // labels 0..998
-constexpr int kMaxBlockDepth = 100;         // nested if, ife and while
 constexpr int kMaxExpressionDepth = 1000;   // nested operands and parentheses
 constexpr double kPi = 3.141592653589793;
 
 struct SyntaxError {};  // unwinds to the statement loop, which skips the line
 struct ParseAbort {};   // the text ended inside a statement, or nests too deeply
 
-struct ParserState {
-  int token = 0;
-  TokenValue value;
-  bool haveToken = false;
-  int32_t labelCounter = 1;
-  int32_t labelStack[kMaxBlockDepth] = {};
-  int labelDepth = 0;
-  int32_t errorCount = 0;
-  int32_t errorLine = 0;
-  bool codeOverflow = false;
-  bool stackOverflow = false;
-  int expressionDepth = 0;
-};
 
-ParserState P;
+ParserState& Parser() { return Lang().parser; }
 
 void RecordError() {
-  ++P.errorCount;
-  if (P.errorLine == 0) P.errorLine = CurrentErrorLine();
+  ++Parser().errorCount;
+  if (Parser().errorLine == 0) Parser().errorLine = CurrentErrorLine();
 }
 
 [[noreturn]] void Fail() { throw SyntaxError{}; }
 
 int Peek() {
-  if (!P.haveToken) {
-    P.value = TokenValue{};
-    P.token = NextToken(P.value);
-    P.haveToken = true;
+  if (!Parser().haveToken) {
+    Parser().value = TokenValue{};
+    Parser().token = NextToken(Parser().value);
+    Parser().haveToken = true;
   }
-  return P.token;
+  return Parser().token;
 }
 
 void Advance() {
   Peek();
-  P.haveToken = false;
+  Parser().haveToken = false;
 }
 
 bool Accept(int token) {
@@ -78,13 +64,13 @@ void ExpectWord(const char* letters) {
 // The only writer of the code buffer. An instruction that would start at
 // the limit is dropped; the compile then fails as too big.
 void EmitBytes(uint8_t opcode, const void* operand, size_t size) {
-  if (Program.length >= kCodeLimit) {
-    P.codeOverflow = true;
+  if (Lang().program.length >= kCodeLimit) {
+    Parser().codeOverflow = true;
     return;
   }
-  Program.code[Program.length] = opcode;
-  if (size) std::memcpy(Program.code + Program.length + 1, operand, size);
-  Program.length += int32_t(1 + size);
+  Lang().program.code[Lang().program.length] = opcode;
+  if (size) std::memcpy(Lang().program.code + Lang().program.length + 1, operand, size);
+  Lang().program.length += int32_t(1 + size);
 }
 
 void Emit(uint8_t opcode) { EmitBytes(opcode, nullptr, 0); }
@@ -98,27 +84,27 @@ void EmitLabel(uint8_t opcode, int32_t label) { Emit<LabelOperand>(opcode, label
 
 // Hands out `count` consecutive labels.
 int32_t NewLabels(int32_t count) {
-  if (P.labelCounter + count - 1 >= kMarkCount) Fail();
-  int32_t first = P.labelCounter;
-  P.labelCounter += count;
+  if (Parser().labelCounter + count - 1 >= kMarkCount) Fail();
+  int32_t first = Parser().labelCounter;
+  Parser().labelCounter += count;
   return first;
 }
 
 void PushLabel(int32_t label) {
-  if (P.labelDepth >= kMaxBlockDepth) Fail();
-  P.labelStack[P.labelDepth++] = label;
+  if (Parser().labelDepth >= kMaxBlockDepth) Fail();
+  Parser().labelStack[Parser().labelDepth++] = label;
 }
 
-int32_t PopLabel() { return P.labelStack[--P.labelDepth]; }
+int32_t PopLabel() { return Parser().labelStack[--Parser().labelDepth]; }
 
 struct DepthGuard {
   DepthGuard() {
-    if (++P.expressionDepth > kMaxExpressionDepth) {
-      P.stackOverflow = true;
+    if (++Parser().expressionDepth > kMaxExpressionDepth) {
+      Parser().stackOverflow = true;
       throw ParseAbort{};
     }
   }
-  ~DepthGuard() { --P.expressionDepth; }
+  ~DepthGuard() { --Parser().expressionDepth; }
 };
 
 void ParseBinary(int minPrecedence);
@@ -154,7 +140,7 @@ void ParsePrimary() {
     case TOKEN_REAL:
     case TOKEN_INTEGER:
       Advance();
-      Emit<double>(OP_Constant, P.value.number);
+      Emit<double>(OP_Constant, Parser().value.number);
       return;
     case TOKEN_X:
     case TOKEN_ANS:
@@ -162,13 +148,13 @@ void ParsePrimary() {
       Emit<uint8_t>(OP_Argument, 1);
       return;
     case TOKEN_VARIABLE: {
-      double* cell = P.value.cell;
+      double* cell = Parser().value.cell;
       Advance();
       Emit<double*>(OP_Variable, cell);
       return;
     }
     case TOKEN_FUNC1: {
-      uint8_t index = uint8_t(P.value.builtin);
+      uint8_t index = uint8_t(Parser().value.builtin);
       Advance();
       Expect('(');
       ParseBinary(1);
@@ -260,13 +246,13 @@ void SkipLine() {
 // Runs one statement; a syntax error counts the line and skips to its end.
 template <class Body>
 bool GuardedStatement(Body body) {
-  int labelDepth = P.labelDepth;
+  int labelDepth = Parser().labelDepth;
   try {
     body();
     return true;
   } catch (const SyntaxError&) {
     RecordError();
-    P.labelDepth = labelDepth;
+    Parser().labelDepth = labelDepth;
     SetInsideInputList(false);
     SkipLine();
     return false;
@@ -304,7 +290,7 @@ void ParseIf(bool withElse) {
   if (withElse) {
     ParseBlock(Closer::kElse);
     int32_t end = NewLabels(1);
-    P.labelStack[P.labelDepth - 1] = end;
+    Parser().labelStack[Parser().labelDepth - 1] = end;
     EmitLabel(OP_Jump, end);
     EmitLabel(OP_Mark, skip);
   }
@@ -336,11 +322,11 @@ void ParseIoStatement(uint8_t opcode, bool input) {
   for (;;) {
     int token = Peek();
     if (token == TOKEN_VARIABLE) {
-      Emit<double*>(OP_ListVariable, P.value.cell);
+      Emit<double*>(OP_ListVariable, Parser().value.cell);
     } else if (token == TOKEN_STRING) {
-      Emit<const char*>(OP_ListString, P.value.text);
+      Emit<const char*>(OP_ListString, Parser().value.text);
     } else if (!input && (token == TOKEN_X || token == TOKEN_ANS)) {
-      Emit<double*>(OP_ListVariable, &ArgumentCell);
+      Emit<double*>(OP_ListVariable, &Lang().argumentCell);
     } else {
       Fail();
     }
@@ -389,11 +375,12 @@ void ParseStatement() {
       ContinueBinary(1);
       break;
     case TOKEN_VARIABLE: {
-      double* cell = P.value.cell;
+      double* cell = Parser().value.cell;
       Advance();
       if (Accept('=')) {
         ParseExpression();
         Expect('\n');
+        Lang().program.storesVariables = 1;
         return Emit<double*>(OP_StoreVariable, cell);
       }
       Emit<double*>(OP_Variable, cell);
@@ -431,29 +418,30 @@ int StackEffect(uint8_t opcode) {
 }  // namespace
 
 int32_t ParseText() {
-  P = ParserState{};
-  Program.length = 0;
-  Program.compiled = 0;
-  Program.stackDepth = 0;
+  Parser() = ParserState{};
+  Lang().program.length = 0;
+  Lang().program.compiled = 0;
+  Lang().program.stackDepth = 0;
+  Lang().program.storesVariables = 0;
   try {
     ParseProgram();
   } catch (const ParseAbort&) {
   }
-  if (P.stackOverflow) {
+  if (Parser().stackOverflow) {
     // "parser stack overflow"
-    if (P.errorLine == 0) P.errorLine = CurrentErrorLine();
-    Program.length = 0;
+    if (Parser().errorLine == 0) Parser().errorLine = CurrentErrorLine();
+    Lang().program.length = 0;
     return 2;
   }
   Emit(OP_End);
   if (CommentOpen()) RecordError();              // "End of comment absent"
-  if (Program.length < 2) RecordError();         // "Empty function"
-  if (P.codeOverflow || Program.length >= kCodeLimit) RecordError();  // "Function too big"
-  if (P.errorCount > 0) {
-    Program.length = 0;
-    return P.errorCount;
+  if (Lang().program.length < 2) RecordError();         // "Empty function"
+  if (Parser().codeOverflow || Lang().program.length >= kCodeLimit) RecordError();  // "Function too big"
+  if (Parser().errorCount > 0) {
+    Lang().program.length = 0;
+    return Parser().errorCount;
   }
-  Program.compiled = 1;
+  Lang().program.compiled = 1;
   return 0;
 }
 
@@ -462,8 +450,8 @@ void ResolveLabels() {
   std::fill(marks, marks + kMarkCount, -1);
   bool failed = false;
   int depth = 0, deepest = 0;
-  for (int32_t at = 0; at < Program.length;) {
-    uint8_t opcode = Program.code[at];
+  for (int32_t at = 0; at < Lang().program.length;) {
+    uint8_t opcode = Lang().program.code[at];
     Operand kind;
     if (!OperandOf(opcode, &kind)) {
       failed = true;
@@ -472,7 +460,7 @@ void ResolveLabels() {
     depth += StackEffect(opcode);
     deepest = std::max(deepest, depth);
     if (opcode == OP_Mark) {
-      LabelOperand label = ReadOperand<LabelOperand>(Program.code + at + 1);
+      LabelOperand label = ReadOperand<LabelOperand>(Lang().program.code + at + 1);
       if (label < 0 || label >= kMarkCount || marks[label] >= 0)  // "Path 2: mark duplicated"
         failed = true;
       else
@@ -480,24 +468,24 @@ void ResolveLabels() {
     }
     at += int32_t(1 + OperandSize(kind));
   }
-  for (int32_t at = 0; !failed && at < Program.length;) {
-    uint8_t opcode = Program.code[at];
+  for (int32_t at = 0; !failed && at < Lang().program.length;) {
+    uint8_t opcode = Lang().program.code[at];
     Operand kind;
     OperandOf(opcode, &kind);
     if (opcode == OP_Jump || opcode == OP_JumpIfZero) {
-      LabelOperand label = ReadOperand<LabelOperand>(Program.code + at + 1);
+      LabelOperand label = ReadOperand<LabelOperand>(Lang().program.code + at + 1);
       if (label < 0 || label >= kMarkCount || marks[label] < 0) {  // "Path 2: mark not found"
         failed = true;
         break;
       }
-      WriteOperand<LabelOperand>(Program.code + at + 1, marks[label] + kMarkLength);
+      WriteOperand<LabelOperand>(Lang().program.code + at + 1, marks[label] + kMarkLength);
     }
     at += int32_t(1 + OperandSize(kind));
   }
-  Program.stackDepth = deepest;
-  if (failed) Program.compiled = 0;
+  Lang().program.stackDepth = deepest;
+  if (failed) Lang().program.compiled = 0;
 }
 
-int32_t ErrorLine() { return P.errorLine; }
+int32_t ErrorLine() { return Parser().errorLine; }
 
 }  // namespace tq::lang

@@ -38,7 +38,7 @@ std::string StringItem(const void* reference) {
 }
 
 [[noreturn]] void StopRun() {
-  UserCancelled = 1;
+  Core().userCancelled = 1;
   AbortEvaluation(kTerminatedByUser);
 }
 

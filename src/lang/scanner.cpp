@@ -7,15 +7,6 @@
 #include "core/object_list.h"
 #include "lang/lang_state.h"
 
-namespace tq {
-
-int32_t AnalysisMode = 0;
-int32_t UsesX = 0;
-int32_t UsesAns = 0;
-int32_t UsesUiOperator = 0;
-
-}  // namespace tq
-
 namespace tq::lang {
 
 const char* const kBuiltinNames[36] = {
@@ -32,31 +23,11 @@ const char* const kKeywords[kKeywordCount] = {"if",  "while", "end", "ife",   "e
 
 namespace {
 
-constexpr int kEndOfText = -1;
-constexpr size_t kMaxName = 1024;
 constexpr size_t kMaxUnknownName = 1023;
 constexpr size_t kMaxNumber = 49;
 
-struct ScannerState {
-  const char* source = nullptr;
-  size_t length = 0;
-  size_t position = 0;
-  int32_t line = 1;
-  int32_t lastCharLine = 1;
-  bool hasPushback = false;
-  int pushback = 0;
-  char word[kMaxName + 1] = {};
-  size_t wordLength = 0;
-  size_t spellPosition = 0;
-  bool spelling = false;
-  bool commentOpen = false;
-  bool insideInputList = false;
-  const char* stringStart = nullptr;
-  bool hasUnknown = false;
-  std::string unknown;
-};
 
-ScannerState S;
+ScannerState& Scanner() { return Lang().scanner; }
 
 bool IsLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
@@ -64,49 +35,49 @@ bool IsNameChar(int c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
 
 // One character of the source; folds "==" and "!=" into their tokens.
 int ReadChar() {
-  if (S.position >= S.length || S.source[S.position] == '\0') return kEndOfText;
-  int c = static_cast<unsigned char>(S.source[S.position++]);
+  if (Scanner().position >= Scanner().length || Scanner().source[Scanner().position] == '\0') return kEndOfText;
+  int c = static_cast<unsigned char>(Scanner().source[Scanner().position++]);
   if (c == '\n') {
-    ++S.line;
+    ++Scanner().line;
     return '\n';
   }
   if (c == '\r') return ' ';
-  S.lastCharLine = S.line;
-  bool more = S.position < S.length;
-  if (c == '=' && more && S.source[S.position] == '=') {
-    ++S.position;
+  Scanner().lastCharLine = Scanner().line;
+  bool more = Scanner().position < Scanner().length;
+  if (c == '=' && more && Scanner().source[Scanner().position] == '=') {
+    ++Scanner().position;
     return TOKEN_EQ;
   }
-  if (c == '!' && more && S.source[S.position] == '=') {
-    ++S.position;
+  if (c == '!' && more && Scanner().source[Scanner().position] == '=') {
+    ++Scanner().position;
     return TOKEN_NE;
   }
   return c;
 }
 
 void PushBack(int c) {
-  S.hasPushback = true;
-  S.pushback = c;
+  Scanner().hasPushback = true;
+  Scanner().pushback = c;
 }
 
 // Skips comments, delivers strings whole, turns ";" into a line end and
 // folds case outside strings.
 int FilterChar() {
-  if (S.hasPushback) {
-    S.hasPushback = false;
-    return S.pushback;
+  if (Scanner().hasPushback) {
+    Scanner().hasPushback = false;
+    return Scanner().pushback;
   }
   int c = ReadChar();
   while (c == '$') {
-    S.commentOpen = true;
+    Scanner().commentOpen = true;
     do c = ReadChar();
     while (c != '$' && c != kEndOfText);
     if (c == kEndOfText) return kEndOfText;
-    S.commentOpen = false;
+    Scanner().commentOpen = false;
     c = ReadChar();
   }
   if (c == '"') {
-    S.stringStart = S.source + S.position;
+    Scanner().stringStart = Scanner().source + Scanner().position;
     for (;;) {
       c = ReadChar();
       if (c == '"') return TOKEN_STRING;
@@ -123,10 +94,10 @@ int FilterChar() {
 
 // Delivers a word letter by letter on this and the following calls.
 int StartSpelling() {
-  S.spellPosition = 0;
-  S.spelling = true;
-  int c = static_cast<unsigned char>(S.word[S.spellPosition++]);
-  if (S.spellPosition >= S.wordLength || !IsLetter(S.word[S.spellPosition])) S.spelling = false;
+  Scanner().spellPosition = 0;
+  Scanner().spelling = true;
+  int c = static_cast<unsigned char>(Scanner().word[Scanner().spellPosition++]);
+  if (Scanner().spellPosition >= Scanner().wordLength || !IsLetter(Scanner().word[Scanner().spellPosition])) Scanner().spelling = false;
   return c;
 }
 
@@ -167,15 +138,15 @@ int ScanNumber(int c, TokenValue& value) {
   return TOKEN_REAL;
 }
 
-bool WordIs(const char* text) { return std::strcmp(S.word, text) == 0; }
+bool WordIs(const char* text) { return std::strcmp(Scanner().word, text) == 0; }
 
 int ClassifyName(int follow, TokenValue& value) {
-  if (AnalysisMode == 1) {
+  if (lang::Lang().analysisMode == 1) {
     if (WordIs("x")) {
-      UsesX = 1;
+      lang::Lang().usesX = 1;
       return TOKEN_X;
     }
-    if (WordIs("ans")) UsesAns = 1;
+    if (WordIs("ans")) lang::Lang().usesAns = 1;
   }
   if (WordIs("ans")) return TOKEN_ANS;
   for (const char* keyword : kKeywords) {
@@ -183,7 +154,7 @@ int ClassifyName(int follow, TokenValue& value) {
     int token = WordIs("input") ? TOKEN_INPUT : WordIs("output") ? TOKEN_OUTPUT
               : WordIs("print") ? TOKEN_PRINT : 0;
     if (token == 0) return StartSpelling();
-    if (AnalysisMode == 1) UsesUiOperator = 1;
+    if (lang::Lang().analysisMode == 1) lang::Lang().usesUiOperator = 1;
     return token;
   }
   for (int index = 1; index <= kBuiltinCount; ++index) {
@@ -192,7 +163,7 @@ int ClassifyName(int follow, TokenValue& value) {
       return TOKEN_FUNC1;
     }
   }
-  std::string_view name(S.word, S.wordLength);
+  std::string_view name(Scanner().word, Scanner().wordLength);
   if (auto* variable = FindObjectAs<VariableObject>(name, OBJMASK_VARIABLE)) {
     value.cell = &variable->value;
     return TOKEN_VARIABLE;
@@ -200,7 +171,7 @@ int ClassifyName(int follow, TokenValue& value) {
   // An assignment creates a variable only under a free name: the vector,
   // function or chart that holds it is neither shadowed nor thrown away by
   // a formula, and the name stays unknown.
-  if ((follow == '=' || S.insideInputList) && !ObjectNameTaken(name)) {
+  if ((follow == '=' || Scanner().insideInputList) && !ObjectNameTaken(name)) {
     auto created = std::make_unique<VariableObject>(0.0);
     created->name = std::string(name);
     VariableObject* variable = created.get();
@@ -209,9 +180,9 @@ int ClassifyName(int follow, TokenValue& value) {
       return TOKEN_VARIABLE;
     }
   }
-  if (!S.hasUnknown && S.wordLength <= kMaxUnknownName) {
-    S.hasUnknown = true;
-    S.unknown.assign(name);
+  if (!Scanner().hasUnknown && Scanner().wordLength <= kMaxUnknownName) {
+    Scanner().hasUnknown = true;
+    Scanner().unknown.assign(name);
   }
   return StartSpelling();
 }
@@ -219,28 +190,28 @@ int ClassifyName(int follow, TokenValue& value) {
 }  // namespace
 
 void StartScan(const char* text, size_t length) {
-  S.source = text;
-  S.length = length;
-  S.position = 0;
-  S.line = 1;
-  S.lastCharLine = 1;
-  S.hasPushback = false;
-  S.wordLength = 0;
-  S.spelling = false;
-  S.commentOpen = false;
-  S.insideInputList = false;
-  S.stringStart = nullptr;
-  S.hasUnknown = false;
-  S.unknown.clear();
-  UsesX = 0;
-  UsesAns = 0;
-  UsesUiOperator = 0;
+  Scanner().source = text;
+  Scanner().length = length;
+  Scanner().position = 0;
+  Scanner().line = 1;
+  Scanner().lastCharLine = 1;
+  Scanner().hasPushback = false;
+  Scanner().wordLength = 0;
+  Scanner().spelling = false;
+  Scanner().commentOpen = false;
+  Scanner().insideInputList = false;
+  Scanner().stringStart = nullptr;
+  Scanner().hasUnknown = false;
+  Scanner().unknown.clear();
+  lang::Lang().usesX = 0;
+  lang::Lang().usesAns = 0;
+  lang::Lang().usesUiOperator = 0;
 }
 
 int NextToken(TokenValue& value) {
-  if (S.spelling) {
-    int c = static_cast<unsigned char>(S.word[S.spellPosition++]);
-    if (S.spellPosition >= S.wordLength || !IsLetter(S.word[S.spellPosition])) S.spelling = false;
+  if (Scanner().spelling) {
+    int c = static_cast<unsigned char>(Scanner().word[Scanner().spellPosition++]);
+    if (Scanner().spellPosition >= Scanner().wordLength || !IsLetter(Scanner().word[Scanner().spellPosition])) Scanner().spelling = false;
     return c;
   }
   int c;
@@ -248,19 +219,19 @@ int NextToken(TokenValue& value) {
   while (c == ' ');
   if (c == kEndOfText) return TOKEN_END;
   if (c == TOKEN_STRING) {
-    if (!S.stringStart) return TOKEN_BADSTRING;
-    value.text = S.stringStart;
+    if (!Scanner().stringStart) return TOKEN_BADSTRING;
+    value.text = Scanner().stringStart;
     return TOKEN_STRING;
   }
   if (IsLetter(c) || c == '_') {
-    S.wordLength = 0;
-    S.word[S.wordLength++] = char(c);
+    Scanner().wordLength = 0;
+    Scanner().word[Scanner().wordLength++] = char(c);
     for (;;) {
       c = FilterChar();
-      if (!IsNameChar(c) || S.wordLength >= kMaxName) break;
-      S.word[S.wordLength++] = char(c);
+      if (!IsNameChar(c) || Scanner().wordLength >= kMaxName) break;
+      Scanner().word[Scanner().wordLength++] = char(c);
     }
-    S.word[S.wordLength] = '\0';
+    Scanner().word[Scanner().wordLength] = '\0';
     PushBack(c);
     return ClassifyName(c, value);
   }
@@ -268,10 +239,10 @@ int NextToken(TokenValue& value) {
   return c;
 }
 
-void SetInsideInputList(bool inside) { S.insideInputList = inside; }
-int32_t CurrentErrorLine() { return S.lastCharLine; }
-bool CommentOpen() { return S.commentOpen; }
-bool HasUnknownName() { return S.hasUnknown; }
-const std::string& UnknownName() { return S.unknown; }
+void SetInsideInputList(bool inside) { Scanner().insideInputList = inside; }
+int32_t CurrentErrorLine() { return Scanner().lastCharLine; }
+bool CommentOpen() { return Scanner().commentOpen; }
+bool HasUnknownName() { return Scanner().hasUnknown; }
+const std::string& UnknownName() { return Scanner().unknown; }
 
 }  // namespace tq::lang

@@ -12,7 +12,7 @@
 namespace tq {
 
 inline void RaiseNumLibError(std::string_view text) {
-  if (OperationStatus.inProtectedCall == 1)
+  if (Status().inProtectedCall == 1)
     if (uint32_t fault = PendingFpFault()) throw FaultException{fault};
   NumLibError(text);
 }
@@ -20,7 +20,7 @@ inline void RaiseNumLibError(std::string_view text) {
 // Ends a protected computation at once when a fault is pending, as a trap at
 // the faulting instruction would have done.
 inline void RaisePendingFault() {
-  if (OperationStatus.inProtectedCall == 1)
+  if (Status().inProtectedCall == 1)
     if (uint32_t fault = PendingFpFault()) throw FaultException{fault};
 }
 

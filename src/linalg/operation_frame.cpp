@@ -31,7 +31,7 @@ template <class T, class... Args>
 std::unique_ptr<T> CreateResult(const char* failedText, Args... args) {
   std::unique_ptr<T> object(new (std::nothrow) T(args...));
   if (!object) return nullptr;
-  if (object->status != STATUS_VALID || OperationStatus.flags != 0) {
+  if (object->status != STATUS_VALID || Status().flags != 0) {
     SetOperationError(failedText);
     return nullptr;
   }
@@ -51,7 +51,7 @@ std::unique_ptr<VectorObject> CreateResultVector(int32_t size, const char* faile
 
 int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
                         const char* failureText) {
-  if (result == 1 && OperationStatus.flags == 0) {
+  if (result == 1 && Status().flags == 0) {
     DeleteObjectByName(object->name);
     AddObject(std::move(object));
     return 1;

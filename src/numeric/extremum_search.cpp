@@ -14,8 +14,6 @@ namespace tq {
 
 namespace {
 
-double g_lastReported[2] = {0.0, 0.0};  // minimums, maximums
-
 double Objective(double x) { return EvaluateOrZero(x); }
 double NegatedObjective(double x) { return -EvaluateOrZero(x); }
 
@@ -25,7 +23,7 @@ struct ExtremumKind {
   const char* line;
   bool maximum;
 
-  double& LastReported() const { return g_lastReported[maximum ? 1 : 0]; }
+  double& LastReported() const { return Numeric().lastReportedExtremum[maximum ? 1 : 0]; }
   SearchCounters& Counters() const { return CountersOf(kind); }
   bool Brackets(double f0, double f1, double f2) const {
     return maximum ? f1 > f0 && f1 > f2 : f1 < f0 && f1 < f2;
@@ -70,13 +68,13 @@ void ExamineBracket(const ExtremumKind& kind, double left, double middle, double
   std::string errorText;
   // After a confirmed stop nothing more is evaluated or reported.
   const double fm = EvaluateAt(xm, fmStatus, errorText);
-  if (UserCancelled) return;
+  if (Core().userCancelled) return;
   double fl, fr;
   if (xm - delta > left && xm + delta < right) {
     fl = EvaluateAt(xm - delta, flStatus, errorText);
-    if (UserCancelled) return;
+    if (Core().userCancelled) return;
     fr = EvaluateAt(xm + delta, frStatus, errorText);
-    if (UserCancelled) return;
+    if (Core().userCancelled) return;
   } else {
     fl = fr = fm * 1.00000001;
   }
@@ -124,18 +122,18 @@ double FindExtrema(const ExtremumKind& kind, double lower, double upper, int32_t
                    int32_t maxIterations, double tolerance) {
   if (!CheckSearchArguments(lower, upper, intervals, 3, maxIterations, tolerance)) return 0.0;
   const double h = (upper - lower) / (intervals + 1);
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   kind.LastReported() = lower;
   int32_t status = 0;
   std::string errorText;
   // A confirmed stop ends the scan after the evaluation it interrupted.
   double f0 = EvaluateAt(lower, status, errorText);
   bool ok0 = status == 0;
-  if (UserCancelled) return 1.0;
+  if (Core().userCancelled) return 1.0;
   double f1 = EvaluateAt(lower + h, status, errorText);
   bool ok1 = status == 0;
   double x = lower + 2 * h;
-  for (int32_t i = 0; i < intervals && UserCancelled == 0; ++i) {
+  for (int32_t i = 0; i < intervals && Core().userCancelled == 0; ++i) {
     const double f2 = EvaluateAt(x, status, errorText);
     const bool ok2 = status == 0;
     if (ok0 && ok1 && ok2 && kind.Brackets(f0, f1, f2))

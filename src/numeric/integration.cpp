@@ -14,29 +14,25 @@
 #include "lang/function_checks.h"
 #include "lang/function_objects.h"
 #include "numeric/search_engine.h"
+#include "numeric/search_state.h"
 
 namespace tq {
 
 namespace {
 
-// The abscissa of the latest evaluation, and whether f has not yet returned
-// a valid value there.
-double g_lastX = 0.0;
-int32_t g_inUserFunction = 0;
-
 double Integrand(double x) {
-  g_lastX = x;
-  g_inUserFunction = 1;
+  Numeric().integrandLastX = x;
+  Numeric().inIntegrand = 1;
   int32_t code = 0;
   std::string message;
   const double value = EvaluateFunction(x, &code, message);
-  if (uint32_t fault = PendingFpFault(); fault && OperationStatus.inProtectedCall == 1)
+  if (uint32_t fault = PendingFpFault(); fault && Status().inProtectedCall == 1)
     throw FaultException{fault};
   if (code != 0 || std::isnan(value)) {
     NumLibError("Arithmetic error in user function");
     return 0.0;
   }
-  g_inUserFunction = 0;
+  Numeric().inIntegrand = 0;
   return value;
 }
 
@@ -53,7 +49,7 @@ const char* ArgumentFailure(double a, double b, double absTol, double relTol) {
 
 // f at a limit of the interval; false with the failure to show.
 bool EvaluateLimit(double x, const char* text, IntegralFailure& failure) {
-  g_lastX = x;
+  Numeric().integrandLastX = x;
   int32_t status = 0;
   std::string errorText;
   EvaluateAt(x, status, errorText);
@@ -73,7 +69,7 @@ int32_t Integrate(double lower, double upper, double absTolerance, double relTol
     SetOperationError(failure);
     return 0;
   }
-  UserCancelled = 0;
+  Core().userCancelled = 0;
   if (!EvaluateLimit(lower,
                      "Runtime calculation error when computing user function f(x)\nat the lower "
                      "limit of interval x=A\n",
@@ -84,22 +80,22 @@ int32_t Integrate(double lower, double upper, double absTolerance, double relTol
                      failure))
     return 0;
 
-  g_inUserFunction = 0;
+  Numeric().inIntegrand = 0;
   Quanc8Result q;
   RunProtected([&] {
     q = Quanc8(lower, upper, absTolerance, relTolerance, Integrand);
     return 1;
   });
-  if (OperationStatus.flags != 0) {
+  if (Status().flags != 0) {
     RecordOperationFailure("Calculation failed");
-    const size_t length = std::strlen(OperationStatus.message);
+    const size_t length = std::strlen(Status().message);
     if (length >= 2 && length <= 999) {
       std::string head =
-          g_inUserFunction == 1
+          Numeric().inIntegrand == 1
               ? StringPrintf("Runtime calculation error in user \r\nfunction f(x) when x=%G\n",
-                             g_lastX)
-              : StringPrintf("Runtime calculation error when x=%G\n", g_lastX);
-      failure.message = head + OperationStatus.message;
+                             Numeric().integrandLastX)
+              : StringPrintf("Runtime calculation error when x=%G\n", Numeric().integrandLastX);
+      failure.message = head + Status().message;
     } else {
       failure.message =
           "Error: Unable to perform the operation.\r\nFloating point error or not enough "

@@ -14,8 +14,6 @@ namespace tq {
 
 namespace {
 
-double g_lastReported = 0.0;
-
 bool SameSign(double u, double v) { return (u > 0 && v > 0) || (u < 0 && v < 0); }
 
 void ReportIterationWarning(double root, double fRoot, double tolerance) {
@@ -32,7 +30,7 @@ void ReportIterationWarning(double root, double fRoot, double tolerance) {
     ++counters.toleranceWarnings;
   }
   Report("     x=%.8G   f(x)=%.8G ", root, fRoot);
-  g_lastReported = root;
+  Numeric().lastReportedRoot = root;
 }
 
 void Discontinuity(double from, double to) {
@@ -43,10 +41,10 @@ void Discontinuity(double from, double to) {
 }  // namespace
 
 void ReportRoot(double x, double fx) {
-  if (!(std::fabs(x - g_lastReported) > 2e-12 * std::fabs(x))) return;
+  if (!(std::fabs(x - Numeric().lastReportedRoot) > 2e-12 * std::fabs(x))) return;
   Report("root  x=%.8G   f(x)=%.8G ", x, fx);
   ++CountersOf(SearchKind::kRoots).found;
-  g_lastReported = x;
+  Numeric().lastReportedRoot = x;
   SearchResults().Store(x, fx);
 }
 
@@ -137,8 +135,8 @@ double FindRoots(double lower, double upper, int32_t intervals, int32_t maxItera
   if (!CheckSearchArguments(lower, upper, intervals, 2, maxIterations, tolerance)) return 0.0;
   const double h = (upper - lower) / intervals;
   const double gridZero = 0.01 * tolerance;
-  UserCancelled = 0;
-  g_lastReported = lower - h;
+  Core().userCancelled = 0;
+  Numeric().lastReportedRoot = lower - h;
 
   int32_t status = 0;
   std::string errorText;
@@ -147,7 +145,7 @@ double FindRoots(double lower, double upper, int32_t intervals, int32_t maxItera
   if (prevOk && std::fabs(fPrev) < gridZero) ReportRoot(lower, fPrev);
 
   double x = lower + h;
-  for (int32_t i = 0; i < intervals && UserCancelled == 0; ++i) {
+  for (int32_t i = 0; i < intervals && Core().userCancelled == 0; ++i) {
     double f = EvaluateAt(x, status, errorText);
     const bool ok = status == 0;
     if (ok && prevOk) {

@@ -57,7 +57,7 @@ double EvaluateOrZero(double x) {
   std::string message;
   double value = EvaluateFunction(x, &code, message);
   // A fault ends the refinement at once, as a trap would.
-  if (uint32_t fault = PendingFpFault(); fault && OperationStatus.inProtectedCall == 1)
+  if (uint32_t fault = PendingFpFault(); fault && Status().inProtectedCall == 1)
     throw FaultException{fault};
   if (code != 0 || std::isnan(value)) {
     NumLibError("Arithmetic error in user function");

@@ -43,7 +43,7 @@ bool RunRefinement(Refine refine) {
     refine();
     return 1;
   });
-  if (OperationStatus.flags == 0) return true;
+  if (Status().flags == 0) return true;
   RecordOperationFailure("Calculation failed");
   return false;
 }

@@ -2,19 +2,11 @@
 
 namespace tq {
 
-namespace {
-
-struct SearchState {
-  std::array<SearchParameters, 3> parameters;
-  std::array<SearchCounters, 3> counters;
-  IntegralParameters integral;
-  SearchResultStore results;
-};
-
-SearchState& State() {
-  static SearchState state;
-  return state;
+namespace detail {
+NumericState numericState;
 }
+
+namespace {
 
 size_t Index(SearchKind kind) { return static_cast<size_t>(kind); }
 
@@ -27,11 +19,11 @@ void SearchResultStore::Store(double at, double value) {
   ++Count;
 }
 
-SearchParameters& ParametersOf(SearchKind kind) { return State().parameters[Index(kind)]; }
-IntegralParameters& IntegralSettings() { return State().integral; }
-SearchResultStore& SearchResults() { return State().results; }
-SearchCounters& CountersOf(SearchKind kind) { return State().counters[Index(kind)]; }
+SearchParameters& ParametersOf(SearchKind kind) { return Numeric().parameters[Index(kind)]; }
+IntegralParameters& IntegralSettings() { return Numeric().integral; }
+SearchResultStore& SearchResults() { return Numeric().results; }
+SearchCounters& CountersOf(SearchKind kind) { return Numeric().counters[Index(kind)]; }
 
-void ResetSearchState() { State() = SearchState{}; }
+void ResetSearchState() { Numeric() = NumericState{}; }
 
 }  // namespace tq

@@ -1,4 +1,4 @@
-// What the searches and the integral keep for the whole run: the last
+// What the searches and the integral keep for the whole session: the last
 // parameters of each kind, and the one store of found points.
 #pragma once
 
@@ -45,6 +45,28 @@ struct SearchCounters {
   int32_t toleranceWarnings = 0;
   int32_t discontinuityWarnings = 0;
 };
+
+// The numeric library's part of the session.
+struct NumericState {
+  std::array<SearchParameters, 3> parameters;
+  std::array<SearchCounters, 3> counters;
+  IntegralParameters integral;
+  SearchResultStore results;
+  // The last root and extremums (minimums, maximums) reported, so that one
+  // found twice is reported once.
+  double lastReportedRoot = 0.0;
+  double lastReportedExtremum[2] = {0.0, 0.0};
+  // The integrand's latest abscissa, and whether f has not yet returned a
+  // valid value there.
+  double integrandLastX = 0.0;
+  int32_t inIntegrand = 0;
+};
+
+namespace detail {
+extern NumericState numericState;
+}
+
+inline NumericState& Numeric() { return detail::numericState; }
 
 SearchParameters& ParametersOf(SearchKind kind);
 IntegralParameters& IntegralSettings();

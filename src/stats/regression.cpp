@@ -30,7 +30,7 @@ struct RegressionOutputs {
 };
 
 bool CreatedUsable(const MathObject& object) {
-  return object.status == STATUS_VALID && OperationStatus.flags == 0;
+  return object.status == STATUS_VALID && Status().flags == 0;
 }
 
 // Creates the result (and with saveExtras the three extra objects), tests
@@ -96,7 +96,7 @@ bool HasNaN(const VectorObject& v) {
 // NaN data would come out as NaN coefficients without any fault: refused
 // with the invalid-operation fault, as the other statistics refuse it.
 int32_t RefuseNaN() {
-  if (OperationStatus.inProtectedCall == 1) throw FaultException{FAULT_FLT_INVALID_OPERATION};
+  if (Status().inProtectedCall == 1) throw FaultException{FAULT_FLT_INVALID_OPERATION};
   TranslateFault(FAULT_FLT_INVALID_OPERATION);
   return 0;
 }
@@ -225,7 +225,7 @@ int32_t LinearRegression(const std::vector<std::string>* xNames, int32_t k,
                                    saveExtras, out.covariance.get(), out.residuals.get(),
                                    out.predictions.get());
   });
-  if (ok == 1 && OperationStatus.flags == 0) {
+  if (ok == 1 && Status().flags == 0) {
     StoreOutputs(out, saveExtras);
     return 1;
   }

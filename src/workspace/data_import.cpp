@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/core_state.h"
 #include "core/element_block.h"
 #include "core/ui_port.h"
 #include "workspace/data_file.h"
@@ -100,6 +101,7 @@ int32_t ImportMatrix(MatrixObject& matrix, const std::string& path) {
   std::fclose(file);
   if (!ok) return 0;
   matrix.elements = std::move(block);
+  NoteChange(CHANGE_OBJECT_VALUES);
   Report("Succeeded;\r\nmatrix with %d rows x %d columns loaded", matrix.rows, matrix.columns);
   return 1;
 }
@@ -129,6 +131,7 @@ int32_t ImportVector(VectorObject& vector, const std::string& path) {
   std::fclose(file);
   if (!ok) return 0;
   vector.elements = std::move(block);
+  NoteChange(CHANGE_OBJECT_VALUES);
   Report("Succeeded;\r\nvector with %d elements loaded", vector.size);
   return 1;
 }

@@ -204,7 +204,7 @@ TEST_F(PrepareSeriesTest, EachFailingSeriesIsLeftOutAndTheOthersPrepared) {
 TEST_F(PrepareSeriesTest, ACancelStopsThePreparationAndTheDisplay) {
   SeriesFunctions functions = CurrentSeriesFunctions();
   functions.evaluate = [evaluate = functions.evaluate, this](double x, int32_t& status) {
-    if (evaluations == 3) UserCancelled = 1;
+    if (evaluations == 3) Core().userCancelled = 1;
     return evaluate(x, status);
   };
   SetSeriesFunctions(functions);

@@ -103,7 +103,7 @@ TEST_F(DisplayTest, LongDisplaysPollForCancel) {
   EXPECT_NE(ui.output.find("row 4:\r\n"), std::string::npos);
   EXPECT_EQ(ui.output.find("row 5:"), std::string::npos);
   EXPECT_EQ(ui.questions.back(), "Do you want to stop calculation?");
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
 }
 
 }  // namespace

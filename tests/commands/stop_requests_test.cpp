@@ -73,7 +73,7 @@ TEST_F(StopRequestTest, CommandsThatDoNotPollDropTheRequestWhenTheyEnd) {
                                 "Warning:\nVector is too big to display.\nAre you sure to display "
                                 "all elements?"});
     EXPECT_NE(ui.output.find("Vector  long  (500)"), std::string::npos);
-    EXPECT_EQ(UserCancelled, 0);
+    EXPECT_EQ(Core().userCancelled, 0);
   }
   std::remove(path.c_str());
 }
@@ -84,11 +84,11 @@ TEST_F(StopRequestTest, AStoppedDisplayFails) {
   ui.cancelPending = true;
   EXPECT_FALSE(DisplayLong());
   EXPECT_EQ(ui.questions.back(), kStopQuestion);
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
   // The next display starts afresh.
   ui.questions.clear();
   EXPECT_TRUE(DisplayLong());
-  EXPECT_EQ(UserCancelled, 0);
+  EXPECT_EQ(Core().userCancelled, 0);
 }
 
 }  // namespace

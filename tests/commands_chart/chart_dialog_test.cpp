@@ -1,4 +1,5 @@
 #include "commands/chart_dialog.h"
+#include "commands/session.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ class ChartDialogTest : public testing::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
-    ResetChartDialogState();
+    ResetSession();
     for (auto [name, size] : {std::pair{"v3", 3}, {"w3", 3}, {"v4", 4}, {"one", 1}})
       testing::PutVector(name, std::vector<double>(size_t(size), 1.0));
     testing::PutFunction("f", "x*x");

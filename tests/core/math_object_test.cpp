@@ -24,14 +24,14 @@ TEST_F(ObjectTest, ConstructorsFillEveryElementAndAreValid) {
   m.at(2, 1) = 7;
   EXPECT_EQ(m.data()[3], 7);  // row 2 starts after the 3 elements of row 1
   EXPECT_EQ(m.at(1, 3), -1.0);
-  EXPECT_EQ(OperationStatus.flags, 0);
+  EXPECT_EQ(Status().flags, 0);
 }
 
 TEST_F(ObjectTest, MatrixSizeLimits) {
   MatrixObject tooMany(2, 50000001, 0.0);
   EXPECT_EQ(tooMany.status, STATUS_ALLOC_FAILED);
   EXPECT_EQ(OperationMessage(), "invalid Matrix parameters\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_ALLOC);
+  EXPECT_EQ(Status().lastCode, OPERR_ALLOC);
 
   ResetOperationStatus();
   MatrixObject noRows(3, 0, 0.0);
@@ -48,7 +48,7 @@ TEST_F(ObjectTest, TheLargestMatrixIsWithinRange) {
   MatrixObject tall(1, 100000000, 0.25);  // one column
   ASSERT_EQ(tall.status, STATUS_VALID);
   EXPECT_EQ(tall.at(100000000, 1), 0.25);
-  EXPECT_EQ(OperationStatus.flags, 0);
+  EXPECT_EQ(Status().flags, 0);
 }
 
 TEST_F(ObjectTest, VectorSizeLimits) {
@@ -68,7 +68,7 @@ TEST_F(ObjectTest, StorageThatCannotBeObtainedLeavesStatusMinusOne) {
   MatrixObject m(2, 2, 0.0);
   EXPECT_EQ(m.status, STATUS_ALLOC_FAILED);
   EXPECT_EQ(OperationMessage(), "unable allocate matrix\n");
-  EXPECT_EQ(OperationStatus.flags, OPERR_ALLOC);
+  EXPECT_EQ(Status().flags, OPERR_ALLOC);
 }
 
 }  // namespace

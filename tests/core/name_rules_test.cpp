@@ -22,14 +22,14 @@ TEST_F(NameRulesTest, MalformedNamesAreRefusedWithoutMessage) {
   for (const std::string& name : {std::string("1x"), std::string("a b"), std::string("a-b"),
                                   std::string(), std::string(1001, 'a'), std::string("na\xe9")}) {
     EXPECT_EQ(ValidateNewName(name), 0) << name;
-    EXPECT_EQ(NameMessageShown, 0);
+    EXPECT_EQ(Core().nameMessageShown, 0);
   }
   EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(NameRulesTest, ReservedKeywordsIgnoringCase) {
   EXPECT_EQ(ValidateNewName("PI"), 0);
-  EXPECT_EQ(NameMessageShown, 1);
+  EXPECT_EQ(Core().nameMessageShown, 1);
   EXPECT_EQ(ValidateNewName("While"), 0);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0],
@@ -47,7 +47,7 @@ TEST_F(NameRulesTest, ReservedFunctionNames) {
             "name.");
   // A later valid name clears the flag.
   EXPECT_EQ(ValidateNewName("ok"), 1);
-  EXPECT_EQ(NameMessageShown, 0);
+  EXPECT_EQ(Core().nameMessageShown, 0);
 }
 
 TEST_F(NameRulesTest, EveryReservedWordIsRefused) {

@@ -53,7 +53,7 @@ TEST_F(ArraysTest, FailedAllocationsReportTheirHelper) {
   EXPECT_EQ(dmatrix(1, 2, 1, 2), nullptr);
   EXPECT_EQ(OperationMessage(),
             "Numerical library cannot allocate memory\nallocation failure 2 in dmatrix()\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB_ALLOC);
+  EXPECT_EQ(Status().lastCode, OPERR_NUMLIB_ALLOC);
 }
 
 TEST_F(ArraysTest, ReversedBoundsAreRefused) {

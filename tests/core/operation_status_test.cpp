@@ -16,14 +16,14 @@ TEST_F(StatusTest, SetOperationErrorReplacesTheMessage) {
   EXPECT_EQ(SetOperationError("first"), OPERR_ARGUMENT);
   EXPECT_EQ(SetOperationError("second"), OPERR_ARGUMENT);
   EXPECT_EQ(OperationMessage(), "second\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_ARGUMENT);
-  EXPECT_EQ(OperationStatus.flags, OPERR_ARGUMENT);
+  EXPECT_EQ(Status().lastCode, OPERR_ARGUMENT);
+  EXPECT_EQ(Status().flags, OPERR_ARGUMENT);
 }
 
 TEST_F(StatusTest, AllocationErrorUsesCodeTwo) {
   EXPECT_EQ(SetAllocationError("unable allocate vector"), OPERR_ALLOC);
   EXPECT_EQ(OperationMessage(), "unable allocate vector\n");
-  EXPECT_EQ(OperationStatus.flags, OPERR_ALLOC);
+  EXPECT_EQ(Status().flags, OPERR_ALLOC);
 }
 
 TEST_F(StatusTest, AppendOperationFailureAddsALineAfterALongEnoughMessage) {
@@ -31,8 +31,8 @@ TEST_F(StatusTest, AppendOperationFailureAddsALineAfterALongEnoughMessage) {
   AppendOperationFailure("Vector operation failed");
   EXPECT_EQ(OperationMessage(),
             "Vectors have different number of elements.\nVector operation failed\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_FAILED);
-  EXPECT_EQ(OperationStatus.flags, OPERR_FAILED | OPERR_ARGUMENT);
+  EXPECT_EQ(Status().lastCode, OPERR_FAILED);
+  EXPECT_EQ(Status().flags, OPERR_FAILED | OPERR_ARGUMENT);
 }
 
 TEST_F(StatusTest, AppendOperationFailureReplacesShortOrAbsentMessages) {
@@ -46,11 +46,11 @@ TEST_F(StatusTest, AppendOperationFailureReplacesShortOrAbsentMessages) {
 
 TEST_F(StatusTest, ResetClearsEverything) {
   SetOperationError("x");
-  OperationStatus.faultCode = 5;
+  Status().faultCode = 5;
   ResetOperationStatus();
-  EXPECT_EQ(OperationStatus.lastCode, 0);
-  EXPECT_EQ(OperationStatus.flags, 0);
-  EXPECT_EQ(OperationStatus.faultCode, 0u);
+  EXPECT_EQ(Status().lastCode, 0);
+  EXPECT_EQ(Status().flags, 0);
+  EXPECT_EQ(Status().faultCode, 0u);
   EXPECT_EQ(OperationMessage(), "");
 }
 
@@ -81,8 +81,8 @@ TEST_F(StatusTest, TranslateFaultTexts) {
     ResetOperationStatus();
     EXPECT_EQ(TranslateFault(row.code), OPERR_FAULT);
     EXPECT_EQ(OperationMessage(), row.text) << std::hex << row.code;
-    EXPECT_EQ(OperationStatus.lastCode, OPERR_FAULT);
-    EXPECT_EQ(OperationStatus.flags & OPERR_FAULT, OPERR_FAULT);
+    EXPECT_EQ(Status().lastCode, OPERR_FAULT);
+    EXPECT_EQ(Status().flags & OPERR_FAULT, OPERR_FAULT);
   }
 }
 
@@ -94,12 +94,12 @@ TEST_F(StatusTest, TranslateFaultKeepsTheLibraryText) {
 
 TEST_F(StatusTest, NumLibErrorOutsideAProtectedCallOnlyRecords) {
   NumLibError("Arithmetic error in user function");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB);
-  EXPECT_NE(OperationStatus.flags & OPERR_NUMLIB, 0);
+  EXPECT_EQ(Status().lastCode, OPERR_NUMLIB);
+  EXPECT_NE(Status().flags & OPERR_NUMLIB, 0);
   NumLibAllocError("allocation failure in dvector()");
   EXPECT_EQ(OperationMessage(),
             "Numerical library cannot allocate memory\nallocation failure in dvector()\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB_ALLOC);
+  EXPECT_EQ(Status().lastCode, OPERR_NUMLIB_ALLOC);
 }
 
 TEST_F(StatusTest, NumLibErrorInsideAProtectedCallEndsIt) {
@@ -111,10 +111,10 @@ TEST_F(StatusTest, NumLibErrorInsideAProtectedCallEndsIt) {
   });
   EXPECT_EQ(result, 0);
   EXPECT_FALSE(reachedEnd);
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_NUMLIB);
-  EXPECT_NE(OperationStatus.flags & OPERR_TRAPPED, 0);
-  EXPECT_EQ(OperationStatus.inProtectedCall, 0);
-  TranslateFault(OperationStatus.faultCode);
+  EXPECT_EQ(Status().faultCode, FAULT_NUMLIB);
+  EXPECT_NE(Status().flags & OPERR_TRAPPED, 0);
+  EXPECT_EQ(Status().inProtectedCall, 0);
+  TranslateFault(Status().faultCode);
   EXPECT_EQ(OperationMessage(), "Numerical library error\nArithmetic error in user function\n");
 }
 
@@ -128,10 +128,10 @@ TEST_F(StatusTest, ProtectedCallTrapsDivisionByZeroFromTheFlags) {
     return 1;
   });
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_DIVIDE_BY_ZERO);
-  TranslateFault(OperationStatus.faultCode);
+  EXPECT_EQ(Status().faultCode, FAULT_FLT_DIVIDE_BY_ZERO);
+  TranslateFault(Status().faultCode);
   EXPECT_EQ(OperationMessage(), "Floating point error\nDivide by zero\n");
-  EXPECT_EQ(OperationStatus.lastCode, 24);
+  EXPECT_EQ(Status().lastCode, 24);
 }
 
 volatile double g_tiny = 1e-300;
@@ -166,8 +166,8 @@ TEST_F(StatusTest, ProtectedCallRanksTheRaisedFlags) {
       return 1;
     });
     EXPECT_EQ(result, row.fault ? 0 : 1);
-    EXPECT_EQ(OperationStatus.faultCode, row.fault);
-    OperationStatus.faultCode = 0;
+    EXPECT_EQ(Status().faultCode, row.fault);
+    Status().faultCode = 0;
   }
   TranslateFault(FAULT_FLT_DENORMAL_OPERAND);
   EXPECT_EQ(OperationMessage(), "Floating point or memory access error\n");

@@ -17,7 +17,7 @@ std::string NameOf(const void* reference) {
 
 class CompilerTest : public LangTest {
  protected:
-  std::string Code() { return lang::Disassemble(lang::Program.code, size_t(lang::Program.length), NameOf); }
+  std::string Code() { return lang::Disassemble(lang::Lang().program.code, size_t(lang::Lang().program.length), NameOf); }
 };
 
 TEST_F(CompilerTest, NamesBoundCreatedOrUnknown) {
@@ -101,7 +101,7 @@ TEST_F(CompilerTest, BlocksCompileToTheListedInstructions) {
   ASSERT_NE(gB, nullptr);
   // v(9) c(9) >(1) I(5) c(9) V(9) M at 42: the jump lands at 42 + 5.
   EXPECT_EQ(Code(), "v a\nc 1\n>\nI 47\nc 2\nV b\nM 1\n;\n");
-  EXPECT_EQ(lang::Program.length, 48);
+  EXPECT_EQ(lang::Lang().program.length, 48);
   ASSERT_EQ(Compile("while (a<3)\na=a+1\nend\n"), 0);
   EXPECT_EQ(Code(), "M 1\nv a\nc 3\n<\nI 67\nv a\nc 1\n+\nV a\nG 5\nM 2\n;\n");
   ASSERT_EQ(Compile("ife (a)\nb=1\nelse\nb=2\nend\n"), 0);
@@ -120,8 +120,8 @@ TEST_F(CompilerTest, ErrorsAreCountedAndTheFirstLineKept) {
   EXPECT_EQ(CompileText("a=1\na=2\na=*3\na=4\n\n\na=)\na=5\n", &error), 2);
   EXPECT_EQ(error, "Syntax error.\nUnable to compile function.");
   EXPECT_EQ(lang::ErrorLine(), 3);
-  EXPECT_EQ(lang::Program.compiled, 0);
-  EXPECT_EQ(lang::Program.length, 0);
+  EXPECT_EQ(lang::Lang().program.compiled, 0);
+  EXPECT_EQ(lang::Lang().program.length, 0);
   EXPECT_EQ(Compile("1\n2\n3+\n4\n5\n6\n7+\n"), 3);
   EXPECT_EQ(Compile("1\n+"), 2);
   EXPECT_EQ(compileMessage, "");
@@ -139,13 +139,13 @@ TEST_F(CompilerTest, ErrorsAreCountedAndTheFirstLineKept) {
 TEST_F(CompilerTest, LimitsFailTheCompileInsteadOfTruncating) {
   AddVariable("a", 0);
   EXPECT_GT(Compile(Repeat("1+", 6000) + "1"), 0);
-  EXPECT_EQ(lang::Program.compiled, 0);
+  EXPECT_EQ(lang::Lang().program.compiled, 0);
   EXPECT_EQ(Run("1" + Repeat("+1", 899)), 900);  // 900 constants of 9 bytes fit
   EXPECT_GT(Compile(Repeat("if (a)\nend\n", 600)), 0);
   EXPECT_EQ(Compile(Repeat("if (a)\nend\n", 400)), 0);
   EXPECT_GT(Compile(Repeat("if (a)\n", 150) + Repeat("end\n", 150)), 0);
   EXPECT_NE(Compile(std::string(5000, '(') + "1" + std::string(5000, ')')), 0);
-  EXPECT_EQ(lang::Program.compiled, 0);
+  EXPECT_EQ(lang::Lang().program.compiled, 0);
 }
 
 }  // namespace

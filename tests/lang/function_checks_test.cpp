@@ -91,7 +91,7 @@ TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
   EXPECT_EQ(Analysis("a"), -1);
   EXPECT_EQ(Analysis("p"), -1);
   EXPECT_EQ(Analysis("s"), 0);
-  EXPECT_EQ(AnalysisMode, 0);
+  EXPECT_EQ(lang::Lang().analysisMode, 0);
   EXPECT_EQ(ui.messages,
             (std::vector<std::string>{
                 "Incorrect function argument:\nFunction af(x) must depend on variable x.\nFunction "
@@ -132,14 +132,14 @@ TEST_F(FunctionChecksTest, EvaluateAtReportsEachFault) {
     double value = EvaluateAt(row.x, status, text);
     EXPECT_EQ(status, -1);
     EXPECT_EQ(text, row.text);
-    EXPECT_EQ((OperationStatus.flags & OPERR_TRAPPED) != 0, row.fault != 0);
-    EXPECT_TRUE(row.fault ? OperationStatus.faultCode == row.fault : value == row.x);
+    EXPECT_EQ((Status().flags & OPERR_TRAPPED) != 0, row.fault != 0);
+    EXPECT_TRUE(row.fault ? Status().faultCode == row.fault : value == row.x);
   }
   Check("1/x");  // the next point starts clean
   EXPECT_EQ(EvaluateAt(4, status, text), 0.25);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(text, "");
-  EXPECT_EQ(OperationStatus.flags, 0u);
+  EXPECT_EQ(Status().flags, 0u);
   // A denormal result is no fault, only an operand is; exp and ^ test their
   // own denormal results, which must not count as operations on them.
   const struct {
@@ -177,7 +177,7 @@ TEST_F(FunctionChecksTest, UserStopEndsTheEvaluation) {
   EvaluateAt(1, status, text);
   EXPECT_EQ(status, -1);
   EXPECT_EQ(text, "Calculation terminated by user");
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
 }
 
 TEST_F(FunctionChecksTest, BatchesGiveTheSameValuesStatusesAndTexts) {
@@ -219,7 +219,7 @@ TEST_F(FunctionChecksTest, UserStopEndsTheRemainingPoints) {
   std::vector<PointFailure> failures;
   EXPECT_EQ(EvaluateAtPoints(xs.data(), values.data(), statuses.data(), xs.size(), &failures),
             1000u - 256u);  // the second batch is stopped
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
   EXPECT_EQ(statuses[255], 0);
   EXPECT_EQ(statuses[256], -1);
   EXPECT_EQ(failures.front().text, "Calculation terminated by user");

@@ -38,7 +38,7 @@ TEST_F(InterpreterTest, RunTimeMessagesAndLimits) {
   EXPECT_EQ(RunError("k=5\n1/-0\nk=6"), "Floating point error: Divide by zero ");
   EXPECT_EQ(Value("k"), 5);  // values before the error stay stored
   ASSERT_EQ(Compile("1+2"), 0);
-  lang::Program.code[9] = 'Z';  // replaces the second constant's opcode
+  lang::Lang().program.code[9] = 'Z';  // replaces the second constant's opcode
   Eval();
   EXPECT_EQ(code, -5);
   EXPECT_EQ(runMessage, "Unrecognized operator ");
@@ -60,7 +60,7 @@ TEST_F(InterpreterTest, ResultRegister) {
   AddVariable("x", 0);
   EXPECT_EQ(Run("f = 1\nv=2\n3*1\n"), 3);  // the last result statement wins
   EXPECT_EQ(Run("f = 1\n3\nv=2\n"), 2);
-  EXPECT_EQ(Run("x*2", 4), 0);  // x is the workspace variable without AnalysisMode
+  EXPECT_EQ(Run("x*2", 4), 0);  // x is the workspace variable without analysis mode
   EXPECT_EQ(Run("ans*2", 4), 8);
   EXPECT_EQ(Run("ife (a>2)\nb=1\nelse\nb=2\nend\nb"), 1);
 }
@@ -105,7 +105,7 @@ TEST_F(InterpreterTest, LoopConditionPollsOnEvery21stTest) {
   Eval();
   EXPECT_EQ(code, -1000);
   EXPECT_EQ(runMessage, "Calculation terminated by user");
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
   EXPECT_EQ(Value("i"), 650);  // stopped at the loop's 31st poll, its 651st test
   EXPECT_EQ(ui.questions, std::vector<std::string>{"Do you want to stop calculation?"});
 }
@@ -171,7 +171,7 @@ TEST_F(InterpreterTest, OutputAndPrint) {
   EXPECT_EQ(ui.output, "b is 9 \r\none\r\ntwo 0.333333333333 41 \r\n");
   EXPECT_GT(Compile("output a*a"), 0);  // the list takes no expressions
   EXPECT_EQ(RunError("output \"x\"\nk=1", -1000), "Calculation terminated by user");  // no answer stops
-  EXPECT_EQ(UserCancelled, 1);
+  EXPECT_EQ(Core().userCancelled, 1);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(ArithmeticTest, AddsAndSubtractsElementWise) {
   EXPECT_EQ(c->at(2, 3), 6.0 + 15.0);
   EXPECT_EQ(d->at(1, 1), 9.0);
   EXPECT_EQ(Message(), "");
-  EXPECT_EQ(OperationStatus.flags, 0);
+  EXPECT_EQ(Status().flags, 0);
 
   Vector("u", {1, 2, 3});
   Vector("w", {4, 5, 6});
@@ -99,7 +99,7 @@ TEST_F(ArithmeticTest, TwoMatrixMessagesInCheckOrder) {
   EXPECT_EQ(Message(),
             "Invalid arguments. Matrices must have equal number columns and equal number of "
             "rows.\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_ARGUMENT);
+  EXPECT_EQ(Status().lastCode, OPERR_ARGUMENT);
   EXPECT_EQ(FindObject("C", OBJMASK_ANY), nullptr);
 }
 

@@ -47,10 +47,10 @@ TEST_F(FrameTest, OverflowIsTrappedAndNothingChanges) {
   auto* old = Put("C", std::make_unique<VariableObject>(7.0));
   EXPECT_EQ(MultiplyMatrices("A", "B", "C"), 0);
   EXPECT_EQ(Message(), "Floating point error\nOverflow of numerical value\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_FAULT);
-  EXPECT_NE(OperationStatus.flags & OPERR_TRAPPED, 0);
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_OVERFLOW);
-  EXPECT_EQ(OperationStatus.inProtectedCall, 0);
+  EXPECT_EQ(Status().lastCode, OPERR_FAULT);
+  EXPECT_NE(Status().flags & OPERR_TRAPPED, 0);
+  EXPECT_EQ(Status().faultCode, FAULT_FLT_OVERFLOW);
+  EXPECT_EQ(Status().inProtectedCall, 0);
   EXPECT_EQ(FindObject("C", OBJMASK_ANY), old);
   EXPECT_EQ(old->value, 7.0);
   EXPECT_EQ(a->at(1, 1), DBL_MAX);
@@ -102,8 +102,8 @@ TEST_F(FrameTest, SuccessLeavesAnEmptyStatus) {
   SetOperationError("stale");
   ASSERT_EQ(AddVectors("a", "a", "b"), 1);
   EXPECT_EQ(Message(), "");
-  EXPECT_EQ(OperationStatus.flags, 0);
-  EXPECT_EQ(OperationStatus.lastCode, 0);
+  EXPECT_EQ(Status().flags, 0);
+  EXPECT_EQ(Status().lastCode, 0);
 }
 
 }  // namespace

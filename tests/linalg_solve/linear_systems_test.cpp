@@ -40,7 +40,7 @@ class GaussJordanTest : public ObjectsTest {
       return GaussJordan(fastA.data(), n, fastB.data(), m);
     });
     std::string fastMessage = Message();
-    const uint32_t fastFault = OperationStatus.faultCode;
+    const uint32_t fastFault = Status().faultCode;
     ResetOperationStatus();
     EXPECT_EQ(RunProtected([&] {
                 FlagsAtExit flags{plainFlags};
@@ -48,7 +48,7 @@ class GaussJordanTest : public ObjectsTest {
               }),
               fast);
     EXPECT_EQ(Message(), fastMessage);
-    EXPECT_EQ(OperationStatus.faultCode, fastFault);
+    EXPECT_EQ(Status().faultCode, fastFault);
     EXPECT_EQ(fastFlags, plainFlags) << "n=" << n;
     if (fast == 1) {
       EXPECT_EQ(std::vector<double>(&a[1][1], &a[1][1] + fastA.size()), fastA) << "n=" << n;
@@ -108,8 +108,8 @@ TEST_F(GaussJordanTest, DenormalFlagAsThePlainLoopRaisesIt) {
         x = uniform(random) * (k == 0 ? 1e-310 : k < 10 && trial % 2 ? 1e-300 : 1.0);
       }
       ExpectSameAsPlain(matrix, n, 2);
-      denormal += OperationStatus.faultCode == FAULT_FLT_DENORMAL_OPERAND;
-      clean += OperationStatus.faultCode == 0;
+      denormal += Status().faultCode == FAULT_FLT_DENORMAL_OPERAND;
+      clean += Status().faultCode == 0;
     }
   }
   SetKernelWidthForTesting(0);
@@ -190,15 +190,15 @@ TEST_F(InverseTest, MessagesInCheckOrderAndFaults) {
           "Invalid arguments. Number of columns in matrix must be equal to the number of elements "
           "in vector.\n");
   Refused(InvertMatrix("Z", "x"), kSingular);
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_NUMLIB);
+  EXPECT_EQ(Status().faultCode, FAULT_NUMLIB);
   Refused(SolveLinearSystem("Z", "v3", "x"), kSingular);
   // 1/1e-320 overflows, but its operand is denormal: that fault comes first.
   Refused(InvertMatrix("T", "x"), "Floating point or memory access error\n");
-  EXPECT_EQ(OperationStatus.faultCode, FAULT_FLT_DENORMAL_OPERAND);
+  EXPECT_EQ(Status().faultCode, FAULT_FLT_DENORMAL_OPERAND);
   double zero[4] = {}, b[2] = {1, 1};
   ResetOperationStatus();
   EXPECT_EQ(GaussJordan(zero, 2, b, 1), 0);  // unprotected: the error is only recorded
-  EXPECT_EQ(OperationStatus.flags, OPERR_NUMLIB);
+  EXPECT_EQ(Status().flags, OPERR_NUMLIB);
   SetAllocationFailureAfter(0);
   Refused(InvertMatrix("A", "x"), "Unable to create matrices for calculation." + kNoMemory);
   SetAllocationFailureAfter(2);

@@ -92,7 +92,7 @@ TEST_F(SearchLimitsTest, AStopInTheFirstEvaluationEndsEachSearchAtOnce) {
     EXPECT_EQ(ui.polls, 1);
     EXPECT_EQ(ui.questions, std::vector<std::string>{kStopQuestion});
     EXPECT_NE(ui.output.find("Calculation terminated by user\r\n"), std::string::npos) << ui.output;
-    EXPECT_EQ(UserCancelled, 1);
+    EXPECT_EQ(Core().userCancelled, 1);
   }
 }
 

@@ -94,7 +94,7 @@ TEST_F(MomentsTest, ObjectFormAndRoutine) {
   const double three[] = {3.0};
   Moments(three, mean, adev, sdev, var, skew, kurt);
   EXPECT_EQ(Message(), "Numerical library error\nn must be at least 2\n");
-  EXPECT_EQ(OperationStatus.lastCode, OPERR_NUMLIB);
+  EXPECT_EQ(Status().lastCode, OPERR_NUMLIB);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(RegressionTest, SingularSystemsCreateNothingAndKeepTheOutputs) {
   Vector("c", {5, 5, 1});
   Vector("y3", {1, 2, 3});
   EXPECT_EQ(Fit({"a", "b", "c"}, "y3", "s"), 0);
-  EXPECT_NE(OperationStatus.flags & (OPERR_NUMLIB | OPERR_TRAPPED), 0);
+  EXPECT_NE(Status().flags & (OPERR_NUMLIB | OPERR_TRAPPED), 0);
   EXPECT_EQ(FindObject("s", OBJMASK_ANY), nullptr);
 }
 

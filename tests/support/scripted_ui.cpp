@@ -47,11 +47,7 @@ void ScriptedUi::AnswerQuestions(std::initializer_list<bool> answers) {
 }
 
 void WorkbenchTest::SetUp() {
-  ResetOperationStatus();
-  OperationStatus.inProtectedCall = 0;
-  UserCancelled = 0;
-  NameMessageShown = 0;
-  SetAllocationFailureAfter(-1);
+  ResetCoreState();
   SetCurrentDocument(&document);
   SetCurrentUi(&ui);
 }

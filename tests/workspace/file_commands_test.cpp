@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/file_commands.h"
+#include "commands/session.h"
 #include "commands/file_forms.h"
 #include "commands/forms.h"
 #include "workspace_test_util.h"
@@ -22,8 +23,7 @@ class FileCommandsTest : public WorkspaceTest {
  protected:
   void SetUp() override {
     WorkspaceTest::SetUp();
-    KeepObjectsOnOpen = 0;
-    CurrentWorkspacePath().clear();
+    ResetSession();
   }
   void AnswerPath(const std::string& path) {
     ui.AnswerForm<FileNameForm>([path](FileNameForm& form) { form.path = path; });
@@ -53,7 +53,7 @@ TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist
     EXPECT_EQ(ui.output, replace ? "Deleted object <a>\r\nDeleted Matrix <V>\r\nWorkspace loaded from file\r\n"
                                  : "Deleted Matrix <V>\r\nWorkspace loaded from file\r\n");
     EXPECT_EQ(Names(), replace ? (Lines{"v", "f"}) : (Lines{"a", "v", "f"}));
-    EXPECT_EQ(KeepObjectsOnOpen, 0);
+    EXPECT_EQ(Commands().keepObjectsOnOpen, 0);
   }
   EXPECT_EQ(ui.questions, Lines(2, kDeleteQuestion));
   CurrentWorkspacePath() = "old.mts";
@@ -61,7 +61,7 @@ TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist
   EXPECT_FALSE(OpenDocumentFile(Write("bad.mts", FromHex("01 00 FF"))));
   EXPECT_EQ(Names(), (Lines{"a", "v", "f"}));
   EXPECT_EQ(CurrentWorkspacePath(), "old.mts");
-  EXPECT_EQ(KeepObjectsOnOpen, 0);
+  EXPECT_EQ(Commands().keepObjectsOnOpen, 0);
 }
 
 TEST_F(FileCommandsTest, SaveUsesTheCurrentFileAndSaveAsAsksForOne) {

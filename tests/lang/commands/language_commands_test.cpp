@@ -2,6 +2,7 @@
 // report lines, ans and the history), the Functions and programs dialog, the
 // Execute menu and the Variables dialog.
 #include "commands/calculator_commands.h"
+#include "commands/session.h"
 #include "commands/function_commands.h"
 #include "commands/language_forms.h"
 #include "commands/variable_commands.h"
@@ -23,7 +24,7 @@ class LanguageCommandsTest : public LangTest {
  protected:
   void SetUp() override {
     LangTest::SetUp();
-    ResetCalculator();
+    ResetSession();
   }
   bool Enter(const std::string& text) {
     Calculator().entry = text;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/console_session.h"
+#include "commands/session.h"
 #include "commands/calculator_commands.h"
 #include "lang/lang_state.h"
 
@@ -19,8 +20,7 @@ std::string Read(FILE* file) {
 }
 
 TEST(LanguageConsoleTest, FunctionsProgramsAndVariablesInAScript) {
-  lang::ResetLanguageState();
-  ResetCalculator();
+  ResetSession();
   FILE* out = std::tmpfile();
   FILE* err = std::tmpfile();
   ConsoleUi ui{out, err, false, QuestionAnswer::kNo};
@@ -40,8 +40,7 @@ TEST(LanguageConsoleTest, FunctionsProgramsAndVariablesInAScript) {
 // A console session over two temporary files, read after the lines ran.
 struct ScriptSession {
   ScriptSession() {
-    lang::ResetLanguageState();
-    ResetCalculator();
+    ResetSession();
   }
   ~ScriptSession() {
     std::fclose(out);
