@@ -38,7 +38,7 @@ class NullCanvas : public tq::ChartCanvas {
 // Draws each chart on a screen and on a printed page. Only two-vector
 // series are prepared: a function read from the file could run forever.
 void DrawCharts(const tq::Document& document) {
-  for (const auto& object : document.objects.entries) {
+  for (const auto& object : document.objects.entries()) {
     auto* chart = dynamic_cast<tq::ChartObject*>(object.get());
     if (!chart) continue;
     for (auto& series : chart->SeriesList)
