@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/ui_port.h"
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 #include "stats/chi_square_options.h"
 #include "stats/test_routines.h"
 
