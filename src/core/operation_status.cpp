@@ -61,7 +61,7 @@ void AppendOperationFailure(std::string_view text) {
 }
 
 void RecordOperationFailure(std::string_view failureText) {
-  if (OperationStatus.flags & (8 | OPERR_TRAPPED))
+  if (OperationStatus.flags & (OPERR_FAULT_TRANSLATED | OPERR_TRAPPED))
     TranslateFault(OperationStatus.faultCode);
   else
     AppendOperationFailure(failureText);
