@@ -152,13 +152,23 @@ struct TickLayout {
   int32_t valid = 0;
 };
 
+// ChartObject::Options.
+enum : int32_t {
+  CHART_AUTO_RANGE = 0x01,  // range from the data instead of the user range
+  CHART_SHOW_TITLE = 0x02,
+  CHART_SHOW_XLABEL = 0x04,
+  CHART_SHOW_YLABEL = 0x08,
+  CHART_GRIDLINES = 0x10,
+  CHART_POLAR = 0x20,  // each point is (angle in radians, radius)
+};
+
 class ChartObject : public MathObject {
  public:
   ChartObject();
   ~ChartObject() override;
   int32_t SeriesCount = 0;
   int32_t Reserved = 0;
-  int32_t Options = 17;
+  int32_t Options = CHART_AUTO_RANGE | CHART_GRIDLINES;
   std::string Title;
   std::string XLabel = "X";
   std::string YLabel = "Y";
