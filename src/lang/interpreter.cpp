@@ -25,9 +25,6 @@ struct EvalExit {};
 
 constexpr int kPollEvery = 32;
 constexpr int32_t kConditionCountdown = 20;
-// Codes without a text of their own (" Error %d " with code + 100).
-constexpr int32_t kErrorValueStackOverflow = 9;
-constexpr int32_t kErrorIoListOverflow = 10;
 
 struct Registers {
   double stack[kValueStackSize];
@@ -52,8 +49,8 @@ void SetErrorText(std::string_view text) {
 }
 
 void AppendIoItem(int32_t kind, const void* reference) {
-  if (R.ioMode == IO_NONE) RaiseEvalError(6);
-  if (R.ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
+  if (R.ioMode == IO_NONE) RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
+  if (R.ioCount >= kIoListSize) RaiseEvalError(EVAL_IO_LIST_OVERFLOW);
   R.ioList[R.ioCount++] = IoItem{kind, reference};
 }
 
@@ -71,7 +68,7 @@ double Execute(double x) {
   R.ioCount = 0;
   R.countdown = kConditionCountdown;
   ArgumentCell = x;
-  if (Program.stackDepth > kValueStackSize) RaiseEvalError(kErrorValueStackOverflow);
+  if (Program.stackDepth > kValueStackSize) RaiseEvalError(EVAL_VALUE_STACK_OVERFLOW);
 
   const uint8_t* const code = Program.code;
   const uint8_t* pc = code;
@@ -123,7 +120,7 @@ double Execute(double x) {
       case OP_Multiply: --sp; sp[-1] = sp[-1] * sp[0]; break;
       case OP_Divide:
         --sp;
-        if (sp[0] == 0.0) RaiseEvalError(7);
+        if (sp[0] == 0.0) RaiseEvalError(EVAL_DIVIDE_BY_ZERO);
         sp[-1] = sp[-1] / sp[0];
         break;
       case OP_Power:
@@ -177,13 +174,13 @@ double Execute(double x) {
         pc += sizeof(void*);
         break;
       case OP_PerformIo:
-        if (R.ioMode < IO_INPUT || R.ioMode > IO_PRINT) RaiseEvalError(6);
+        if (R.ioMode < IO_INPUT || R.ioMode > IO_PRINT) RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
         PerformIoStatement(R.ioMode, R.ioList, R.ioCount);
         R.ioMode = IO_NONE;
         R.ioCount = 0;
         break;
       default:
-        RaiseEvalError(6);
+        RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
     }
   }
   return ResultRegister;
@@ -193,13 +190,13 @@ double Execute(double x) {
 
 std::string EvalErrorText(int32_t code) {
   switch (code) {
-    case 1: return "Special function argument must be #0 ";
-    case 2: return "Special function argument must be \xF2" "0 ";
-    case 3: return "Order of Special function must be \xF2" "0 ";
-    case 4: return "Special function argument must be \xF2" "-1 ";
-    case 5: return "Unrecognized function ";
-    case 6: return "Unrecognized operator ";
-    case 7: return "Floating point error: Divide by zero ";
+    case EVAL_ARGUMENT_ZERO: return "Special function argument must be #0 ";
+    case EVAL_ARGUMENT_NEGATIVE_INTEGER: return "Special function argument must be \xF2" "0 ";
+    case EVAL_ORDER_NEGATIVE: return "Order of Special function must be \xF2" "0 ";
+    case EVAL_ARGUMENT_BELOW_MINUS_ONE: return "Special function argument must be \xF2" "-1 ";
+    case EVAL_UNKNOWN_FUNCTION: return "Unrecognized function ";
+    case EVAL_UNKNOWN_OPERATOR: return "Unrecognized operator ";
+    case EVAL_DIVIDE_BY_ZERO: return "Floating point error: Divide by zero ";
     default: {
       char text[32];
       std::snprintf(text, sizeof text, " Error %d ", code + 100);
@@ -248,21 +245,21 @@ bool CountPolls(size_t count) {
 double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   int32_t unused = 0;
   if (!returnCode) returnCode = &unused;
-  *returnCode = messageBuffer ? -1 : -4;
+  *returnCode = messageBuffer ? RUN_UNDER_WAY : RUN_UNDER_WAY_NO_BUFFER;
   if (!Program.compiled) {
     if (messageBuffer) std::snprintf(messageBuffer, kMessageSize, "%s", "Function was not compiled properly");
-    *returnCode = -5;
+    *returnCode = RUN_FAILED;
     return x;
   }
   R.errorText[0] = '\0';
   try {
     double value = Execute(x);
-    *returnCode = 0;
+    *returnCode = RUN_DONE;
     return value;
   } catch (const EvalExit&) {
     // A pending exception flag must not leak into the next run.
     ClearFpExceptions();
-    *returnCode = UserCancelled ? -1000 : -5;
+    *returnCode = UserCancelled ? RUN_STOPPED : RUN_FAILED;
     size_t length = std::strlen(R.errorText);
     if (messageBuffer && length > 0 && length < size_t(kMessageSize))
       std::memcpy(messageBuffer, R.errorText, length + 1);
