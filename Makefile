@@ -2,12 +2,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+DEBUG_BUILD ?= build-debug
 FUZZ_TARGETS := workspace_reader import_matrix import_vector compiler
 FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build cli run demo test test-fast test-asan fuzz bench clean
+.PHONY: all setup build cli run demo test test-fast test-asan debug fuzz bench clean
 
 all: build
 
@@ -17,7 +18,12 @@ setup:
 $(BUILD)/build.ninja: | setup
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
 
+# WERROR=ON (set by `make test`) builds with -Werror; a plain build keeps
+# whatever the build directory was configured with, off by default.
+werror_flag = $(if $(WERROR),cmake -S . -B $(1) -DTQ_WERROR=$(WERROR) >/dev/null)
+
 build: setup $(BUILD)/build.ninja
+	$(call werror_flag,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # run and demo build only the console program.
@@ -43,9 +49,20 @@ $(ASAN_BUILD)/build.ninja: | setup
 	      -DTQ_SANITIZE=ON -DTQ_BUILD_BENCH=OFF
 
 test-asan: setup $(ASAN_BUILD)/build.ninja
+	$(call werror_flag,$(ASAN_BUILD))
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The debug build: no optimisation, the standard library's assertions and
+# checked element indexes; an out-of-range access stops the test there.
+$(DEBUG_BUILD)/build.ninja: | setup
+	cmake -S . -B $(DEBUG_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	      -DTQ_CHECKED=ON -DTQ_BUILD_BENCH=OFF
+
+debug: setup $(DEBUG_BUILD)/build.ninja
+	cmake --build $(DEBUG_BUILD) -j $(JOBS)
+	ctest --test-dir $(DEBUG_BUILD) --output-on-failure -j $(JOBS)
 
 # Each fuzz target runs for FUZZ_SECONDS from the seed corpus; a crash or a
 # sanitizer report fails the run.
@@ -63,10 +80,11 @@ fuzz: setup $(FUZZ_BUILD)/build.ninja
 	    || { tail -n 40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
 	done
 
+test: WERROR = ON
 test: test-fast test-asan fuzz
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEBUG_BUILD)

@@ -1,4 +1,4 @@
-// Option bits of a chart, the kinds of series and their drawing attributes.
+// The kinds of series and their drawing attributes.
 #pragma once
 
 #include <cstdint>
@@ -6,16 +6,6 @@
 #include "core/math_object.h"
 
 namespace tq {
-
-// ChartObject::Options.
-enum : int32_t {
-  CHART_AUTO_RANGE = 0x01,  // range from the data instead of the user range
-  CHART_SHOW_TITLE = 0x02,
-  CHART_SHOW_XLABEL = 0x04,
-  CHART_SHOW_YLABEL = 0x08,
-  CHART_GRIDLINES = 0x10,
-  CHART_POLAR = 0x20,  // each point is (angle in radians, radius)
-};
 
 // SeriesObject::SeriesType.
 enum : int32_t {

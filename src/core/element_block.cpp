@@ -45,6 +45,11 @@ bool ElementBlock::Allocate(size_t count, double initial) {
   if (count == 0 || count > SIZE_MAX / sizeof(double) || !AllocationAllowed()) return false;
   size_t bytes = count * sizeof(double);
   void* p = nullptr;
+#ifdef TQ_EXACT_BLOCKS
+  // Under the sanitizers a block ends at its last element, so that an
+  // access past the end is reported instead of landing in the padding.
+  if (posix_memalign(&p, 64, bytes) != 0) p = nullptr;
+#else
   if (bytes >= kHugePage) {
     size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     p = std::aligned_alloc(kHugePage, rounded);
@@ -52,6 +57,7 @@ bool ElementBlock::Allocate(size_t count, double initial) {
   } else {
     p = std::aligned_alloc(64, (bytes + 63) / 64 * 64);
   }
+#endif
   if (!p) return false;
   data_ = static_cast<double*>(p);
   size_ = count;

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <span>
 
 namespace tq {
@@ -32,6 +34,21 @@ class ElementBlock {
   double* data_ = nullptr;
   size_t size_ = 0;
 };
+
+// Element indexes (counted from 1) are checked in the debug build only:
+// an index outside 1..limit stops the program there.
+inline void CheckElementIndex(int64_t index, int64_t limit) {
+  if (index >= 1 && index <= limit) return;
+  std::fprintf(stderr, "element index %lld outside 1..%lld\n", static_cast<long long>(index),
+               static_cast<long long>(limit));
+  std::abort();
+}
+
+#ifdef TQ_CHECKED_ELEMENTS
+#define TQ_CHECK_ELEMENT_INDEX(index, limit) ::tq::CheckElementIndex(index, limit)
+#else
+#define TQ_CHECK_ELEMENT_INDEX(index, limit) static_cast<void>(0)
+#endif
 
 // Fault injection for tests: after `successes` more allocations (element
 // blocks and work arrays) every allocation fails; a negative count turns it off.

@@ -74,8 +74,14 @@ class VectorObject : public MathObject {
   VectorObject(int32_t size, double initial);
 
   // Element i, counted from 1.
-  double& at(int32_t i) { return elements.data()[i - 1]; }
-  double at(int32_t i) const { return elements.data()[i - 1]; }
+  double& at(int32_t i) {
+    TQ_CHECK_ELEMENT_INDEX(i, int64_t(elements.size()));
+    return elements.data()[i - 1];
+  }
+  double at(int32_t i) const {
+    TQ_CHECK_ELEMENT_INDEX(i, int64_t(elements.size()));
+    return elements.data()[i - 1];
+  }
   double* data() { return elements.data(); }
   const double* data() const { return elements.data(); }
 
@@ -89,8 +95,14 @@ class MatrixObject : public MathObject {
   MatrixObject(int32_t columns, int32_t rows, double initial);
 
   // Element [i][j], row i and column j counted from 1; rows lie in order.
-  double& at(int32_t i, int32_t j) { return elements.data()[RowStart(i) + (j - 1)]; }
-  double at(int32_t i, int32_t j) const { return elements.data()[RowStart(i) + (j - 1)]; }
+  double& at(int32_t i, int32_t j) {
+    CheckIndexes(i, j);
+    return elements.data()[RowStart(i) + (j - 1)];
+  }
+  double at(int32_t i, int32_t j) const {
+    CheckIndexes(i, j);
+    return elements.data()[RowStart(i) + (j - 1)];
+  }
   double* row(int32_t i) { return elements.data() + RowStart(i); }
   const double* row(int32_t i) const { return elements.data() + RowStart(i); }
   double* data() { return elements.data(); }
@@ -103,6 +115,10 @@ class MatrixObject : public MathObject {
 
  private:
   size_t RowStart(int32_t i) const { return size_t(i - 1) * size_t(columns); }
+  void CheckIndexes([[maybe_unused]] int32_t i, [[maybe_unused]] int32_t j) const {
+    TQ_CHECK_ELEMENT_INDEX(i, elements.size() ? rows : 0);
+    TQ_CHECK_ELEMENT_INDEX(j, columns);
+  }
 };
 
 class FunctionObject : public MathObject {
@@ -152,13 +168,23 @@ struct TickLayout {
   int32_t valid = 0;
 };
 
+// ChartObject::Options.
+enum : int32_t {
+  CHART_AUTO_RANGE = 0x01,  // range from the data instead of the user range
+  CHART_SHOW_TITLE = 0x02,
+  CHART_SHOW_XLABEL = 0x04,
+  CHART_SHOW_YLABEL = 0x08,
+  CHART_GRIDLINES = 0x10,
+  CHART_POLAR = 0x20,  // each point is (angle in radians, radius)
+};
+
 class ChartObject : public MathObject {
  public:
   ChartObject();
   ~ChartObject() override;
   int32_t SeriesCount = 0;
   int32_t Reserved = 0;
-  int32_t Options = 17;
+  int32_t Options = CHART_AUTO_RANGE | CHART_GRIDLINES;
   std::string Title;
   std::string XLabel = "X";
   std::string YLabel = "Y";

@@ -59,7 +59,7 @@ void AppendOperationFailure(std::string_view text) {
 }
 
 void RecordOperationFailure(std::string_view failureText) {
-  if (Status().flags & (8 | OPERR_TRAPPED))
+  if (Status().flags & (OPERR_FAULT_TRANSLATED | OPERR_TRAPPED))
     TranslateFault(Status().faultCode);
   else
     AppendOperationFailure(failureText);

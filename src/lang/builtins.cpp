@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "lang/interpreter.h"
+
 namespace tq::lang {
 
 namespace {
@@ -38,13 +40,13 @@ double Gamma(double x, int32_t* status) {
   constexpr double kPi = 3.14159268;  // this routine's own value
   if (std::isnan(x)) return x;
   if (std::fabs(x) < kEps) {
-    *status = 1;
+    *status = EVAL_ARGUMENT_ZERO;
     return 0.0;
   }
   // A negative integer: the distance to the nearest integer, so that -2 is
   // caught as well.
   if (x < 0 && std::fabs(x - std::nearbyint(x)) < kEps) {
-    *status = 2;
+    *status = EVAL_ARGUMENT_NEGATIVE_INTEGER;
     return 0.0;
   }
   if (std::fabs(x - 1.0) < kEps) return 1.0;
@@ -138,7 +140,7 @@ double ApplyBuiltin1(int index, double x, int32_t* status) {
     case 18: Fresnel(x, &c, &s); return s;
     case 19: return 1.0 / ((Exp(x) + Exp(-x)) / 2.0);
     case 20: return 0.5 * std::log((1.0 + x) / (1.0 - x));
-    default: *status = 5; return x;
+    default: *status = EVAL_UNKNOWN_FUNCTION; return x;
   }
 }
 

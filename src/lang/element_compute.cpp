@@ -1,11 +1,10 @@
 #include "lang/element_compute.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
-#include <new>
 
 #include "core/object_list.h"
+#include "core/operation_frame.h"
 #include "core/operation_status.h"
 #include "core/user_cancel.h"
 #include "lang/fast_form.h"
@@ -51,16 +50,14 @@ int32_t Fail(const char* text) {
   return 0;
 }
 
-bool LengthOk(const std::string& name) { return !name.empty() && name.size() <= 1000; }
-
 bool HasElements(const MatrixObject& m) { return m.rows >= 1 && m.columns >= 1; }
 bool HasElements(const VectorObject& v) { return v.size >= 1; }
 
-std::unique_ptr<MatrixObject> EmptyLike(const MatrixObject& m) {
-  return std::unique_ptr<MatrixObject>(new (std::nothrow) MatrixObject(m.columns, m.rows, 0.0));
+std::unique_ptr<MatrixObject> CreateResultLike(const MatrixObject& m, const char* failedText) {
+  return CreateResultMatrix(m.rows, m.columns, failedText);
 }
-std::unique_ptr<VectorObject> EmptyLike(const VectorObject& v) {
-  return std::unique_ptr<VectorObject>(new (std::nothrow) VectorObject(v.size, 0.0));
+std::unique_ptr<VectorObject> CreateResultLike(const VectorObject& v, const char* failedText) {
+  return CreateResultVector(v.size, failedText);
 }
 
 int32_t Loop(const MatrixObject* s, const FunctionObject* f, MatrixObject* r) {
@@ -74,19 +71,21 @@ template <class Object>
 int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
                 const std::string& functionName, const std::string& dest,
                 ElementFunctionCheck* check) {
-  ResetOperationStatus();
-  if (!CurrentObjectList()) return Fail("Pointer on math objects list is corrupted");
-  if (!LengthOk(sourceName)) return Fail(texts.sourceName);
-  if (!LengthOk(functionName)) return Fail("Invalid function name");
-  if (!LengthOk(dest)) return Fail(texts.destName);
-  auto* source = dynamic_cast<Object*>(FindObject(sourceName, texts.sourceMask));
-  if (!source) return Fail(texts.sourceMissing);
-  auto* function = dynamic_cast<FunctionObject*>(FindObject(functionName, OBJMASK_FUNCTION));
-  if (!function) return Fail("Unable to find function with the specified name");
-  if (!Valid(source))
-    return Fail("Invalid status of 1st argument. Last operation on this object has failed.");
-  if (!Valid(function))
-    return Fail("Invalid status of 2nd argument. Last operation on this object has failed.");
+  if (!BeginOperation()) return 0;
+  if (!CheckNameLength(sourceName, texts.sourceName)) return 0;
+  if (!CheckNameLength(functionName, "Invalid function name")) return 0;
+  if (!CheckNameLength(dest, texts.destName)) return 0;
+  auto* source = FindArgument<Object>(sourceName, texts.sourceMask, texts.sourceMissing);
+  if (!source) return 0;
+  auto* function = FindArgument<FunctionObject>(functionName, OBJMASK_FUNCTION,
+                                                "Unable to find function with the specified name");
+  if (!function) return 0;
+  if (!CheckValid(*source,
+                  "Invalid status of 1st argument. Last operation on this object has failed."))
+    return 0;
+  if (!CheckValid(*function,
+                  "Invalid status of 2nd argument. Last operation on this object has failed."))
+    return 0;
   if (!HasElements(*source)) return Fail(texts.sourceSize);
   using WithoutX = ElementFunctionCheck::WithoutX;
   const WithoutX withoutX = check ? check->withoutX : WithoutX::kRefuse;
@@ -101,23 +100,12 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
     SetOperationError("Unable to compile function. Correct systax error and try again.");
     return -1;
   }
-  std::unique_ptr<Object> result = EmptyLike(*source);
+  std::unique_ptr<Object> result = CreateResultLike(*source, texts.createFailed);
   if (!result) return 0;
-  if (result->status != STATUS_VALID || Status().flags != 0) return Fail(texts.createFailed);
   result->name = dest;
   Status().message[0] = '\0';
-  int32_t done = Loop(source, function, result.get());
-  if (done == 1 && Status().flags == 0) {
-    DeleteObjectByName(dest);
-    AddObject(std::move(result));
-    return 1;
-  }
-  const size_t length = std::strlen(Status().message);
-  if (Status().flags & (8 | OPERR_TRAPPED))
-    TranslateFault(Status().faultCode);
-  else if (!(Status().flags != 0 && length >= 3 && length <= 2047))
-    AppendOperationFailure(texts.failure);
-  return 0;
+  const int32_t done = Loop(source, function, result.get());
+  return FinishOperationKeepingMessage(done, std::move(result), texts.failure);
 }
 
 // A function that reads neither _m nor _n is evaluated a block of elements

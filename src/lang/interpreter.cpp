@@ -22,9 +22,6 @@ namespace {
 struct EvalExit {};
 
 constexpr int kPollEvery = 32;
-// Codes without a text of their own (" Error %d " with code + 100).
-constexpr int32_t kErrorValueStackOverflow = 9;
-constexpr int32_t kErrorIoListOverflow = 10;
 
 
 Registers& Regs() { return Lang().registers; }
@@ -40,8 +37,8 @@ void SetErrorText(std::string_view text) {
 }
 
 void AppendIoItem(int32_t kind, const void* reference) {
-  if (Regs().ioMode == IO_NONE) RaiseEvalError(6);
-  if (Regs().ioCount >= kIoListSize) RaiseEvalError(kErrorIoListOverflow);
+  if (Regs().ioMode == IO_NONE) RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
+  if (Regs().ioCount >= kIoListSize) RaiseEvalError(EVAL_IO_LIST_OVERFLOW);
   Regs().ioList[Regs().ioCount++] = IoItem{kind, reference};
 }
 
@@ -59,7 +56,7 @@ double Execute(double x) {
   Regs().ioCount = 0;
   Regs().countdown = kConditionCountdown;
   Lang().argumentCell = x;
-  if (Lang().program.stackDepth > kValueStackSize) RaiseEvalError(kErrorValueStackOverflow);
+  if (Lang().program.stackDepth > kValueStackSize) RaiseEvalError(EVAL_VALUE_STACK_OVERFLOW);
 
   const uint8_t* const code = Lang().program.code;
   const uint8_t* pc = code;
@@ -111,7 +108,7 @@ double Execute(double x) {
       case OP_Multiply: --sp; sp[-1] = sp[-1] * sp[0]; break;
       case OP_Divide:
         --sp;
-        if (sp[0] == 0.0) RaiseEvalError(7);
+        if (sp[0] == 0.0) RaiseEvalError(EVAL_DIVIDE_BY_ZERO);
         sp[-1] = sp[-1] / sp[0];
         break;
       case OP_Power:
@@ -165,14 +162,14 @@ double Execute(double x) {
         pc += sizeof(void*);
         break;
       case OP_PerformIo:
-        if (Regs().ioMode < IO_INPUT || Regs().ioMode > IO_PRINT) RaiseEvalError(6);
+        if (Regs().ioMode < IO_INPUT || Regs().ioMode > IO_PRINT) RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
         if (Regs().ioMode == IO_INPUT) NoteChange(CHANGE_VARIABLE);
         PerformIoStatement(Regs().ioMode, Regs().ioList, Regs().ioCount);
         Regs().ioMode = IO_NONE;
         Regs().ioCount = 0;
         break;
       default:
-        RaiseEvalError(6);
+        RaiseEvalError(EVAL_UNKNOWN_OPERATOR);
     }
   }
   return Lang().resultRegister;
@@ -182,13 +179,13 @@ double Execute(double x) {
 
 std::string EvalErrorText(int32_t code) {
   switch (code) {
-    case 1: return "Special function argument must be #0 ";
-    case 2: return "Special function argument must be \xF2" "0 ";
-    case 3: return "Order of Special function must be \xF2" "0 ";
-    case 4: return "Special function argument must be \xF2" "-1 ";
-    case 5: return "Unrecognized function ";
-    case 6: return "Unrecognized operator ";
-    case 7: return "Floating point error: Divide by zero ";
+    case EVAL_ARGUMENT_ZERO: return "Special function argument must be #0 ";
+    case EVAL_ARGUMENT_NEGATIVE_INTEGER: return "Special function argument must be \xF2" "0 ";
+    case EVAL_ORDER_NEGATIVE: return "Order of Special function must be \xF2" "0 ";
+    case EVAL_ARGUMENT_BELOW_MINUS_ONE: return "Special function argument must be \xF2" "-1 ";
+    case EVAL_UNKNOWN_FUNCTION: return "Unrecognized function ";
+    case EVAL_UNKNOWN_OPERATOR: return "Unrecognized operator ";
+    case EVAL_DIVIDE_BY_ZERO: return "Floating point error: Divide by zero ";
     default: {
       char text[32];
       std::snprintf(text, sizeof text, " Error %d ", code + 100);
@@ -237,10 +234,10 @@ bool CountPolls(size_t count) {
 double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   int32_t unused = 0;
   if (!returnCode) returnCode = &unused;
-  *returnCode = messageBuffer ? -1 : -4;
+  *returnCode = messageBuffer ? RUN_UNDER_WAY : RUN_UNDER_WAY_NO_BUFFER;
   if (!Lang().program.compiled) {
     if (messageBuffer) std::snprintf(messageBuffer, kMessageSize, "%s", "Function was not compiled properly");
-    *returnCode = -5;
+    *returnCode = RUN_FAILED;
     return x;
   }
   Regs().errorText[0] = '\0';
@@ -248,12 +245,12 @@ double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   if (Lang().program.storesVariables) NoteChange(CHANGE_VARIABLE);
   try {
     double value = Execute(x);
-    *returnCode = 0;
+    *returnCode = RUN_DONE;
     return value;
   } catch (const EvalExit&) {
     // A pending exception flag must not leak into the next run.
     ClearFpExceptions();
-    *returnCode = Core().userCancelled ? -1000 : -5;
+    *returnCode = Core().userCancelled ? RUN_STOPPED : RUN_FAILED;
     size_t length = std::strlen(Regs().errorText);
     if (messageBuffer && length > 0 && length < size_t(kMessageSize))
       std::memcpy(messageBuffer, Regs().errorText, length + 1);

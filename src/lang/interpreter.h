@@ -20,10 +20,33 @@ struct IoItem {
   const void* reference;  // a double value cell, or a string in the source
 };
 
-// Runs the compiled program at x. returnCode: 0 done, -5 not compiled or a
-// run-time error, -1000 stopped by the user; the message (up to 1024
-// characters with its NUL) goes to messageBuffer when one is passed.
+// Return codes of RunCompiled. A run sets one of the first three; the last
+// two are what returnCode holds while a run is under way.
+enum RunCode : int32_t {
+  RUN_DONE = 0,
+  RUN_FAILED = -5,  // not compiled, or a run-time error
+  RUN_STOPPED = -1000,
+  RUN_UNDER_WAY = -1,
+  RUN_UNDER_WAY_NO_BUFFER = -4,
+};
+
+// Runs the compiled program at x; returnCode is a RunCode. The message (up
+// to 1024 characters with its NUL) goes to messageBuffer when one is passed.
 double RunCompiled(double x, int32_t* returnCode, char* messageBuffer);
+
+// Run-time error codes: the built-in functions report 1 to 5. Codes without
+// a text of their own read " Error %d " with code + 100.
+enum EvalError : int32_t {
+  EVAL_ARGUMENT_ZERO = 1,
+  EVAL_ARGUMENT_NEGATIVE_INTEGER = 2,
+  EVAL_ORDER_NEGATIVE = 3,
+  EVAL_ARGUMENT_BELOW_MINUS_ONE = 4,
+  EVAL_UNKNOWN_FUNCTION = 5,
+  EVAL_UNKNOWN_OPERATOR = 6,
+  EVAL_DIVIDE_BY_ZERO = 7,
+  EVAL_VALUE_STACK_OVERFLOW = 9,
+  EVAL_IO_LIST_OVERFLOW = 10,
+};
 
 // End the run with the message of `code`, or with `text`.
 [[noreturn]] void RaiseEvalError(int32_t code);

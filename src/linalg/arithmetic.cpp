@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "linalg/matrix_multiply.h"
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 
 namespace tq {
 

@@ -6,10 +6,10 @@
 #include <new>
 #include <utility>
 
+#include "core/numlib_raise.h"
 #include "core/operation_status.h"
+#include "core/work_arrays.h"
 #include "linalg/gauss_jordan_kernels.h"
-#include "linalg/numlib_raise.h"
-#include "linalg/work_arrays.h"
 
 namespace tq {
 

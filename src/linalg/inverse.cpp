@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "linalg/gauss_jordan.h"
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 
 namespace tq {
 

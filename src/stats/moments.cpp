@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "linalg/numlib_raise.h"
-#include "linalg/operation_frame.h"
+#include "core/numlib_raise.h"
+#include "core/operation_frame.h"
 
 namespace tq {
 

@@ -7,7 +7,7 @@
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/protected_call.h"
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 #include "stats/regression_fit.h"
 
 namespace tq {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
+#include "core/numlib_raise.h"
+#include "core/work_arrays.h"
 #include "linalg/gauss_jordan.h"
-#include "linalg/numlib_raise.h"
-#include "linalg/work_arrays.h"
 
 namespace tq {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 #include "stats/test_routines.h"
 
 namespace tq {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "linalg/numlib_raise.h"
+#include "core/numlib_raise.h"
 
 namespace tq {
 

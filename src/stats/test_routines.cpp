@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "linalg/numlib_raise.h"
+#include "core/numlib_raise.h"
 #include "stats/special_functions.h"
 
 namespace tq {

@@ -9,7 +9,7 @@
 #include "commands/search_commands.h"
 #include "lang/lang_test.h"
 #include "numeric/search_state.h"
-#include "stats_support/objects_fixture.h"
+#include "support/objects_fixture.h"
 
 namespace tq::testing {
 

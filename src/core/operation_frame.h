@@ -51,5 +51,9 @@ std::unique_ptr<VectorObject> CreateResultVector(int32_t size, const char* faile
 int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
                         const char* failureText);
 
+// FinishOperation for a computation that reports its own failures: a message
+// of 3 to 2047 characters that it left stands in place of `failureText`.
+int32_t FinishOperationKeepingMessage(int32_t result, std::unique_ptr<MathObject> object,
+                                      const char* failureText);
 
 }  // namespace tq

@@ -1,4 +1,4 @@
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 
 #include <new>
 
@@ -57,6 +57,17 @@ int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
     return 1;
   }
   RecordOperationFailure(failureText);
+  return 0;
+}
+
+int32_t FinishOperationKeepingMessage(int32_t result, std::unique_ptr<MathObject> object,
+                                      const char* failureText) {
+  if (result == 1 && OperationStatus.flags == 0) return FinishOperation(1, std::move(object), "");
+  const size_t length = OperationMessage().size();
+  if (OperationStatus.flags & (OPERR_FAULT_TRANSLATED | OPERR_TRAPPED))
+    TranslateFault(OperationStatus.faultCode);
+  else if (!(OperationStatus.flags != 0 && length >= 3 && length <= 2047))
+    AppendOperationFailure(failureText);
   return 0;
 }
 

@@ -1,4 +1,4 @@
-#include "linalg/operation_frame.h"
+#include "core/operation_frame.h"
 
 #include <cfloat>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include "commands/language_forms.h"
 #include "commands/variable_commands.h"
 #include "lang/program_io.h"
-#include "../lang_test.h"
+#include "lang/lang_test.h"
 
 namespace tq::testing {
 namespace {

@@ -1,0 +1,1 @@
+#include "commands/forms.h"
