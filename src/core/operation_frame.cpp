@@ -62,11 +62,11 @@ int32_t FinishOperation(int32_t result, std::unique_ptr<MathObject> object,
 
 int32_t FinishOperationKeepingMessage(int32_t result, std::unique_ptr<MathObject> object,
                                       const char* failureText) {
-  if (result == 1 && OperationStatus.flags == 0) return FinishOperation(1, std::move(object), "");
+  if (result == 1 && Status().flags == 0) return FinishOperation(1, std::move(object), "");
   const size_t length = OperationMessage().size();
-  if (OperationStatus.flags & (OPERR_FAULT_TRANSLATED | OPERR_TRAPPED))
-    TranslateFault(OperationStatus.faultCode);
-  else if (!(OperationStatus.flags != 0 && length >= 3 && length <= 2047))
+  if (Status().flags & (OPERR_FAULT_TRANSLATED | OPERR_TRAPPED))
+    TranslateFault(Status().faultCode);
+  else if (!(Status().flags != 0 && length >= 3 && length <= 2047))
     AppendOperationFailure(failureText);
   return 0;
 }
