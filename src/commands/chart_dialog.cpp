@@ -106,7 +106,7 @@ bool DisplaySelectedChart(const ChartChoiceForm& form, const ChartShower& show) 
   g_lastChartName = chart->name;
   Report("Displaying chart object");
   Report("%s", chart->name.c_str());
-  return DisplayChart(*chart, show) == 1;
+  return DisplayChart(*chart, show, ShowMessage) == 1;
 }
 
 ChartParametersForm MakeParametersForm(const ChartObject& chart, bool creating) {

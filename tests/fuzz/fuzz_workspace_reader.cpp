@@ -38,17 +38,20 @@ class NullCanvas : public tq::ChartCanvas {
 // Draws each chart on a screen and on a printed page. Only two-vector
 // series are prepared: a function read from the file could run forever.
 void DrawCharts(const tq::Document& document) {
-  for (const auto& object : document.objects.entries) {
+  for (const auto& object : document.objects.entries()) {
     auto* chart = dynamic_cast<tq::ChartObject*>(object.get());
     if (!chart) continue;
     for (auto& series : chart->SeriesList)
       if (series->SeriesType != tq::SERIES_TWO_VECTORS) series->SeriesType = 0;
-    tq::DisplayChart(*chart, [](tq::ChartObject& shown) {
-      NullCanvas screen(false), page(true);
-      tq::DrawChart(screen, shown, 640, 480);
-      tq::DrawChart(page, shown, 2000, 2800);
-      return true;
-    });
+    tq::DisplayChart(
+        *chart,
+        [](tq::ChartObject& shown) {
+          NullCanvas screen(false), page(true);
+          tq::DrawChart(screen, shown, 640, 480);
+          tq::DrawChart(page, shown, 2000, 2800);
+          return true;
+        },
+        [](std::string_view) {});
   }
 }
 
