@@ -9,6 +9,7 @@
 #include "chart/display_chart.h"
 #include "commands/dialog.h"
 #include "commands/entry_names.h"
+#include "commands/name_check.h"
 #include "commands/series_dialogs.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
