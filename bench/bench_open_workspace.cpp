@@ -30,12 +30,13 @@ int main(int argc, char** argv) {
     tq::AddObject(std::move(variable));
   }
   auto start = std::chrono::steady_clock::now();
-  if (!tq::SaveWorkspaceFile(path)) return 1;
+  std::string failure;
+  if (!tq::SaveWorkspaceFile(path, failure)) return 1;
   const double save = Seconds(std::chrono::steady_clock::now() - start);
   tq::DeleteAllObjects();
 
   start = std::chrono::steady_clock::now();
-  if (!tq::OpenWorkspaceFile(path, false)) return 1;
+  if (!tq::OpenWorkspaceFile(path, false, failure)) return 1;
   const double open = Seconds(std::chrono::steady_clock::now() - start);
 
   start = std::chrono::steady_clock::now();

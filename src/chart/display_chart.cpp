@@ -4,16 +4,15 @@
 #include "chart/chart_scale.h"
 #include "chart/prepare_series.h"
 #include "core/object_list.h"
-#include "core/ui_port.h"
 #include "core/user_cancel.h"
 
 namespace tq {
 
 namespace {
 
-int32_t Refuse(const char* message) {
+int32_t Refuse(const char* refusal, const ChartMessageSink& message) {
   PurgeTempObjects();
-  ShowMessage(message);
+  message(refusal);
   return 0;
 }
 
@@ -29,23 +28,24 @@ void ForgetPoints(ChartObject& chart) {
 
 }  // namespace
 
-int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show) {
+int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show,
+                     const ChartMessageSink& message) {
   Core().userCancelled = 0;
-  PrepareSeries(chart);
+  PrepareSeries(chart, message);
   // A stop is reported as such even when it left no series ready.
   if (Core().userCancelled) {
     ForgetPoints(chart);
-    return Refuse(kChartCancelled);
+    return Refuse(kChartCancelled, message);
   }
   if (chart.ReadySeries == 0) {
     ForgetPoints(chart);
-    return Refuse(kNoChartData);
+    return Refuse(kNoChartData, message);
   }
   const int32_t ranged =
       (chart.Options & CHART_AUTO_RANGE) ? ComputeAutoRange(chart) : UseUserRange(chart);
   if (!ranged || !ComputeTicks(chart)) {
     ForgetPoints(chart);
-    return Refuse(kInvalidChartRange);
+    return Refuse(kInvalidChartRange, message);
   }
   const bool shown = show(chart);
   ForgetPoints(chart);

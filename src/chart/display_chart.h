@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "chart/prepare_series.h"
 #include "core/math_object.h"
 
 namespace tq {
@@ -16,9 +17,11 @@ inline constexpr const char* kInvalidChartRange =
     "data.";
 
 // Prepares the chart and calls `show` with it (the display window, a file
-// writer); 1 when shown, else 0 after a message. The temporary points are
-// purged in either case. `show` returns false when it failed; its message
-// is its own.
-int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show);
+// writer); 1 when shown, else 0 after a message. The preparation's messages
+// and the refusal go to `message` in the order they arise. The temporary
+// points are purged in either case. `show` returns false when it failed;
+// its message is its own.
+int32_t DisplayChart(ChartObject& chart, const std::function<bool(ChartObject&)>& show,
+                     const ChartMessageSink& message);
 
 }  // namespace tq

@@ -7,7 +7,6 @@
 #include "chart/chart_model.h"
 #include "chart/series_functions.h"
 #include "core/object_list.h"
-#include "core/ui_port.h"
 #include "core/user_cancel.h"
 
 namespace tq {
@@ -64,17 +63,18 @@ VectorObject* FindDataVector(const std::string& name) {
   return vector && vector->status == STATUS_VALID && vector->size >= 1 ? vector : nullptr;
 }
 
-// Looks a function up, showing the messages for an empty or unknown name.
+// Looks a function up, giving the messages for an empty or unknown name.
 // A function that exists but is not valid is left out silently.
-FunctionObject* FindSeriesFunction(const std::string& name, const char* emptyMessage, bool* found) {
+FunctionObject* FindSeriesFunction(const std::string& name, const char* emptyMessage, bool* found,
+                                   const ChartMessageSink& message) {
   *found = false;
   if (name.empty()) {
-    ShowMessage(emptyMessage);
+    message(emptyMessage);
     return nullptr;
   }
   auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION | OBJMASK_WITH_FAILED);
   if (!function) {
-    ShowMessage("Error in chart data: unable to find function <" + name + ">");
+    message("Error in chart data: unable to find function <" + name + ">");
     return nullptr;
   }
   *found = true;
@@ -82,14 +82,14 @@ FunctionObject* FindSeriesFunction(const std::string& name, const char* emptyMes
 }
 
 // Compiles a found function for evaluation; false (after the check's own
-// message) when it cannot be used.
-bool CheckSeriesFunction(const FunctionObject* function) {
+// message, if any) when it cannot be used.
+bool CheckSeriesFunction(const FunctionObject* function, const ChartMessageSink& message) {
   if (!function) return false;
   const SeriesFunctions& functions = CurrentSeriesFunctions();
   if (!functions.check || !functions.evaluate) return false;
-  std::string message;
-  if (functions.check(function->name, message) == 0) return true;
-  if (!message.empty()) ShowMessage(message);
+  std::string text;
+  if (functions.check(function->name, text) == 0) return true;
+  if (!text.empty()) message(text);
   return false;
 }
 
@@ -103,11 +103,11 @@ double EvaluatePoint(double x, bool* good) {
 
 // A temporary vector of n elements in the temporary list, or nullptr after
 // the memory message.
-VectorObject* CreateTempVector(int32_t n) {
+VectorObject* CreateTempVector(int32_t n, const ChartMessageSink& message) {
   auto vector = std::make_unique<VectorObject>(n, 0.0);
   VectorObject* raw = vector.get();
   if (vector->status != STATUS_VALID || !AddTempObject(std::move(vector))) {
-    ShowMessage(kNoMemory);
+    message(kNoMemory);
     return nullptr;
   }
   return raw;
@@ -115,14 +115,14 @@ VectorObject* CreateTempVector(int32_t n) {
 
 // The range and point count of a function series. NaN and infinite limits
 // are refused as well: they would give no usable point spacing.
-bool CheckRangeAndPoints(const SeriesObject& series) {
+bool CheckRangeAndPoints(const SeriesObject& series, const ChartMessageSink& message) {
   if (!(series.RangeMax - 1e-10 > series.RangeMin) || !std::isfinite(series.RangeMax) ||
       !std::isfinite(series.RangeMin)) {
-    ShowMessage(kRangeOrder);
+    message(kRangeOrder);
     return false;
   }
   if (!(series.PointCount >= kPrepareMinPoints && series.PointCount <= kPrepareMaxPoints)) {
-    ShowMessage(kPointCount);
+    message(kPointCount);
     return false;
   }
   return true;
@@ -143,14 +143,16 @@ void PrepareTwoVectors(SeriesObject& series) {
   series.Count = x->size < y->size ? x->size : y->size;
 }
 
-void PrepareRangeFunction(SeriesObject& series) {
+void PrepareRangeFunction(SeriesObject& series, const ChartMessageSink& message) {
   bool found = false;
-  FunctionObject* function = FindSeriesFunction(series.Source2, kInvalidFunctionName, &found);
-  if (!found || !CheckRangeAndPoints(series) || !CheckSeriesFunction(function)) return;
+  FunctionObject* function =
+      FindSeriesFunction(series.Source2, kInvalidFunctionName, &found, message);
+  if (!found || !CheckRangeAndPoints(series, message) || !CheckSeriesFunction(function, message))
+    return;
   const auto n = static_cast<int32_t>(series.PointCount);
-  VectorObject* x = CreateTempVector(n);
+  VectorObject* x = CreateTempVector(n, message);
   if (!x) return;
-  VectorObject* y = CreateTempVector(n);
+  VectorObject* y = CreateTempVector(n, message);
   if (!y) return;
   int32_t good = 0;
   for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
@@ -162,7 +164,7 @@ void PrepareRangeFunction(SeriesObject& series) {
   }
   if (Core().userCancelled) return;
   if (good < 2) {
-    ShowMessage(kRangeFunctionFailed);
+    message(kRangeFunctionFailed);
     return;
   }
   series.XData = x;
@@ -173,26 +175,27 @@ void PrepareRangeFunction(SeriesObject& series) {
 // Types 3 and 4: a vector of one coordinate and a function for the other.
 void PrepareVectorFunction(SeriesObject& series, const std::string& functionName,
                            const std::string& vectorName, const VectorTexts& texts,
-                           bool vectorIsHorizontal) {
+                           bool vectorIsHorizontal, const ChartMessageSink& message) {
   bool found = false;
-  FunctionObject* function = FindSeriesFunction(functionName, kInvalidFunctionName, &found);
+  FunctionObject* function =
+      FindSeriesFunction(functionName, kInvalidFunctionName, &found, message);
   if (!found) return;
   if (vectorName.empty()) {
-    ShowMessage(texts.emptyName);
+    message(texts.emptyName);
     return;
   }
   VectorObject* data = FindDataVector(vectorName);
   if (!data) {
-    ShowMessage(std::string(texts.notFound) + vectorName + ">");
+    message(std::string(texts.notFound) + vectorName + ">");
     return;
   }
   series.PointCount = data->size;
   if (data->size < 2) {
-    ShowMessage(texts.tooSmall);
+    message(texts.tooSmall);
     return;
   }
-  if (!CheckSeriesFunction(function)) return;
-  VectorObject* computed = CreateTempVector(data->size);
+  if (!CheckSeriesFunction(function, message)) return;
+  VectorObject* computed = CreateTempVector(data->size, message);
   if (!computed) return;
   int32_t good = 0;
   for (int32_t i = 1; i <= data->size && !Core().userCancelled; ++i) {
@@ -203,7 +206,7 @@ void PrepareVectorFunction(SeriesObject& series, const std::string& functionName
   }
   if (Core().userCancelled) return;
   if (good < 2) {
-    ShowMessage(texts.calculationFailed);
+    message(texts.calculationFailed);
     return;
   }
   series.XData = vectorIsHorizontal ? data : computed;
@@ -211,12 +214,13 @@ void PrepareVectorFunction(SeriesObject& series, const std::string& functionName
   series.Count = data->size;
 }
 
-void PrepareParametric(SeriesObject& series) {
+void PrepareParametric(SeriesObject& series, const ChartMessageSink& message) {
   bool found = false;
-  FunctionObject* fx = FindSeriesFunction(series.Source1, kInvalidOrEmptyFunctionName, &found);
-  if (!found || !CheckRangeAndPoints(series) || !CheckSeriesFunction(fx)) return;
+  FunctionObject* fx =
+      FindSeriesFunction(series.Source1, kInvalidOrEmptyFunctionName, &found, message);
+  if (!found || !CheckRangeAndPoints(series, message) || !CheckSeriesFunction(fx, message)) return;
   const auto n = static_cast<int32_t>(series.PointCount);
-  VectorObject* x = CreateTempVector(n);
+  VectorObject* x = CreateTempVector(n, message);
   if (!x) return;
   for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
     bool ok = false;
@@ -224,11 +228,12 @@ void PrepareParametric(SeriesObject& series) {
   }
   if (Core().userCancelled) return;
 
-  FunctionObject* fy = FindSeriesFunction(series.Source2, kInvalidOrEmptyFunctionName, &found);
+  FunctionObject* fy =
+      FindSeriesFunction(series.Source2, kInvalidOrEmptyFunctionName, &found, message);
   if (!found) return;
   VectorObject* y = nullptr;
   int32_t good = 0;
-  if (CheckSeriesFunction(fy) && (y = CreateTempVector(n)) != nullptr) {
+  if (CheckSeriesFunction(fy, message) && (y = CreateTempVector(n, message)) != nullptr) {
     for (int32_t i = 0; i < n && !Core().userCancelled; ++i) {
       bool ok = false;
       y->at(i + 1) = EvaluatePoint(RangePoint(series, i, n), &ok);
@@ -237,7 +242,7 @@ void PrepareParametric(SeriesObject& series) {
     if (Core().userCancelled) return;
   }
   if (!y || good < 2) {
-    ShowMessage(kParametricFailed);
+    message(kParametricFailed);
     return;
   }
   series.XData = x;
@@ -247,7 +252,7 @@ void PrepareParametric(SeriesObject& series) {
 
 }  // namespace
 
-int32_t PrepareSeries(ChartObject& chart) {
+int32_t PrepareSeries(ChartObject& chart, const ChartMessageSink& message) {
   chart.ReadySeries = 0;
   for (auto& entry : chart.SeriesList) {
     SeriesObject& series = *entry;
@@ -265,16 +270,18 @@ int32_t PrepareSeries(ChartObject& chart) {
         PrepareTwoVectors(series);
         break;
       case SERIES_RANGE_FUNCTION:
-        PrepareRangeFunction(series);
+        PrepareRangeFunction(series, message);
         break;
       case SERIES_X_VECTOR_FUNCTION:
-        PrepareVectorFunction(series, series.Source2, series.Source1, kHorizontalVector, true);
+        PrepareVectorFunction(series, series.Source2, series.Source1, kHorizontalVector, true,
+                              message);
         break;
       case SERIES_Y_VECTOR_FUNCTION:
-        PrepareVectorFunction(series, series.Source1, series.Source2, kVerticalVector, false);
+        PrepareVectorFunction(series, series.Source1, series.Source2, kVerticalVector, false,
+                              message);
         break;
       case SERIES_PARAMETRIC:
-        PrepareParametric(series);
+        PrepareParametric(series, message);
         break;
       default:
         continue;

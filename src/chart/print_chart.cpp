@@ -1,7 +1,6 @@
 #include "chart/print_chart.h"
 
 #include "chart/draw_chart.h"
-#include "core/ui_port.h"
 
 namespace tq {
 
@@ -19,18 +18,19 @@ PrintLayout PrintPageLayout(double deviceHeight, int32_t metricWidth, int32_t me
   return layout;
 }
 
-int32_t PrintChart(const ChartObject& chart, ChartPrinter& printer) {
+int32_t PrintChart(const ChartObject& chart, ChartPrinter& printer, std::string& message) {
+  message.clear();
   if (!printer.ChoosePrinter()) return 0;
   if (!printer.HasDevice()) {
-    ShowMessage(kNoPrinter);
+    message = kNoPrinter;
     return 0;
   }
   if (!printer.StartDocument(kPrintDocumentName)) {
-    ShowMessage(kCannotStartDocument);
+    message = kCannotStartDocument;
     return 0;
   }
   if (!printer.StartPage()) {
-    ShowMessage(kCannotStartPage);
+    message = kCannotStartPage;
     printer.EndDocument();
     return 0;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "chart/chart_canvas.h"
@@ -46,8 +47,8 @@ struct PrintLayout {
 // Printable height H in device units, printable width and height in 0.1 mm.
 PrintLayout PrintPageLayout(double deviceHeight, int32_t metricWidth, int32_t metricHeight);
 
-// Prints the chart; 1 when a page was printed, 0 when cancelled or after
-// a message.
-int32_t PrintChart(const ChartObject& chart, ChartPrinter& printer);
+// Prints the chart; 1 when a page was printed, else 0 with `message`
+// saying why, or empty when the print dialog was cancelled.
+int32_t PrintChart(const ChartObject& chart, ChartPrinter& printer, std::string& message);
 
 }  // namespace tq

@@ -9,6 +9,7 @@
 #include "chart/display_chart.h"
 #include "commands/dialog.h"
 #include "commands/entry_names.h"
+#include "commands/name_check.h"
 #include "commands/series_dialogs.h"
 #include "commands/session.h"
 #include "core/object_list.h"
@@ -104,7 +105,7 @@ bool DisplaySelectedChart(const ChartChoiceForm& form, const ChartShower& show) 
   Commands().lastChartName = chart->name;
   Report("Displaying chart object");
   Report("%s", chart->name.c_str());
-  return DisplayChart(*chart, show) == 1;
+  return DisplayChart(*chart, show, ShowMessage) == 1;
 }
 
 ChartParametersForm MakeParametersForm(const ChartObject& chart, bool creating) {

@@ -2,6 +2,7 @@
 
 #include "commands/dialog.h"
 #include "commands/forms.h"
+#include "commands/name_check.h"
 #include "commands/object_commands.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"

@@ -1,5 +1,7 @@
 #include "commands/file_commands.h"
 
+#include <string>
+
 #include "commands/dialog.h"
 #include "commands/file_forms.h"
 #include "commands/session.h"
@@ -25,7 +27,11 @@ FileNameForm WorkspaceFileForm(bool save) {
 // Reading and writing do not poll: a stop request made meanwhile is dropped.
 bool SaveTo(const std::string& path) {
   StopRequestsEndHere unstoppable;
-  if (SaveWorkspaceFile(path) != 1) return false;
+  std::string failure;
+  if (SaveWorkspaceFile(path, failure) != 1) {
+    if (!failure.empty()) ShowMessage(failure);
+    return false;
+  }
   CurrentWorkspacePath() = path;
   ClearSessionModified();
   return true;
@@ -62,7 +68,9 @@ bool OpenDocumentFile(const std::string& path) {
                 "name will be replaced."))
     Commands().keepObjectsOnOpen = 1;
   // The file is read and checked completely before the workspace changes.
-  const bool opened = OpenWorkspaceFile(path, Commands().keepObjectsOnOpen == 1) == 1;
+  std::string failure;
+  const bool opened = OpenWorkspaceFile(path, Commands().keepObjectsOnOpen == 1, failure) == 1;
+  if (!failure.empty()) ShowMessage(failure);
   if (opened) {
     CurrentWorkspacePath() = path;
     // A merge leaves objects the file does not hold: still unsaved.

@@ -5,6 +5,7 @@
 #include "commands/calculator_commands.h"
 #include "commands/dialog.h"
 #include "commands/language_forms.h"
+#include "commands/name_check.h"
 #include "core/object_list.h"
 #include "core/string_format.h"
 #include "core/ui_port.h"

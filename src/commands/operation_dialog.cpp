@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands/entry_names.h"
+#include "commands/name_check.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/ui_port.h"

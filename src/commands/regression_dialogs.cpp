@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/entry_names.h"
+#include "commands/name_check.h"
 #include "commands/operation_dialog.h"
 #include "commands/statistics_dialogs.h"
 #include "commands/statistics_forms.h"

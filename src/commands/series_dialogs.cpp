@@ -6,6 +6,7 @@
 #include "chart/chart_model.h"
 #include "commands/dialog.h"
 #include "commands/entry_names.h"
+#include "commands/name_check.h"
 #include "commands/session.h"
 #include "core/object_list.h"
 #include "core/string_format.h"

@@ -6,6 +6,7 @@
 
 #include "commands/dialog.h"
 #include "commands/language_forms.h"
+#include "commands/name_check.h"
 #include "core/object_list.h"
 #include "core/ui_port.h"
 #include "core/core_state.h"

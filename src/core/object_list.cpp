@@ -389,30 +389,16 @@ bool NameCharacter(char c) {
 
 }  // namespace
 
-int32_t ValidateNewName(std::string_view name) {
-  Core().nameMessageShown = 0;
-  if (name.empty() || name.size() > 1000) return 0;
-  if (name[0] >= '0' && name[0] <= '9') return 0;
+NameRule BrokenNameRule(std::string_view name) {
+  if (name.empty() || name.size() > 1000) return NameRule::kMalformed;
+  if (name[0] >= '0' && name[0] <= '9') return NameRule::kMalformed;
   for (char c : name)
-    if (!NameCharacter(c)) return 0;
-  const std::string text(name);
-  for (const char* word : kReservedKeywords) {
-    if (NamesEqualIgnoringCase(name, word)) {
-      ShowMessage("Error: new variable name is reserved keyword \n<" + text +
-                  ">\nPlease choose another name.");
-      Core().nameMessageShown = 1;
-      return 0;
-    }
-  }
-  for (const char* word : kReservedFunctions) {
-    if (NamesEqualIgnoringCase(name, word)) {
-      ShowMessage("Error: new variable name is reserved function name \n<" + text +
-                  ">\nPlease choose another name.");
-      Core().nameMessageShown = 1;
-      return 0;
-    }
-  }
-  return 1;
+    if (!NameCharacter(c)) return NameRule::kMalformed;
+  for (const char* word : kReservedKeywords)
+    if (NamesEqualIgnoringCase(name, word)) return NameRule::kReservedKeyword;
+  for (const char* word : kReservedFunctions)
+    if (NamesEqualIgnoringCase(name, word)) return NameRule::kReservedFunction;
+  return NameRule::kValid;
 }
 
 }  // namespace tq

@@ -144,9 +144,11 @@ std::optional<std::string> ObjectListEntry(const MathObject& object, uint32_t ma
 // box filling; the first entry is the one selected).
 std::vector<std::string> ObjectListEntries(uint32_t mask);
 
-// Name rules for a new object. Shows the reserved-word messages itself and
-// sets Core().nameMessageShown when it did.
-int32_t ValidateNewName(std::string_view name);
+// The rule a new object's name breaks: malformed (empty, over 1000
+// characters, a leading digit, a character other than a letter, digit or
+// _), a reserved keyword or a reserved function name, ignoring case.
+enum class NameRule { kValid, kMalformed, kReservedKeyword, kReservedFunction };
+NameRule BrokenNameRule(std::string_view name);
 
 // Deletion report line of an object.
 void ReportDeletion(const MathObject& object, bool lowerCaseObject);

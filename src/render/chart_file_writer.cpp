@@ -136,8 +136,8 @@ bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t w
       break;
     case ChartFileType::kPdf: {
       PdfChartPrinter printer(out, chart.Title);
-      // The printing shows its own messages.
-      if (PrintChart(chart, printer) != 1 || !printer.written()) return false;
+      // A printing failure's message is the error.
+      if (PrintChart(chart, printer, error) != 1 || !printer.written()) return false;
       drawn = true;
       break;
     }

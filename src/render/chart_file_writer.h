@@ -20,7 +20,7 @@ inline constexpr int32_t kMaxChartPixels = 8000;
 
 // PNG and SVG use the screen mapping at width x height; PDF prints the
 // chart on an A4 page. Returns false when the file cannot be written, with
-// `error` set, or empty when the printing has shown its message.
+// `error` set (for a PDF, the printing's message when it has one).
 bool WriteChartFile(const ChartObject& chart, const std::string& path, int32_t width,
                     int32_t height, std::string& error);
 

@@ -152,29 +152,30 @@ int WriteReplacing(const std::string& target, const struct stat* existing, bool&
 
 }  // namespace
 
-int32_t SaveWorkspaceFile(const std::string& path) {
+int32_t SaveWorkspaceFile(const std::string& path, std::string& failure) {
+  failure.clear();
   if (!CurrentDocument()) return 0;
   // Every path that creates an object replaces the one of its name; a file
   // with two would lose one of them when it is read back.
   if (std::optional<std::string> shared = SharedObjectName(CurrentDocument()->objects)) {
-    ShowMessage(SaveFailure(path, "Internal error: two objects are named <" + *shared + ">."));
+    failure = SaveFailure(path, "Internal error: two objects are named <" + *shared + ">.");
     return 0;
   }
   std::string target;
   if (int error = ResolveLinks(path, target)) {
-    ShowMessage(SaveFailure(path, error));
+    failure = SaveFailure(path, error);
     return 0;
   }
   struct stat existing;
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (!exists && errno != ENOENT) {
-    ShowMessage(SaveFailure(path, errno));
+    failure = SaveFailure(path, errno);
     return 0;
   }
   if (exists) {
     const std::string refusal = ReplaceRefusal(target, existing);
     if (!refusal.empty()) {
-      ShowMessage(SaveFailure(path, refusal));
+      failure = SaveFailure(path, refusal);
       return 0;
     }
   }
@@ -183,7 +184,7 @@ int32_t SaveWorkspaceFile(const std::string& path) {
   const bool inPlace = error && noTemporary && exists;
   if (inPlace) error = WriteInPlace(target);
   if (error) {
-    ShowMessage(SaveFailure(path, error));
+    failure = SaveFailure(path, error);
     return 0;
   }
   PurgeInvalidObjects();
@@ -237,11 +238,12 @@ void ApplyWorkspaceContents(WorkspaceContents contents, bool keepObjects) {
   Report("Workspace loaded from file");
 }
 
-int32_t OpenWorkspaceFile(const std::string& path, bool keepObjects) {
+int32_t OpenWorkspaceFile(const std::string& path, bool keepObjects, std::string& failure) {
+  failure.clear();
   if (!CurrentDocument()) return 0;
   WorkspaceContents contents = ReadWorkspaceFile(path);
   if (!contents.ok()) {
-    ShowMessage(WorkspaceProblemMessage(contents.problem, path, contents.detail));
+    failure = WorkspaceProblemMessage(contents.problem, path, contents.detail);
     return 0;
   }
   ApplyWorkspaceContents(std::move(contents), keepObjects);

@@ -16,16 +16,19 @@ namespace tq {
 // read-only file, a directory or a FIFO or device is refused. Where no
 // temporary file can be made beside a writable file, the contents are built
 // in memory and written over the file itself, which the report says.
-// Reports "Workspace saved in file"; shows a message and returns 0 on failure.
-int32_t SaveWorkspaceFile(const std::string& path);
+// Reports "Workspace saved in file" and returns 1; on failure returns 0
+// with the message for the command to show in `failure` (empty when there
+// is no document).
+int32_t SaveWorkspaceFile(const std::string& path, std::string& failure);
 
 // Reads and checks a whole file without touching the workspace.
 WorkspaceContents ReadWorkspaceFile(const std::string& path);
 
 // Replaces the workspace with the file's objects or, with `keepObjects`,
-// merges them in (objects of the same name are replaced). Shows the
-// problem's message and returns 0 when the file is refused.
-int32_t OpenWorkspaceFile(const std::string& path, bool keepObjects);
+// merges them in (objects of the same name are replaced). Returns 0 when
+// the file is refused, with the problem's message for the command to show
+// in `failure` (empty when there is no document).
+int32_t OpenWorkspaceFile(const std::string& path, bool keepObjects, std::string& failure);
 
 // Puts checked contents into the workspace with the reports of an open.
 void ApplyWorkspaceContents(WorkspaceContents contents, bool keepObjects);

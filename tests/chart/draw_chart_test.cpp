@@ -7,6 +7,7 @@
 
 #include "chart/print_chart.h"
 #include "chart_test_support.h"
+#include "core/ui_port.h"
 #include "support/scripted_ui.h"
 
 namespace tq {
@@ -184,12 +185,19 @@ class PrintChartTest : public testing::WorkbenchTest {
     prepared.AddSeries({0}, {0});
     prepared.Scale();
   }
+  // Prints and shows the failure's message, as the command does.
+  int32_t Print() {
+    std::string message;
+    const int32_t printed = PrintChart(prepared.chart, printer, message);
+    if (!message.empty()) ShowMessage(message);
+    return printed;
+  }
   PreparedChart prepared;
   FakePrinter printer;
 };
 
 TEST_F(PrintChartTest, OnePageWithTheCentredSquare) {
-  EXPECT_EQ(PrintChart(prepared.chart, printer), 1);
+  EXPECT_EQ(Print(), 1);
   // origin: 27690 - 27690 * (2750 - 1890) / (2 * 2750)
   EXPECT_EQ(printer.steps, (Calls{"choose", "device", "document CDC::Printing chart page", "page",
                                   "canvas 23360", "end page", "end document"}));
@@ -197,7 +205,7 @@ TEST_F(PrintChartTest, OnePageWithTheCentredSquare) {
   EXPECT_EQ(ui.messages, Calls{});
   printer.width = 110;  // a side of 100: nothing drawn
   printer.canvas.calls.clear();
-  EXPECT_EQ(PrintChart(prepared.chart, printer), 1);
+  EXPECT_EQ(Print(), 1);
   EXPECT_EQ(printer.canvas.calls, Calls{});
 }
 
@@ -207,7 +215,7 @@ TEST_F(PrintChartTest, CancelAndFailuresInOrder) {
   for (const char* step : {"choose", "device", "document", "page"}) {
     printer.failAt = step;
     printer.steps.clear();
-    EXPECT_EQ(PrintChart(prepared.chart, printer), 0) << step;
+    EXPECT_EQ(Print(), 0) << step;
     lastSteps.push_back(printer.steps.back());
   }
   EXPECT_EQ(lastSteps,

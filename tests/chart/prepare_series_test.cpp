@@ -9,6 +9,7 @@
 #include "chart/display_chart.h"
 #include "chart_test_support.h"
 #include "core/element_block.h"
+#include "core/ui_port.h"
 #include "core/user_cancel.h"
 #include "support/scripted_ui.h"
 
@@ -47,7 +48,7 @@ class PrepareSeriesTest : public testing::WorkbenchTest {
   }
   Strings Prepare() {
     ui.messages.clear();
-    PrepareSeries(chart);
+    PrepareSeries(chart, ShowMessage);
     return ui.messages;
   }
   // Each row applies its edits to the series, prepares and expects the one
@@ -68,11 +69,14 @@ class PrepareSeriesTest : public testing::WorkbenchTest {
   // Displays the chart; records what the front end was shown.
   int32_t Display() {
     ui.messages.clear();
-    return DisplayChart(chart, [this](ChartObject& shownChart) {
-      tempsWhileShown = document.tempObjects.size();
-      xTicks = shownChart.XTicks;
-      return true;
-    });
+    return DisplayChart(
+        chart,
+        [this](ChartObject& shownChart) {
+          tempsWhileShown = document.tempObjects.size();
+          xTicks = shownChart.XTicks;
+          return true;
+        },
+        ShowMessage);
   }
 
   ChartObject chart;
@@ -227,7 +231,8 @@ TEST_F(PrepareSeriesTest, DisplayShowsWithTicksAndPurgesAfterwardsOrRefuses) {
   EXPECT_EQ(StringPrintf("%d %g..%g", xTicks.valid, xTicks.TickMin, xTicks.TickMax), "1 0..10");
   EXPECT_EQ(chart.SeriesList[0]->XData, nullptr);  // no pointer into the purged list
   EXPECT_EQ(ui.messages, Strings{});
-  EXPECT_EQ(DisplayChart(chart, [](ChartObject&) { return false; }), 0);  // a failed show
+  const auto failedShow = [](ChartObject&) { return false; };
+  EXPECT_EQ(DisplayChart(chart, failedShow, ShowMessage), 0);
   s.Source2 = "nothing";
   EXPECT_EQ(Display(), 0);
   EXPECT_EQ(ui.messages, (Strings{kNoFunction, kNotShown}));

@@ -34,7 +34,7 @@ TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist
   Add("v", std::make_unique<VectorObject>(2, 1.0));
   Add("f", std::make_unique<FunctionObject>("x"));
   const std::string path = Path("v.mts");
-  ASSERT_EQ(SaveWorkspaceFile(path), 1);
+  ASSERT_EQ(SaveShowingFailure(path), 1);
   EXPECT_TRUE(FileNewCommand());  // deletes every object, the last first
   EXPECT_EQ(ui.output, "Workspace saved in file\r\nDeleted object <f>\r\nDeleted Vector <v>\r\n");
   ui.output.clear();

@@ -43,12 +43,15 @@ void DrawCharts(const tq::Document& document) {
     if (!chart) continue;
     for (auto& series : chart->SeriesList)
       if (series->SeriesType != tq::SERIES_TWO_VECTORS) series->SeriesType = 0;
-    tq::DisplayChart(*chart, [](tq::ChartObject& shown) {
-      NullCanvas screen(false), page(true);
-      tq::DrawChart(screen, shown, 640, 480);
-      tq::DrawChart(page, shown, 2000, 2800);
-      return true;
-    });
+    tq::DisplayChart(
+        *chart,
+        [](tq::ChartObject& shown) {
+          NullCanvas screen(false), page(true);
+          tq::DrawChart(screen, shown, 640, 480);
+          tq::DrawChart(page, shown, 2000, 2800);
+          return true;
+        },
+        [](std::string_view) {});
   }
 }
 

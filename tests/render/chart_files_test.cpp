@@ -11,6 +11,7 @@
 
 #include "chart/chart_test_support.h"
 #include "chart/display_chart.h"
+#include "core/ui_port.h"
 #include "render/chart_file_writer.h"
 #include "support/scripted_ui.h"
 
@@ -49,9 +50,12 @@ class ChartFilesTest : public testing::WorkbenchTest {
   // Displays the chart into a file; returns the writer's error text.
   std::string Write(const std::string& file, int32_t width = 800, int32_t height = 600) {
     std::string error;
-    DisplayChart(chart, [&](ChartObject& c) {
-      return WriteChartFile(c, (dir / file).string(), width, height, error);
-    });
+    DisplayChart(
+        chart,
+        [&](ChartObject& c) {
+          return WriteChartFile(c, (dir / file).string(), width, height, error);
+        },
+        ShowMessage);
     return error;
   }
   std::string Read(const std::string& file) {

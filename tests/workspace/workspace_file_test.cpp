@@ -229,7 +229,7 @@ class WorkspaceFileTest : public WorkspaceBytesTest {
       const std::string before = WorkspaceSnapshot();
       ui.messages.clear();
       ui.output.clear();
-      EXPECT_EQ(OpenWorkspaceFile(path, keep), 0);
+      EXPECT_EQ(OpenShowingFailure(path, keep), 0);
       EXPECT_EQ(ui.messages, Lines{message});
       EXPECT_EQ(ui.output, "");
       EXPECT_EQ(WorkspaceSnapshot(), before);
@@ -296,7 +296,7 @@ TEST_F(WorkspaceFileTest, ReadErrorsNameTheFileAndTheProblem) {
   // How fast the huge sizes are refused is measured in bench/ (bench_refuse_huge_sizes).
   for (const auto& [bytes, problem] : rows) ExpectRefused(bytes, kCannotRead + problem);
   const std::string before = WorkspaceSnapshot();
-  EXPECT_EQ(OpenWorkspaceFile(Path("absent.mts"), false), 0);
+  EXPECT_EQ(OpenShowingFailure(Path("absent.mts"), false), 0);
   EXPECT_EQ(ui.messages.back(), "Unable to read workspace file\n" + Path("absent.mts") + "\nNo such file or directory");
   EXPECT_EQ(WorkspaceSnapshot(), before);
 }
@@ -311,7 +311,7 @@ TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedRefusesTheWholeFile) {
       ui.messages.clear();
       ui.output.clear();
       SetAllocationFailureAfter(successes);
-      EXPECT_EQ(OpenWorkspaceFile(path, keep), 0);
+      EXPECT_EQ(OpenShowingFailure(path, keep), 0);
       SetAllocationFailureAfter(-1);
       EXPECT_EQ(ui.messages,
                 Lines{"Unable to read workspace file\n" + path + "\nunable allocate " + kind});
@@ -325,7 +325,7 @@ TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
   Add("X", std::make_unique<VariableObject>(2.0));
   const std::string path = Write("twice.mts", WorkspaceBytes());  // as an older program wrote it
   document.objects.Clear();
-  EXPECT_EQ(OpenWorkspaceFile(path, false), 1);
+  EXPECT_EQ(OpenShowingFailure(path, false), 1);
   EXPECT_EQ(ui.output, "Deleted Object <x>\r\nWorkspace loaded from file\r\n");
   EXPECT_EQ(Names(), (Lines{"v", "keep", "X"}));
 }
@@ -337,7 +337,7 @@ TEST_F(WorkspaceFileTest, MergeReplacesAnObjectOfALongName) {
   const std::string path = Write("long.mts", WorkspaceBytes());
   document.objects.Clear();
   Add(std::string(1000, 'N'), std::make_unique<MatrixObject>(2, 2, 4.0));
-  EXPECT_EQ(OpenWorkspaceFile(path, true), 1);
+  EXPECT_EQ(OpenShowingFailure(path, true), 1);
   EXPECT_EQ(ui.output, "Deleted Matrix <" + std::string(1000, 'N') + ">\r\nWorkspace loaded from file\r\n");
   EXPECT_EQ(Names(), Lines{name});
   EXPECT_EQ(document.objects.entries()[0]->kind, KIND_VARIABLE);
@@ -345,7 +345,7 @@ TEST_F(WorkspaceFileTest, MergeReplacesAnObjectOfALongName) {
 
 TEST_F(WorkspaceFileTest, SaveRefusesTwoObjectsOfOneName) {
   Add("V", std::make_unique<FunctionObject>("x+1"));
-  EXPECT_EQ(SaveWorkspaceFile(Path("w.mts")), 0);
+  EXPECT_EQ(SaveShowingFailure(Path("w.mts")), 0);
   EXPECT_EQ(ui.messages, Lines{"Unable to write workspace file\n" + Path("w.mts") +
                                "\nInternal error: two objects are named <v>."});
   EXPECT_EQ(ui.output, "");
@@ -353,12 +353,30 @@ TEST_F(WorkspaceFileTest, SaveRefusesTwoObjectsOfOneName) {
   EXPECT_EQ(Names(), (Lines{"x", "v", "keep", "V"}));
 }
 
+// The engine shows nothing: the command shows the failure it returns, and a
+// success clears an earlier one.
+TEST_F(WorkspaceFileTest, FailuresAreReturnedForTheCommandToShow) {
+  std::string failure = "earlier";
+  EXPECT_EQ(OpenWorkspaceFile(Path("absent.mts"), false, failure), 0);
+  EXPECT_EQ(failure,
+            "Unable to read workspace file\n" + Path("absent.mts") + "\nNo such file or directory");
+  EXPECT_EQ(SaveWorkspaceFile(Path("none/w.mts"), failure), 0);
+  EXPECT_EQ(failure, "Unable to write workspace file\n" + Path("none/w.mts") +
+                         "\nNo such file or directory");
+  EXPECT_EQ(SaveWorkspaceFile(Path("w.mts"), failure), 1);
+  EXPECT_EQ(failure, "");
+  failure = "earlier";
+  EXPECT_EQ(OpenWorkspaceFile(Path("w.mts"), false, failure), 1);
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(ui.messages, Lines{});
+}
+
 TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile) {
   const std::string path = Path("w.mts");
-  ASSERT_EQ(SaveWorkspaceFile(path), 1);
+  ASSERT_EQ(SaveShowingFailure(path), 1);
   std::filesystem::permissions(path, std::filesystem::perms(0640));
   Add("bad", std::make_unique<VectorObject>(2, 0.0)).status = STATUS_FAILED;
-  ASSERT_EQ(SaveWorkspaceFile(path), 1);
+  ASSERT_EQ(SaveShowingFailure(path), 1);
   EXPECT_EQ(ui.output, "Workspace saved in file\r\nDeleted Vector <bad>\r\nWorkspace saved in file\r\n");
   EXPECT_EQ(Names(), (Lines{"x", "v", "keep"}));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));  // kept
@@ -372,11 +390,11 @@ TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile)
   struct rlimit small = {4096, saved.rlim_max};
   signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  const int32_t result = SaveWorkspaceFile(path);
+  const int32_t result = SaveShowingFailure(path);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, SIG_DFL);
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(SaveWorkspaceFile(Path("none/w.mts")), 0);
+  EXPECT_EQ(SaveShowingFailure(Path("none/w.mts")), 0);
   const std::string cannotWrite = "Unable to write workspace file\n";
   EXPECT_EQ(ui.messages, (Lines{cannotWrite + path + "\nFile too large",
                                 cannotWrite + Path("none/w.mts") + "\nNo such file or directory"}));
@@ -430,7 +448,7 @@ TEST_F(WorkspaceFileTest, SaveWritesWhatThePathNamesOrRefusesIt) {
     SCOPED_TRACE(row.path);
     ui.messages.clear();
     ui.output.clear();
-    EXPECT_EQ(SaveWorkspaceFile(row.path), row.message.empty() ? 1 : 0);
+    EXPECT_EQ(SaveShowingFailure(row.path), row.message.empty() ? 1 : 0);
     EXPECT_EQ(ui.messages, row.message.empty() ? Lines{} : Lines{cannotWrite + row.path + "\n" + row.message});
     EXPECT_EQ(ui.output, row.message.empty() ? "Workspace saved in file\r\n" : "");
   }
@@ -442,14 +460,14 @@ TEST_F(WorkspaceFileTest, SaveWritesWhatThePathNamesOrRefusesIt) {
   EXPECT_EQ(fs::status(Path("real.mts")).permissions(), fs::perms(0604));
   EXPECT_EQ(fs::status(Path("fifo.mts")).type(), fs::file_type::fifo);
   ui.messages.clear();
-  EXPECT_EQ(OpenWorkspaceFile(Path("fifo.mts"), false), 0);  // refused, not waited on
+  EXPECT_EQ(OpenShowingFailure(Path("fifo.mts"), false), 0);  // refused, not waited on
   EXPECT_EQ(ui.messages, Lines{"Unable to read workspace file\n" + Path("fifo.mts") + "\nNot a regular file."});
   EXPECT_EQ(Text(content(longest + ".mts")), saved);
   // Nothing but the files made above: no temporary file is left behind.
   EXPECT_EQ(FilesInDir(), 9u);
   if (geteuid() == 0) {  // the owner is kept too, where the user may set it
     ASSERT_EQ(chown(Path("real.mts").c_str(), kNobody, kNobody), 0);
-    ASSERT_EQ(SaveWorkspaceFile(Path("real.mts")), 1);
+    ASSERT_EQ(SaveShowingFailure(Path("real.mts")), 1);
     struct stat info;
     ASSERT_EQ(stat(Path("real.mts").c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, kNobody);
@@ -477,11 +495,11 @@ TEST_F(WorkspaceFileTest, AFolderWithoutRoomForATemporaryFileIsWrittenInPlace) {
     getrlimit(RLIMIT_FSIZE, &saved_limit);
     struct rlimit small = {4096, saved_limit.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
-    if (SaveWorkspaceFile(path) != 0) return 1;
+    if (SaveShowingFailure(path) != 0) return 1;
     if (ui.messages != Lines{"Unable to write workspace file\n" + path + "\nFile too large"}) return 2;
     if (ReadText("locked/w.mts") != old) return 3;
     setrlimit(RLIMIT_FSIZE, &saved_limit);
-    if (SaveWorkspaceFile(path) != 1) return 4;
+    if (SaveShowingFailure(path) != 1) return 4;
     return ui.output == written ? 0 : 5;
   });
   fs::permissions(Path("locked"), fs::perms(0755));

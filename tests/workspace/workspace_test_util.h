@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/object_list.h"
+#include "core/ui_port.h"
 #include "support/scripted_ui.h"
 #include "workspace/archive_writer.h"
 #include "workspace/workspace_file.h"
@@ -48,6 +49,21 @@ inline Bytes F64(double v) {
   Bytes out(8);
   std::memcpy(out.data(), &v, 8);
   return out;
+}
+
+// Saving and opening as the file commands do: a failure's message is shown.
+inline int32_t SaveShowingFailure(const std::string& path) {
+  std::string failure;
+  const int32_t saved = SaveWorkspaceFile(path, failure);
+  if (!failure.empty()) ShowMessage(failure);
+  return saved;
+}
+
+inline int32_t OpenShowingFailure(const std::string& path, bool keepObjects) {
+  std::string failure;
+  const int32_t opened = OpenWorkspaceFile(path, keepObjects, failure);
+  if (!failure.empty()) ShowMessage(failure);
+  return opened;
 }
 
 // The bytes the writer produces for the current workspace.
