@@ -60,8 +60,9 @@ int main() {
       std::fclose(f);
     }
     const auto start = std::chrono::steady_clock::now();
+    std::string failure;
     for (bool keep : {false, true})
-      if (tq::OpenWorkspaceFile(path, keep) != 0) status = 1;
+      if (tq::OpenWorkspaceFile(path, keep, failure) != 0) status = 1;
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-40s refused in %.3f ms (both modes)\n", what, ms);
