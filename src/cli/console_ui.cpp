@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/output_text.h"
+#include "core/queued_dialog.h"
 
 namespace tq::cli {
 
@@ -99,15 +100,8 @@ bool ConsoleUi::AskYesNo(std::string_view text) {
 }
 
 DialogResult ConsoleUi::RunDialog(Dialog& dialog) {
-  for (;;) {
-    if (fillers_.empty()) return DialogResult::kCancelled;
-    FormFiller filler = std::move(fillers_.front());
-    fillers_.pop_front();
-    std::optional<ButtonId> button = filler(dialog.form());
-    if (!button || *button == kCancelButton) return DialogResult::kCancelled;
-    DialogResult result = dialog.Apply(*button);
-    if (result != DialogResult::kStayOpen) return result;
-  }
+  int shown = 0;
+  return RunQueuedDialog(dialog, fillers_, shown);
 }
 
 bool ConsoleUi::CancelRequested() {

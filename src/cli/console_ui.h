@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/queued_dialog.h"
 #include "core/ui_port.h"
 
 namespace tq::cli {
@@ -19,7 +20,7 @@ class ConsoleUi : public UiPort {
  public:
   // Fills a form shown by a command and names the button pressed; nothing
   // cancels it.
-  using FormFiller = std::function<std::optional<ButtonId>(Form&)>;
+  using FormFiller = QueuedAnswer;
 
   ConsoleUi(FILE* out, FILE* err, bool interactive, QuestionAnswer answer);
 

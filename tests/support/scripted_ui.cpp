@@ -4,6 +4,7 @@
 
 #include "core/element_block.h"
 #include "core/operation_status.h"
+#include "core/queued_dialog.h"
 #include "core/user_cancel.h"
 
 namespace tq::testing {
@@ -21,16 +22,7 @@ bool ScriptedUi::AskYesNo(std::string_view text) {
 }
 
 DialogResult ScriptedUi::RunDialog(Dialog& dialog) {
-  for (;;) {
-    ++formsShown;
-    if (forms_.empty()) return DialogResult::kCancelled;
-    FormAnswer answer = std::move(forms_.front());
-    forms_.pop_front();
-    std::optional<ButtonId> button = answer(dialog.form());
-    if (!button || *button == kCancelButton) return DialogResult::kCancelled;
-    DialogResult result = dialog.Apply(*button);
-    if (result != DialogResult::kStayOpen) return result;
-  }
+  return RunQueuedDialog(dialog, forms_, formsShown);
 }
 
 bool ScriptedUi::CancelRequested() {

@@ -14,6 +14,7 @@
 
 #include "commands/form_visitor.h"
 #include "core/object_list.h"
+#include "core/queued_dialog.h"
 #include "core/ui_port.h"
 
 namespace tq::testing {
@@ -21,7 +22,7 @@ namespace tq::testing {
 class ScriptedUi : public UiPort {
  public:
   // Fills a shown form and names the button pressed; nothing cancels.
-  using FormAnswer = std::function<std::optional<ButtonId>(Form&)>;
+  using FormAnswer = QueuedAnswer;
 
   void Output(std::string_view line) override;
   void ShowMessage(std::string_view text) override;
