@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev fonts-dejavu-core
   libmuparser-dev
   clang libclang-rt-14-dev
+  libx11-dev
+  xvfb xdotool imagemagick at-spi2-core python3-pyatspi dbus-daemon
 )
 
 # Every installed package name, and every name an installed package

@@ -53,7 +53,7 @@ bool MenuMultiply() {
 }
 
 bool MenuDeleteAllObjects() {
-  if (!AskYesNo("This will delete all existing objects; i.e. all matrices, vectors, variables, "
+  if (!AskYesNoWarning("This will delete all existing objects; i.e. all matrices, vectors, variables, "
                 "functions, charts will be deleted. List of objects will be empty. Are you sure "
                 "you want to continue?"))
     return false;

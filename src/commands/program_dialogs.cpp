@@ -27,7 +27,7 @@ bool FormProgramIo::ReadInput(lang::ProgramInput& input) {
 }
 
 bool FormProgramIo::ConfirmInputWithoutVariables() {
-  return AskYesNo("Invalid input operator parameters. No input varaibles declared.\n");
+  return AskOkCancel("Invalid input operator parameters. No input varaibles declared.\n");
 }
 
 lang::ProgramIo& FormProgramIoInstance() {

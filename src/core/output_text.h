@@ -18,7 +18,12 @@ inline constexpr size_t kOutputTextLimit = 32000;
 // text already holds at least limit characters, the oldest quarter goes, up to and including the
 // first line feed from a quarter of the text (or its middle when none comes
 // before it). The text therefore never exceeds limit + limit / 4 - 1.
-void AppendOutputText(std::string& text, std::string_view line,
-                      size_t editorLimit = kOutputTextLimit);
+// Returns what changed, so that a window holding the same text can apply it.
+struct OutputAppend {
+  size_t dropped = 0;   // characters removed from the start
+  size_t appended = 0;  // characters of the line added at the end
+};
+OutputAppend AppendOutputText(std::string& text, std::string_view line,
+                              size_t editorLimit = kOutputTextLimit);
 
 }  // namespace tq

@@ -20,6 +20,21 @@ bool AskYesNo(std::string_view text) {
   return ui && ui->AskYesNo(text);
 }
 
+bool AskYesNoWarning(std::string_view text) {
+  UiPort* ui = Core().ui;
+  return ui && ui->AskYesNoWarning(text);
+}
+
+bool AskOkCancel(std::string_view text) {
+  UiPort* ui = Core().ui;
+  return ui && ui->AskOkCancel(text);
+}
+
+YesNoCancel AskYesNoCancel(std::string_view text) {
+  UiPort* ui = Core().ui;
+  return ui ? ui->AskYesNoCancel(text) : YesNoCancel::kCancel;
+}
+
 DialogResult RunDialog(Dialog& dialog) {
   UiPort* ui = Core().ui;
   return ui ? ui->RunDialog(dialog) : DialogResult::kCancelled;

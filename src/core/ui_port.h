@@ -49,6 +49,9 @@ struct Form {
 // (after the message that says why), or end it as cancelled.
 enum class DialogResult { kClose, kStayOpen, kCancelled };
 
+// The answer to a Yes/No/Cancel question.
+enum class YesNoCancel { kYes, kNo, kCancel };
+
 // A form and what its buttons do. A front end shows form(), calls Apply for
 // each button pressed (with the form holding the user's entries) and closes
 // the dialog only when Apply answers kClose or kCancelled. Cancel and the
@@ -70,6 +73,15 @@ class UiPort {
   virtual void ShowMessage(std::string_view text) = 0;
   // A modal Yes/No question; true for Yes.
   virtual bool AskYesNo(std::string_view text) = 0;
+  // A Yes/No question with the exclamation icon: a warning before a step
+  // that cannot be undone.
+  virtual bool AskYesNoWarning(std::string_view text) { return AskYesNo(text); }
+  // A modal box with OK and Cancel; true for OK.
+  virtual bool AskOkCancel(std::string_view text) { return AskYesNo(text); }
+  // A modal Yes/No/Cancel question.
+  virtual YesNoCancel AskYesNoCancel(std::string_view text) {
+    return AskYesNo(text) ? YesNoCancel::kYes : YesNoCancel::kNo;
+  }
   // Runs a modal dialog until Apply closes it or the user cancels; returns
   // the last result (kClose or kCancelled).
   virtual DialogResult RunDialog(Dialog& dialog) = 0;
@@ -89,6 +101,8 @@ class UiPort {
   virtual void DropCancelRequest() {}
   // The whole text of the output window (what Save window text writes).
   virtual std::string WindowText() { return {}; }
+  // Empties the output window.
+  virtual void ClearWindow() {}
 };
 
 // The front end's port; nothing is shown while none is set.
@@ -96,8 +110,11 @@ UiPort* CurrentUi();
 void SetCurrentUi(UiPort* ui);
 
 void ShowMessage(std::string_view text);
-// No port answers No.
+// No port answers No (and Cancel, for the questions that have it).
 bool AskYesNo(std::string_view text);
+bool AskYesNoWarning(std::string_view text);
+bool AskOkCancel(std::string_view text);
+YesNoCancel AskYesNoCancel(std::string_view text);
 // No port cancels.
 DialogResult RunDialog(Dialog& dialog);
 

@@ -15,9 +15,31 @@ void ScriptedUi::ShowMessage(std::string_view text) { messages.emplace_back(text
 
 bool ScriptedUi::AskYesNo(std::string_view text) {
   questions.emplace_back(text);
+  questionKinds.push_back(QuestionKind::kYesNo);
   if (answers_.empty()) return false;
   bool answer = answers_.front();
   answers_.pop_front();
+  return answer;
+}
+
+bool ScriptedUi::AskYesNoWarning(std::string_view text) {
+  bool answer = AskYesNo(text);
+  questionKinds.back() = QuestionKind::kYesNoWarning;
+  return answer;
+}
+
+bool ScriptedUi::AskOkCancel(std::string_view text) {
+  bool answer = AskYesNo(text);
+  questionKinds.back() = QuestionKind::kOkCancel;
+  return answer;
+}
+
+YesNoCancel ScriptedUi::AskYesNoCancel(std::string_view text) {
+  questions.emplace_back(text);
+  questionKinds.push_back(QuestionKind::kYesNoCancel);
+  if (threeWay_.empty()) return YesNoCancel::kCancel;
+  YesNoCancel answer = threeWay_.front();
+  threeWay_.pop_front();
   return answer;
 }
 

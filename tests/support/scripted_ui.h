@@ -27,6 +27,11 @@ class ScriptedUi : public UiPort {
   void Output(std::string_view line) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoWarning(std::string_view text) override;
+  bool AskOkCancel(std::string_view text) override;
+  // Answered from AnswerThreeWay, else Cancel.
+  YesNoCancel AskYesNoCancel(std::string_view text) override;
+  void ClearWindow() override { output.clear(); }
   // Each showing of the dialog takes the next answer and applies its
   // button; a dialog that stays open takes the next one.
   DialogResult RunDialog(Dialog& dialog) override;
@@ -36,6 +41,7 @@ class ScriptedUi : public UiPort {
 
   // Answers for the next questions, in order; with none left the answer is No.
   void AnswerQuestions(std::initializer_list<bool> answers);
+  void AnswerThreeWay(YesNoCancel answer) { threeWay_.push_back(answer); }
   // Answers the next form of type T; with none left a form is cancelled.
   // `fill` returns nothing to press the form's default button, or the
   // button to press.
@@ -63,11 +69,15 @@ class ScriptedUi : public UiPort {
   std::string output;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
+  // How each question was asked, in the order of `questions`.
+  enum class QuestionKind { kYesNo, kYesNoWarning, kOkCancel, kYesNoCancel };
+  std::vector<QuestionKind> questionKinds;
   int formsShown = 0;
   int polls = 0;
 
  private:
   std::deque<bool> answers_;
+  std::deque<YesNoCancel> threeWay_;
   std::deque<FormAnswer> forms_;
   int cancelAtPoll_ = 0;
 };
