@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-svg-dev fonts-dejavu-core
   libmuparser-dev
   clang libclang-rt-14-dev
+  python3 libxml2-utils desktop-file-utils shared-mime-info
 )
 
 # Every installed package name, and every name an installed package
