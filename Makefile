@@ -89,8 +89,7 @@ bench: build
 # Installs under PREFIX; a packager's DESTDIR is put in front of every path.
 PREFIX ?= /usr/local
 install: build
-	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEBUG_BUILD)
