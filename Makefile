@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build cli run run-cli demo test test-fast test-asan debug fuzz bench clean
+.PHONY: all setup build cli run run-cli demo test test-fast test-asan debug fuzz bench install clean
 
 all: build
 
@@ -97,6 +97,11 @@ test: test-fast test-asan fuzz
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+# Installs under PREFIX; a packager's DESTDIR is put in front of every path.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEBUG_BUILD)

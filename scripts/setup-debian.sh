@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   libx11-dev
   xvfb xdotool imagemagick at-spi2-core python3-pyatspi dbus-daemon
+  python3 libxml2-utils desktop-file-utils shared-mime-info
 )
 
 # Every installed package name, and every name an installed package
