@@ -12,12 +12,6 @@
 
 namespace tq::testing {
 
-inline std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
-
 class LangTest : public WorkbenchTest {
  protected:
   void SetUp() override {
