@@ -73,6 +73,3 @@ class ScriptedUi : public UiPort {
 };
 
 }  // namespace tq::testing
-
-// Until every folder includes the fixture itself.
-#include "support/workbench_test.h"
