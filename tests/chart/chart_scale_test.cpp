@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "chart/device_mapping.h"
-#include "chart_test_support.h"
+#include "support/chart_support.h"
 
 namespace tq {
 namespace {

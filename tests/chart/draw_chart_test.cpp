@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "chart/print_chart.h"
-#include "chart_test_support.h"
 #include "core/ui_port.h"
-#include "support/scripted_ui.h"
+#include "support/chart_support.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {

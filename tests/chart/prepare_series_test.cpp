@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "chart/display_chart.h"
-#include "chart_test_support.h"
 #include "core/element_block.h"
 #include "core/ui_port.h"
 #include "core/user_cancel.h"
-#include "support/scripted_ui.h"
+#include "support/chart_support.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -34,14 +34,10 @@ class PrepareSeriesTest : public testing::WorkbenchTest {
     for (auto& [name, values] : std::vector<std::pair<const char*, std::vector<double>>>{
              {"vx", {-1, 0, 1, 2}}, {"vy", {1, 2, 3}}, {"one", {7}}, {"zeros", {0, 0, 0}},
              {"wide", {1, 2e300, 3}}})
-      testing::PutVector(name, values);
+      Vector(name, values);
     for (auto [name, body] :
          {std::pair{"square", "x*x"}, {"inverse", "1/x"}, {"broken", "fail"}, {"refused", "???"}})
-      testing::PutFunction(name, body);
-  }
-  void TearDown() override {
-    SetSeriesFunctions({});
-    WorkbenchTest::TearDown();
+      Function(name, body);
   }
   SeriesObject& Series(int32_t type, std::string source1 = "", std::string source2 = "") {
     return testing::AddSeries(chart, type, source1, source2);
@@ -187,7 +183,7 @@ TEST_F(PrepareSeriesTest, EachFailingSeriesIsLeftOutAndTheOthersPrepared) {
   Series(SERIES_RANGE_FUNCTION, "", "nothing");
   Series(7, "vx", "vy");
   Series(SERIES_TWO_VECTORS, "vx", "nothing");
-  testing::PutFunction("stale", "x*x", STATUS_FAILED);
+  Function("stale", "x*x", STATUS_FAILED);
   Series(SERIES_RANGE_FUNCTION, "", "stale");
   SeriesObject& stale = Series(SERIES_TWO_VECTORS, "vx", "vy");
   stale.status = STATUS_FAILED;

@@ -5,16 +5,12 @@
 #include <vector>
 
 #include "support/run_console.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kDir =
-    fs::temp_directory_path() / ("tq_chart_console_" + std::to_string(::getpid()));
-
-std::string Path(const char* file) { return (kDir / file).string(); }
 
 // Runs the lines, after those of a chart of two vector series unless told otherwise.
 testing::ConsoleRun Console(std::vector<std::string> lines, bool withChart = true) {
@@ -25,21 +21,17 @@ testing::ConsoleRun Console(std::vector<std::string> lines, bool withChart = tru
                   ":series c down 1 vy vx line=dash"});
   std::vector<std::string> args;
   for (const std::string& line : lines) args.insert(args.end(), {"-c", line});
-  fs::create_directories(kDir);
   return testing::RunConsole(args);
 }
 
-class ChartConsoleTest : public ::testing::Test {
- protected:
-  void TearDown() override { fs::remove_all(kDir); }
-};
+using ChartConsoleTest = testing::WorkbenchTest;
 
 TEST_F(ChartConsoleTest, PlotWritesEachKindOfFile) {
   auto run = Console({":plot c " + Path("a.png"), ":plot c " + Path("a.svg") + " 300x200"});
   EXPECT_EQ(run.err, "");
   EXPECT_NE(run.out.find("Displaying chart object\nc\n"), std::string::npos);
   for (const char* file : {"a.png", "a.svg"})  // their drawing is checked in chart_files_test
-    EXPECT_GT(fs::file_size(kDir / file), 1000u) << file;
+    EXPECT_GT(fs::file_size(Path(file)), 1000u) << file;
 }
 
 TEST_F(ChartConsoleTest, RefusalsFailTheLineWithTheirMessage) {
@@ -54,7 +46,7 @@ TEST_F(ChartConsoleTest, RefusalsFailTheLineWithTheirMessage) {
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.out, "e:  Retitled\nDisplaying chart object\ne\n");
   EXPECT_EQ(empty.err, "Unable to display chart.\nInvalid or empty chart data\n");
-  EXPECT_FALSE(fs::exists(kDir / "e.png"));
+  EXPECT_FALSE(fs::exists(Path("e.png")));
   // Options and series are checked by their dialogs, whose messages are pinned there.
   EXPECT_EQ(Console({":chartoptions c noauto range 0 10 5 5"}).status, 1);
   EXPECT_EQ(Console({":chartoptions c nogrid polar noauto range -1 1 -1 1"}).status, 0);

@@ -13,11 +13,12 @@
 #include <gtest/gtest.h>
 
 #include "support/run_console.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-TEST(ConsoleEndToEnd, MultiplyAndDisplay) {
+TEST(ConsoleEndToEnd, MultiplyThenDisplayPrintsTheProduct) {
   ConsoleRun run = RunConsole({"-c", ":matrix A 2 3 1", "-c", ":matrix B 3 2 2", "-c",
                                ":multiply A B C", "-c", ":display C"});
   EXPECT_EQ(run.out,
@@ -86,7 +87,7 @@ TEST(ConsoleEndToEnd, DenormalOperandsFault) {
   EXPECT_EQ(run.status, 1);
 }
 
-TEST(ConsoleEndToEnd, DeleteAndTranspose) {
+TEST(ConsoleEndToEnd, NamesOfTransposeAndDeleteIgnoreCase) {
   ConsoleRun run = RunConsole({"-c", ":matrix A 2 3 4", "-c", ":transpose a T", "-c",
                                ":delete A t", "-c", ":list"});
   EXPECT_EQ(run.out,
@@ -166,30 +167,22 @@ TEST(ConsoleEndToEnd, QuitAndExitEndTheRun) {
   EXPECT_EQ(lines.status, 1);  // the failure before :exit still counts
 }
 
-TEST(ConsoleEndToEnd, Version) {
+TEST(ConsoleEndToEnd, VersionNamesTheProgram) {
   ConsoleRun run = RunConsole({"--version"});
   EXPECT_EQ(run.out.rfind("tallyquist-cli ", 0), 0u) << run.out;
   EXPECT_EQ(run.status, 0);
 }
 
-class ConsoleScriptTest : public ::testing::Test {
+class ConsoleScriptTest : public WorkbenchTest {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/tq-script-XXXXXX.tqs";
-    int fd = mkstemps(name, 4);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    path = name;
-  }
-  void TearDown() override { std::remove(path.c_str()); }
-  void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  std::string path;
+  void Script(const std::string& text) { Write("script.tqs", text); }
+  const std::string path = Path("script.tqs");
 };
 
 // A failing line's messages name the script and the line; a failure that
 // showed nothing says so on its own line; other lines run on.
 TEST_F(ConsoleScriptTest, FailingLinesNameTheScriptAndLine) {
-  Write(":vector v 2\n\n# comment\n:display nothing\n:matrix m 1 1\n:vector w 3\n");
+  Script(":vector v 2\n\n# comment\n:display nothing\n:matrix m 1 1\n:vector w 3\n");
   ConsoleRun run = RunConsole({"-f", path});
   EXPECT_EQ(run.out, "Created Vector v (2)\nCreated Vector w (3)\n");
   EXPECT_EQ(run.err, path + ":4: No matrix or vector named <nothing> in the list\n" + path +
@@ -205,7 +198,7 @@ TEST_F(ConsoleScriptTest, FailingLinesNameTheScriptAndLine) {
 }
 
 TEST_F(ConsoleScriptTest, HaltStopsAtTheFirstFailingLine) {
-  Write(":vector v 2\n:display nothing\n:vector w 3\n");
+  Script(":vector v 2\n:display nothing\n:vector w 3\n");
   ConsoleRun run = RunConsole({"--halt", "-f", path, "-c", ":vector x 2"});
   EXPECT_EQ(run.out, "Created Vector v (2)\n");
   EXPECT_EQ(run.status, 1);
@@ -217,7 +210,7 @@ TEST_F(ConsoleScriptTest, HaltStopsAtTheFirstFailingLine) {
 // Ctrl+C in a script stops the running command, then the run ends with
 // status 130 before the next line.
 TEST_F(ConsoleScriptTest, InterruptEndsAScriptWithStatus130) {
-  Write(":function f while (1)\\nend\n:execute f\n:vector w 2\n");
+  Script(":function f while (1)\\nend\n:execute f\n:vector w 2\n");
   ConsoleRun run = RunConsoleInterrupted({"-f", path}, "");
   EXPECT_EQ(run.status, 130);
   EXPECT_EQ(run.out, "Executing function f\n");
@@ -233,7 +226,7 @@ TEST(ConsoleEndToEnd, InterruptEndsPipedInputWithStatus130) {
   EXPECT_EQ(run.err, "");
 }
 
-TEST(ConsoleEndToEnd, BadInvocation) {
+TEST(ConsoleEndToEnd, BadOptionsEndWithStatusTwoAndHelpWithZero) {
   EXPECT_EQ(RunConsole({"--bogus"}).status, 2);
   EXPECT_EQ(RunConsole({"-c"}).status, 2);
   ConsoleRun help = RunConsole({"--help"});
@@ -241,7 +234,7 @@ TEST(ConsoleEndToEnd, BadInvocation) {
   EXPECT_NE(help.out.find("usage: tallyquist-cli"), std::string::npos);
 }
 
-TEST(ConsoleEndToEnd, UnitConversion) {
+TEST(ConsoleEndToEnd, ConvertTakesUnitIndexes) {
   ConsoleRun run = RunConsole({"-c", ":convert temperature 0 1 1", "-c", ":convert Angle 1 0 180",
                                "-c", ":convert distance 7 7 1"});
   EXPECT_EQ(run.out,
@@ -253,7 +246,7 @@ TEST(ConsoleEndToEnd, UnitConversion) {
 
 // Units by name: the abbreviation, the whole entry or a prefix only one
 // entry has, any case, "_" for a blank.
-TEST(ConsoleEndToEnd, UnitConversionByName) {
+TEST(ConsoleEndToEnd, ConvertTakesUnitNamesIgnoringCase) {
   ConsoleRun run = RunConsole({"-c", ":convert temperature c F 100", "-c",
                                ":convert ANGLE DEG rad 180", "-c", ":convert weight pou kilo 1",
                                "-c", ":convert distance miles METERS_(m) 1", "-c",
@@ -290,20 +283,17 @@ TEST(ConsoleEndToEnd, FunctionBodiesTakeLineEndsOutsideStrings) {
 
 // A function, a calculator assignment and a reopened file never leave two
 // objects of one name.
-TEST(ConsoleEndToEnd, OneObjectPerNameThroughSaveAndOpen) {
-  std::string folder = (std::filesystem::temp_directory_path() / "tq-names-XXXXXX").string();
-  ASSERT_NE(mkdtemp(folder.data()), nullptr);
-  const std::string path = folder + "/w.mts";
+TEST_F(ConsoleScriptTest, OneObjectPerNameThroughSaveAndOpen) {
+  const std::string file = Path("w.mts");
   ConsoleRun made = RunConsole({"-c", ":vector v 3 7", "-c", ":function v x+1", "-c", "v=1", "-c",
-                                ":list", "-c", ":save " + path});
+                                ":list", "-c", ":save " + file});
   EXPECT_EQ(made.out, "Created Vector v (3)\nDeleted Vector <v>\nv\nWorkspace saved in file\n");
   EXPECT_EQ(made.err, "Syntax error in function\nv=1\nat line number 1  Unrecognized name "
                       "[v]\nPlease correct error and try again.\n\n");
   EXPECT_EQ(made.status, 1);
-  ConsoleRun opened = RunConsole({"-c", ":vector v 2 1", "-c", ":open " + path, "-c", ":list"});
+  ConsoleRun opened = RunConsole({"-c", ":vector v 2 1", "-c", ":open " + file, "-c", ":list"});
   EXPECT_EQ(opened.out, "Created Vector v (2)\nDeleted Vector <v>\nWorkspace loaded from file\nv\n");
   EXPECT_EQ(opened.status, 0) << opened.err;
-  std::filesystem::remove_all(folder);
 }
 
 TEST(ConsoleEndToEnd, HelpListsTheCommands) {

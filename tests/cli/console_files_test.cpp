@@ -12,30 +12,20 @@
 #include <gtest/gtest.h>
 
 #include "support/run_console.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ConsoleFilesTest : public ::testing::Test {
+class ConsoleFilesTest : public WorkbenchTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tq-files-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-  }
   static ConsoleRun Run(const std::vector<std::string>& lines, const std::string& limits = "") {
     std::vector<std::string> args;
     for (const std::string& line : lines) args.insert(args.end(), {"-c", line});
     return RunConsole(args, "", limits);
   }
-
-  fs::path dir_;
 };
 
 const std::string kCannotWrite = "Unable to write workspace file\n";
@@ -103,8 +93,10 @@ TEST_F(ConsoleFilesTest, PlotPastAFileSizeLimitFailsTheLine) {
 }
 
 TEST_F(ConsoleFilesTest, AScriptThatCannotBeReadFailsTheRun) {
-  ConsoleRun run = RunConsole({"-f", dir_.string(), "-f", "/proc/self/mem", "-c", ":var a 1"});
-  EXPECT_EQ(run.err, "Unable to read script file " + dir_.string() +
+  const std::string folder = Path("folder");
+  fs::create_directory(folder);
+  ConsoleRun run = RunConsole({"-f", folder, "-f", "/proc/self/mem", "-c", ":var a 1"});
+  EXPECT_EQ(run.err, "Unable to read script file " + folder +
                          ": Is a directory\nUnable to read script file /proc/self/mem: "
                          "Input/output error\n");
   EXPECT_EQ(run.status, 1);

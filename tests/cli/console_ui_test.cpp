@@ -10,10 +10,12 @@
 #include "cli/console_commands.h"
 #include "cli/console_session.h"
 #include "cli/interactive_prompt.h"
+#include "cli/support/in_process_console.h"
 #include "commands/calculator_commands.h"
-#include "core/output_text.h"
 #include "commands/dialog.h"
 #include "commands/language_forms.h"
+#include "core/output_text.h"
+#include "support/workbench_test.h"
 
 namespace tq::cli {
 namespace {
@@ -86,19 +88,16 @@ TEST(ConsoleUiTest, TheWindowTextKeepsWhatTheOutputWindowHoldsAndOutputGetsEvery
   std::fclose(out);
 }
 
-TEST(ConsoleSessionTest, RunningOutOfMemoryEndsTheCommandNotTheProgram) {
-  FILE* out = std::tmpfile();
-  FILE* err = std::tmpfile();
-  ConsoleUi ui(out, err, false, QuestionAnswer::kNo);
-  ConsoleSession session(ui);
-  ui.QueueForm([](Form&) -> bool { throw std::bad_alloc(); });  // the file dialog of :open
-  EXPECT_FALSE(session.RunLine(":open any.mts"));
-  EXPECT_TRUE(session.RunLine(":var a 1"));
-  EXPECT_TRUE(session.RunLine(":list"));
-  EXPECT_EQ(Read(err), "Not enough memory.\n");
-  EXPECT_EQ(Read(out), "a = 1\n");
-  std::fclose(out);
-  std::fclose(err);
+using ConsoleSessionTest = testing::WorkbenchTest;
+
+TEST_F(ConsoleSessionTest, RunningOutOfMemoryEndsTheCommandNotTheProgram) {
+  testing::InProcessConsole console;
+  console.ui.QueueForm([](Form&) -> bool { throw std::bad_alloc(); });  // the file dialog of :open
+  EXPECT_FALSE(console.Run(":open any.mts"));
+  EXPECT_TRUE(console.Run(":var a 1"));
+  EXPECT_TRUE(console.Run(":list"));
+  EXPECT_EQ(console.Err(), "Not enough memory.\n");
+  EXPECT_EQ(console.Out(), "a = 1\n");
 }
 
 // An interrupt made while a command that does not poll ran is forgotten.
@@ -110,7 +109,7 @@ TEST(ConsoleUiTest, ADroppedInterruptIsNotTakenByTheNextPoll) {
   EXPECT_EQ(g_interruptRequested, 0);
 }
 
-TEST(ConsoleCommandsTest, NumberArguments) {
+TEST(ConsoleCommandsTest, NumbersAndWholeNumbersParseStrictly) {
   EXPECT_EQ(ParseNumber("2.5"), 2.5);
   EXPECT_EQ(ParseNumber("-1e3"), -1000.0);
   EXPECT_FALSE(ParseNumber("2,5"));
@@ -120,11 +119,9 @@ TEST(ConsoleCommandsTest, NumberArguments) {
   EXPECT_FALSE(ParseInteger("99999999999"));
 }
 
-TEST(ConsoleCommandsTest, ConstantExpressionArgumentsLeaveTheCalculatorAlone) {
-  FILE* out = std::tmpfile();
-  ConsoleUi ui(out, stderr, false, QuestionAnswer::kNo);
-  ConsoleSession session(ui);
-  ASSERT_TRUE(session.RunLine("6*7"));
+TEST_F(ConsoleSessionTest, ConstantExpressionArgumentsLeaveTheCalculatorAlone) {
+  testing::InProcessConsole console;
+  ASSERT_TRUE(console.Run("6*7"));
   const CalculatorState before = Calculator();
   std::string why;
   EXPECT_EQ(NumberArgument("1/4", &why), 0.25);
@@ -142,16 +139,13 @@ TEST(ConsoleCommandsTest, ConstantExpressionArgumentsLeaveTheCalculatorAlone) {
   EXPECT_EQ(Calculator().ans, before.ans);
   EXPECT_EQ(Calculator().entry, before.entry);
   EXPECT_EQ(Calculator().history, before.history);
-  EXPECT_EQ(Read(out), "6*7\n42\n");  // the arguments reported nothing
-  std::fclose(out);
+  EXPECT_EQ(console.Out(), "6*7\n42\n");  // the arguments reported nothing
 }
 
-TEST(InteractivePromptTest, CompletesCommandWordsThenObjectNames) {
-  FILE* out = std::tmpfile();
-  ConsoleUi ui(out, stderr, false, QuestionAnswer::kNo);
-  ConsoleSession session(ui);
+TEST_F(ConsoleSessionTest, ThePromptCompletesCommandWordsThenObjectNames) {
+  testing::InProcessConsole console;
   for (const char* line : {":vector alpha 2", ":vector alps 2", ":var beta 1"})
-    ASSERT_TRUE(session.RunLine(line)) << line;
+    ASSERT_TRUE(console.Run(line)) << line;
   using Words = std::vector<std::string>;
   EXPECT_EQ(CompletionCandidates(":disp", 0, ":disp"), Words{":display"});
   EXPECT_EQ(CompletionCandidates(" :de", 1, ":de"), (Words{":delete", ":deleteall", ":describe"}));
@@ -159,7 +153,6 @@ TEST(InteractivePromptTest, CompletesCommandWordsThenObjectNames) {
   EXPECT_EQ(CompletionCandidates(":display al", 9, "al"), (Words{"alpha", "alps"}));
   EXPECT_EQ(CompletionCandidates("2*b", 2, "b"), Words{"beta"});
   EXPECT_EQ(CompletionCandidates("2*z", 2, "z"), Words{});
-  std::fclose(out);
 }
 
 TEST(InteractivePromptTest, QuitWordsAndHistoryPlace) {

@@ -1,43 +1,34 @@
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "cli/console_session.h"
-#include "cli/console_ui.h"
+#include "cli/support/in_process_console.h"
+#include "support/workbench_test.h"
 
 namespace tq::cli {
 namespace {
 
-// A stream writing into memory.
-struct MemoryStream {
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* file = open_memstream(&text, &size);
-  ~MemoryStream() {
-    std::fclose(file);
-    std::free(text);
-  }
-  std::string Text() {
-    std::fflush(file);
-    return std::string(text, size);
-  }
-};
-
-class StatisticsConsoleTest : public ::testing::Test {
+// The console session is made after the fixture has reset the session.
+class StatisticsConsoleTest : public testing::WorkbenchTest {
  protected:
-  bool Run(const std::string& line) { return session.RunLine(line); }
+  void SetUp() override {
+    WorkbenchTest::SetUp();
+    console.emplace();
+  }
+  void TearDown() override {
+    console.reset();
+    WorkbenchTest::TearDown();
+  }
+  bool Run(const std::string& line) { return console->Run(line); }
   // Runs the lines that set up the objects; NewOut is the output after them.
   void Setup(std::initializer_list<const char*> lines) {
     for (const char* line : lines) ASSERT_TRUE(Run(line)) << line;
-    mark = out.Text().size();
+    mark = console->Out().size();
   }
-  std::string NewOut() { return out.Text().substr(mark); }
+  std::string NewOut() { return console->Out().substr(mark); }
 
-  MemoryStream out, err;
-  ConsoleUi ui{out.file, err.file, false, QuestionAnswer::kNo};
-  ConsoleSession session{ui};
+  std::optional<testing::InProcessConsole> console;
   size_t mark = 0;
 };
 
@@ -54,10 +45,10 @@ TEST_F(StatisticsConsoleTest, ArgumentsAndRefusals) {
       ":regression: argument 3 (X1) is missing\n" + usage +
       ":regression: argument 4 (X2) \"--save\": --save takes three names: COV RES PRED\n" + usage +
       ":regression: argument 3 (X1) \"--save\": at least one X comes before --save\n" + usage;
-  EXPECT_EQ(err.Text().substr(0, expected.size()), expected);
+  EXPECT_EQ(console->Err().substr(0, expected.size()), expected);
   EXPECT_TRUE(Run(":regression y fit x --save cov res pred"));
   EXPECT_TRUE(Run(":list"));
-  EXPECT_NE(out.Text().find("cov  matrix 2x2\nres  vector (4)\npred  vector (4)\n"),
+  EXPECT_NE(console->Out().find("cov  matrix 2x2\nres  vector (4)\npred  vector (4)\n"),
             std::string::npos);
   for (const char* line : {":ttest x y t equal", ":chisquare x y c observed 1", ":ftest x y f",
                            ":moments x m", ":inverse A Ai"})
@@ -65,11 +56,11 @@ TEST_F(StatisticsConsoleTest, ArgumentsAndRefusals) {
   EXPECT_NE(NewOut().find("Inversed Matrix <A>\noutput stored in new matrix <Ai>\n"),
             std::string::npos);  // lines end in \n only
   Setup({});
-  const std::string errors = err.Text();
+  const std::string errors = console->Err();
   EXPECT_FALSE(Run(":regression y fit nothing"));
   EXPECT_FALSE(Run(":ttest Z b t paired"));  // refused, then cancelled
   EXPECT_FALSE(Run(":inverse Z Zi"));        // singular
-  EXPECT_EQ(err.Text().substr(errors.size()),
+  EXPECT_EQ(console->Err().substr(errors.size()),
             "No vector named <nothing> in the list\nNo items selected in the list.Please select at "
             "one or several vectors of input variables X(i).\n"
             "Error:\nInvalid arguments type. Arguments must be vectors.\n"

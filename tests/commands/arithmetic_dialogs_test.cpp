@@ -6,7 +6,7 @@
 #include "commands/arithmetic_dialogs.h"
 #include "commands/forms.h"
 #include "core/object_list.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -30,7 +30,7 @@ class ArithmeticDialogTest : public testing::WorkbenchTest {
   }
 };
 
-TEST_F(ArithmeticDialogTest, FormLists) {
+TEST_F(ArithmeticDialogTest, AddFormListsMatricesAndVectorsAndPicksTheFirst) {
   ui.AnswerForm<OperationForm>([](OperationForm& f) {
     EXPECT_EQ(f.title, "Add Matrices or Vectors");
     EXPECT_EQ(f.ButtonText(kOkButton), "Add");
@@ -107,7 +107,7 @@ TEST_F(ArithmeticDialogTest, FailedMultiplicationStaysOpen) {
             "the number of rows of the 2nd matrix .\n");
 }
 
-TEST_F(ArithmeticDialogTest, MultiplyKinds) {
+TEST_F(ArithmeticDialogTest, MultiplyTakesEachPairOfKindsButVectorTimesMatrix) {
   Enter({"u", "A"}, "o");
   Enter({"A", "u"}, "au");
   EXPECT_TRUE(MultiplyDialog());
@@ -136,7 +136,7 @@ TEST_F(ArithmeticDialogTest, OverflowShowsTheFaultText) {
   EXPECT_NE(FindObject("C", OBJMASK_VECTOR), nullptr);
 }
 
-TEST_F(ArithmeticDialogTest, Transpose) {
+TEST_F(ArithmeticDialogTest, TransposeChecksInOrderThenReports) {
   ui.AnswerForm<OperationForm>([](OperationForm& f) {
     EXPECT_EQ(f.title, "Transpose Matrix");
     EXPECT_EQ(f.sources[0].label, "Select matrix from the list");
@@ -157,7 +157,7 @@ TEST_F(ArithmeticDialogTest, Transpose) {
   EXPECT_EQ(ui.output, "Transposed matrix <B>\r\noutput stored in new matrix <T>\r\n");
 }
 
-TEST_F(ArithmeticDialogTest, MultiplyOutputLengthMessage) {
+TEST_F(ArithmeticDialogTest, MultiplyRefusesABlankOutputName) {
   Enter({"A", "B"}, "   ");
   EXPECT_FALSE(MultiplyDialog());
   EXPECT_EQ(ui.messages.front(),

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_test_support.h"
 #include "commands/series_dialogs.h"
-#include "support/scripted_ui.h"
+#include "support/chart_support.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -54,11 +54,10 @@ class ChartDialogTest : public testing::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
-    ResetSession();
     for (auto [name, size] : {std::pair{"v3", 3}, {"w3", 3}, {"v4", 4}, {"one", 1}})
-      testing::PutVector(name, std::vector<double>(size_t(size), 1.0));
-    testing::PutFunction("f", "x*x");
-    testing::PutFunction("g", "x");
+      Vector(name, std::vector<double>(size_t(size), 1.0));
+    Function("f", "x*x");
+    Function("g", "x");
     testing::AddSeries(chart, SERIES_TWO_VECTORS, "", "").Label = "s1";
     chart.SeriesList[0]->name = "s1";
     chart.SeriesCount = 1;

@@ -7,14 +7,15 @@
 #include "commands/object_commands.h"
 #include "core/element_block.h"
 #include "core/object_list.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
 class CreateTest : public testing::WorkbenchTest {
  protected:
-  void Matrix(std::string name, int rows, int columns, double initial = 0.0) {
+  // Answers the create form with a matrix or a vector.
+  void AnswerMatrix(std::string name, int rows, int columns, double initial = 0.0) {
     ui.AnswerForm<CreateObjectForm>([=](CreateObjectForm& f) {
       f.kind = CreateObjectForm::Kind::kMatrix;
       f.name = name;
@@ -23,7 +24,7 @@ class CreateTest : public testing::WorkbenchTest {
       f.initial = initial;
     });
   }
-  void Vector(std::string name, int elements, double initial = 0.0) {
+  void AnswerVector(std::string name, int elements, double initial = 0.0) {
     ui.AnswerForm<CreateObjectForm>([=](CreateObjectForm& f) {
       f.kind = CreateObjectForm::Kind::kVector;
       f.name = name;
@@ -34,9 +35,9 @@ class CreateTest : public testing::WorkbenchTest {
 };
 
 TEST_F(CreateTest, CreatesAMatrixAndAVector) {
-  Matrix("  A ", 2, 3, 1.5);
+  AnswerMatrix("  A ", 2, 3, 1.5);
   EXPECT_TRUE(CreateObjectCommand());
-  Vector("v", 4);
+  AnswerVector("v", 4);
   EXPECT_TRUE(CreateObjectCommand());
   EXPECT_EQ(ui.output, "Created Matrix A 2x3\r\nCreated Vector v (4)\r\n");
   auto* a = dynamic_cast<MatrixObject*>(FindObject("A", OBJMASK_MATRIX));
@@ -47,10 +48,10 @@ TEST_F(CreateTest, CreatesAMatrixAndAVector) {
 }
 
 TEST_F(CreateTest, NameRefusalsShowTheDialogAgain) {
-  Matrix("   ", 2, 2);
-  Matrix(std::string(129, 'a'), 2, 2);
-  Matrix("1abc", 2, 2);
-  Matrix("sqrt", 2, 2);
+  AnswerMatrix("   ", 2, 2);
+  AnswerMatrix(std::string(129, 'a'), 2, 2);
+  AnswerMatrix("1abc", 2, 2);
+  AnswerMatrix("sqrt", 2, 2);
   EXPECT_FALSE(CreateObjectCommand());  // the fifth showing is cancelled
   EXPECT_EQ(ui.formsShown, 5);
   ASSERT_EQ(ui.messages.size(), 4u);
@@ -66,15 +67,13 @@ TEST_F(CreateTest, NameRefusalsShowTheDialogAgain) {
 }
 
 TEST_F(CreateTest, ExactlyOneHundredTwentyEightCharactersIsAccepted) {
-  Vector(std::string(128, 'b'), 2);
+  AnswerVector(std::string(128, 'b'), 2);
   EXPECT_TRUE(CreateObjectCommand());
 }
 
 TEST_F(CreateTest, ReplacingAnotherObjectAsksFirst) {
-  auto x = std::make_unique<VariableObject>(1.0);
-  x->name = "X";
-  AddObject(std::move(x));
-  Matrix("x", 2, 2);
+  Variable("X", 1.0);
+  AnswerMatrix("x", 2, 2);
   ui.AnswerQuestions({false});
   EXPECT_FALSE(CreateObjectCommand());
   ASSERT_EQ(ui.questions.size(), 1u);
@@ -83,7 +82,7 @@ TEST_F(CreateTest, ReplacingAnotherObjectAsksFirst) {
             "object and create new matrix?");
   EXPECT_NE(FindObject("X", OBJMASK_VARIABLE), nullptr);
 
-  Vector("x", 3);
+  AnswerVector("x", 3);
   ui.AnswerQuestions({true});
   EXPECT_TRUE(CreateObjectCommand());
   EXPECT_EQ(ui.questions[1],
@@ -93,7 +92,7 @@ TEST_F(CreateTest, ReplacingAnotherObjectAsksFirst) {
 }
 
 TEST_F(CreateTest, OneByOneMatrixAsksThreeQuestionsInOrder) {
-  Matrix("m", 1, 1);
+  AnswerMatrix("m", 1, 1);
   ui.AnswerQuestions({true, true, true});
   EXPECT_TRUE(CreateObjectCommand());
   ASSERT_EQ(ui.questions.size(), 3u);
@@ -108,7 +107,7 @@ TEST_F(CreateTest, OneByOneMatrixAsksThreeQuestionsInOrder) {
 }
 
 TEST_F(CreateTest, NoToASizeQuestionShowsTheDialogAgain) {
-  Matrix("m", 1, 5);
+  AnswerMatrix("m", 1, 5);
   ui.AnswerQuestions({false});
   EXPECT_FALSE(CreateObjectCommand());
   EXPECT_EQ(ui.formsShown, 2);
@@ -116,7 +115,7 @@ TEST_F(CreateTest, NoToASizeQuestionShowsTheDialogAgain) {
   EXPECT_EQ(ui.questions[0],
             "Warning\nspecified number of rows equal 1;\nDo you want to create this matrix?");
 
-  Vector("v", 1);
+  AnswerVector("v", 1);
   ui.AnswerQuestions({true});
   EXPECT_TRUE(CreateObjectCommand());
   EXPECT_EQ(ui.questions[1],
@@ -124,24 +123,24 @@ TEST_F(CreateTest, NoToASizeQuestionShowsTheDialogAgain) {
             "vector?");
 }
 
-TEST_F(CreateTest, SizeLimits) {
-  Matrix("m", 10000, 1001);
+TEST_F(CreateTest, TooBigMatricesAndVectorsAreRefused) {
+  AnswerMatrix("m", 10000, 1001);
   EXPECT_FALSE(CreateObjectCommand());
   EXPECT_EQ(ui.messages.back(), "Specified matrix is too big");
-  Vector("v", 1000000);
+  AnswerVector("v", 1000000);
   EXPECT_TRUE(CreateObjectCommand());
-  Vector("w", 1000001);
+  AnswerVector("w", 1000001);
   EXPECT_FALSE(CreateObjectCommand());
   EXPECT_EQ(ui.messages.back(), "Please enter an integer between 1 and 1000000.");
-  Matrix("z", 0, 2);
+  AnswerMatrix("z", 0, 2);
   EXPECT_FALSE(CreateObjectCommand());
   EXPECT_EQ(ui.messages.back(), "Please enter an integer between 1 and 1000000.");
 }
 
 TEST_F(CreateTest, StorageFailureEndsTheCommand) {
-  Matrix("small", 2, 2);
-  Matrix("big", 1000, 1000);
-  Vector("v", 5);
+  AnswerMatrix("small", 2, 2);
+  AnswerMatrix("big", 1000, 1000);
+  AnswerVector("v", 5);
   SetAllocationFailureAfter(0);
   EXPECT_FALSE(CreateObjectCommand());
   EXPECT_EQ(ui.messages.back(),
@@ -158,7 +157,7 @@ TEST_F(CreateTest, StorageFailureEndsTheCommand) {
 }
 
 TEST_F(CreateTest, DeleteAllObjectsAsksFirst) {
-  Vector("v", 2);
+  AnswerVector("v", 2);
   CreateObjectCommand();
   ui.output.clear();
   EXPECT_FALSE(MenuDeleteAllObjects());

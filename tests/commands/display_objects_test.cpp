@@ -5,7 +5,7 @@
 #include "commands/object_commands.h"
 #include "core/object_list.h"
 #include "core/user_cancel.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -82,7 +82,7 @@ TEST_F(DisplayTest, LookupIsExactAndStatusIsChecked) {
   EXPECT_EQ(ui.output, "");
   Put("bad", std::make_unique<VectorObject>(2, 1.0))->status = STATUS_FAILED;
   Put("worse", std::make_unique<VectorObject>(2, 1.0))->status = STATUS_ALLOC_FAILED;
-  Put("x", std::make_unique<VariableObject>(1.0));
+  Variable("x", 1.0);
   EXPECT_EQ(DisplayObject("bad"), 0);
   EXPECT_EQ(DisplayObject("worse"), 0);
   EXPECT_EQ(DisplayObject("x"), 0);

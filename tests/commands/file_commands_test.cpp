@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "commands/file_commands.h"
-#include "commands/session.h"
 #include "commands/file_forms.h"
 #include "commands/forms.h"
-#include "workspace_test_util.h"
+#include "commands/session.h"
+#include "support/workspace_bytes.h"
 
 namespace tq::testing {
 namespace {
@@ -19,20 +19,16 @@ const char kAppendQuestion[] =
     "program will append text.\nIf you press No, program will replace text.";
 const char kNoItems[] = "No items in the list.\nYou must create matrix or vector first.";
 
-class FileCommandsTest : public WorkspaceTest {
+class FileCommandsTest : public WorkbenchTest {
  protected:
-  void SetUp() override {
-    WorkspaceTest::SetUp();
-    ResetSession();
-  }
   void AnswerPath(const std::string& path) {
     ui.AnswerForm<FileNameForm>([path](FileNameForm& form) { form.path = path; });
   }
 };
 
 TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist) {
-  Add("v", std::make_unique<VectorObject>(2, 1.0));
-  Add("f", std::make_unique<FunctionObject>("x"));
+  Put("v", std::make_unique<VectorObject>(2, 1.0));
+  Function("f", "x");
   const std::string path = Path("v.mts");
   ASSERT_EQ(SaveShowingFailure(path), 1);
   EXPECT_TRUE(FileNewCommand());  // deletes every object, the last first
@@ -45,8 +41,8 @@ TEST_F(FileCommandsTest, NewAndOpenWhichAsksToReplaceOrMergeOnlyWhenObjectsExist
   for (bool replace : {true, false}) {
     SCOPED_TRACE(replace);
     DeleteAllObjects();
-    Add("V", std::make_unique<MatrixObject>(2, 2, 0.0));  // the same name as v
-    Add("a", std::make_unique<VariableObject>(1.0));
+    Put("V", std::make_unique<MatrixObject>(2, 2, 0.0));  // the same name as v
+    Variable("a", 1.0);
     ui.output.clear();
     ui.AnswerQuestions({replace});
     EXPECT_TRUE(OpenDocumentFile(path));
@@ -73,7 +69,7 @@ TEST_F(FileCommandsTest, SaveUsesTheCurrentFileAndSaveAsAsksForOne) {
   EXPECT_FALSE(FileSaveAsCommand());  // cancelled
 }
 
-TEST_F(FileCommandsTest, SaveWindowText) {
+TEST_F(FileCommandsTest, SaveWindowTextNeedsTextAndAsksToAppend) {
   EXPECT_FALSE(SaveWindowTextCommand());  // the window is empty
   ui.output = "line 1\r\nline 2\r\n";
   FileNameForm shown;
@@ -103,16 +99,16 @@ TEST_F(FileCommandsTest, SaveWindowText) {
                                 "Unable to write text to fileN"}));
 }
 
-TEST_F(FileCommandsTest, DataFileDialogs) {
+TEST_F(FileCommandsTest, ImportAndExportNeedAMatrixOrVector) {
   EXPECT_FALSE(MenuImportData());
   EXPECT_FALSE(MenuExportData());
   EXPECT_EQ(ui.formsShown, 0);
-  Add("x", std::make_unique<VariableObject>(1.0));  // a variable alone opens the dialog
+  Variable("x", 1.0);  // a variable alone opens the dialog
   ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm&) {});
   EXPECT_FALSE(MenuImportData());  // nothing selected: shown again, then cancelled
   EXPECT_EQ(ui.formsShown, 2);
-  Add("v", std::make_unique<VectorObject>(1, 2.0));
-  Add("M", std::make_unique<MatrixObject>(1, 1, 3.0));
+  Put("v", std::make_unique<VectorObject>(1, 2.0));
+  Put("M", std::make_unique<MatrixObject>(1, 1, 3.0));
   Lines entries;
   ui.AnswerForm<ObjectChoiceForm>([&](ObjectChoiceForm& form) {
     entries = form.entries;
@@ -131,7 +127,7 @@ TEST_F(FileCommandsTest, DataFileDialogs) {
 TEST_F(FileCommandsTest, AFailedObjectIsRefusedAfterTheFileDialog) {
   auto failed = std::make_unique<VectorObject>(1, 2.0);
   failed->status = STATUS_FAILED;
-  Add("v", std::move(failed));
+  Put("v", std::move(failed));
   ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected = {0}; });
   AnswerPath(Path("v.txt"));
   EXPECT_FALSE(MenuExportData());

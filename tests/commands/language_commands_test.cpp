@@ -2,12 +2,14 @@
 // report lines, ans and the history), the Functions and programs dialog, the
 // Execute menu and the Variables dialog.
 #include "commands/calculator_commands.h"
-#include "commands/session.h"
 #include "commands/function_commands.h"
 #include "commands/language_forms.h"
+#include "commands/session.h"
 #include "commands/variable_commands.h"
+#include "lang/function_objects.h"
+#include "lang/lang_state.h"
 #include "lang/program_io.h"
-#include "lang/lang_test.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
@@ -20,12 +22,8 @@ std::string BadName(const char* kind) {
          "charater _.\nFirst character must not be digit.";
 }
 
-class LanguageCommandsTest : public LangTest {
+class LanguageCommandsTest : public testing::WorkbenchTest {
  protected:
-  void SetUp() override {
-    LangTest::SetUp();
-    ResetSession();
-  }
   bool Enter(const std::string& text) {
     Calculator().entry = text;
     Calculator().modified = true;
@@ -44,8 +42,8 @@ TEST_F(LanguageCommandsTest, OperatorContinuesTheAnswerAndADigitStartsAnew) {
   InsertText("7");
   EXPECT_EQ(Calculator().entry, "7");
   // Calls of user functions are replaced by their values; an argument reads ans.
-  AddFunction("f", "f = x^2");
-  AddFunction("g", "x+100");
+  Function("f", "f = x^2");
+  Function("g", "x+100");
   for (const char* text : {"f(3)+1", "f(f(2))", "g(ans*2)"}) ASSERT_TRUE(Enter(text));
   EXPECT_EQ(Calculator().ans, 132);
   EXPECT_EQ(ui.output, "2+3\r\n5\r\n5*2\r\n10\r\n (9)+1\r\n10\r\n (16)\r\n16\r\n (132)\r\n132\r\n");
@@ -59,7 +57,7 @@ TEST_F(LanguageCommandsTest, ListsAndSelections) {
   EXPECT_EQ(Calculator().entry, "sin(x)f");
   EXPECT_FALSE(StartFunctionEditMode());
   EXPECT_EQ(ui.messages, Lines{"There are no user defined functions. Please create function first."});
-  AddFunction("f", "x");
+  Function("f", "x");
   EXPECT_EQ(FunctionListItems(), (Lines{" User defined functions", "f"}));
   ASSERT_TRUE(Enter("rate=2"));
   EXPECT_EQ(Calculator().variableList, (Lines{" User defined variables", "rate"}));
@@ -67,8 +65,8 @@ TEST_F(LanguageCommandsTest, ListsAndSelections) {
 
 TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistoryWhichKeepsTheLast33) {
   ASSERT_TRUE(Enter("4"));
-  AddFunction("c", "2*3");
-  AddFunction("inv", "1/x");
+  Function("c", "2*3");
+  Function("inv", "1/x");
   for (const char* text : {"a=1;b=2", "1/0", "q+1", "c(1)+1", "inv(0)+1"}) EXPECT_FALSE(Enter(text)) << text;
   EXPECT_EQ(ui.messages,
             (Lines{"Syntax error in expression\n\ncharacter \";\" is not allowed.\nCalculator does not support "
@@ -112,8 +110,8 @@ TEST_F(LanguageCommandsTest, CreateFunctionChecksNameAndBodyAndStaysOpen) {
 }
 
 TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
-  AddFunction("f", "a=1");
-  AddFunction("g", "1\n2+");
+  Function("f", "a=1");
+  Function("g", "1\n2+");
   EXPECT_FALSE(CompileFunctionButton({}));
   EXPECT_FALSE(CompileFunctionButton({"f", "g"}));
   bool executed = false;
@@ -137,10 +135,10 @@ TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
 
 TEST_F(LanguageCommandsTest, ExecutingPrograms) {
   EXPECT_FALSE(ExecuteFunctionMenuCommand());
-  AddFunction("p", "print ans");
-  AddFunction("q", "x+1");
-  AddFunction("s", "print \"B\"")->description = std::string(100, 'd');
-  AddFunction("t", "output \"hello\"\nprint \"after\"");
+  Function("p", "print ans");
+  Function("q", "x+1");
+  Function("s", "print \"B\"")->description = std::string(100, 'd');
+  Function("t", "output \"hello\"\nprint \"after\"");
   Calculator().ans = 41;
   // A completed run keeps the dialog open, a failed one closes it.
   struct {
@@ -172,8 +170,8 @@ TEST_F(LanguageCommandsTest, ExecutingPrograms) {
 }
 
 TEST_F(LanguageCommandsTest, CreateFunctionReplacesAnObjectOfItsName) {
-  Add("v", std::make_unique<VectorObject>(3, 7.0));
-  AddFunction("F", "1");
+  Put("v", std::make_unique<VectorObject>(3, 7.0));
+  Function("F", "1");
   for (const char* name : {"v", "f"})
     ui.AnswerForm<FunctionEditForm>([=](FunctionEditForm& form) {
       form.name = name;
@@ -187,7 +185,7 @@ TEST_F(LanguageCommandsTest, CreateFunctionReplacesAnObjectOfItsName) {
 }
 
 TEST_F(LanguageCommandsTest, CalculatorAssignmentKeepsAnObjectOfItsName) {
-  Add("v", std::make_unique<VectorObject>(3, 7.0));
+  Put("v", std::make_unique<VectorObject>(3, 7.0));
   EXPECT_FALSE(Enter("v=1"));
   EXPECT_EQ(ui.messages,
             Lines{"Syntax error in function\nv=1\nat line number 1  Unrecognized name [v]\nPlease "
@@ -197,7 +195,7 @@ TEST_F(LanguageCommandsTest, CalculatorAssignmentKeepsAnObjectOfItsName) {
 }
 
 TEST_F(LanguageCommandsTest, CreateVariableListsAndReplaces) {
-  Add("m", std::make_unique<MatrixObject>(2, 2, 0.0));
+  Put("m", std::make_unique<MatrixObject>(2, 2, 0.0));
   for (auto [name, value] : {std::pair{"y", 1.0 / 3}, {"x", 0.1}, {"M", 2.0}, {"1f", 0.0}, {"pi", 0.0}})
     ui.AnswerForm<CreateVariableForm>([=](CreateVariableForm& form) {
       form.name = name;
@@ -212,10 +210,10 @@ TEST_F(LanguageCommandsTest, CreateVariableListsAndReplaces) {
 }
 
 TEST_F(LanguageCommandsTest, EditAndDeleteFunctionsAndVariables) {
-  AddFunction("f", "1");
-  AddFunction("g", "2");
-  AddVariable("a", 1);
-  AddVariable("b", 2);
+  Function("f", "1");
+  Function("g", "2");
+  Variable("a", 1);
+  Variable("b", 2);
   ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
     EXPECT_FALSE(form.creating);
     EXPECT_EQ(form.body, "1");

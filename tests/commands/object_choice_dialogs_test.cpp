@@ -7,7 +7,7 @@
 #include "commands/object_commands.h"
 #include "commands/value_editor.h"
 #include "core/object_list.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -16,17 +16,9 @@ class ChoiceTest : public testing::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
-    for (const char* name : {"b", "A", "c"}) {
-      auto v = std::make_unique<VectorObject>(2, 1.0);
-      v->name = name;
-      AddObject(std::move(v));
-    }
-    auto m = std::make_unique<MatrixObject>(3, 2, 0.0);
-    m->name = "M";
-    AddObject(std::move(m));
-    auto x = std::make_unique<VariableObject>(1.0);
-    x->name = "x";
-    AddObject(std::move(x));
+    for (const char* name : {"b", "A", "c"}) Vector(name, {1, 1});
+    Put("M", std::make_unique<MatrixObject>(3, 2, 0.0));
+    Variable("x", 1.0);
   }
   void Select(std::vector<size_t> indexes) {
     ui.AnswerForm<ObjectChoiceForm>([=](ObjectChoiceForm& f) { f.selected = indexes; });

@@ -19,7 +19,7 @@
 #include "core/object_list.h"
 #include "lang/function_objects.h"
 #include "lang/interpreter.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 #include "workspace/data_file.h"
 
 namespace tq::testing {
@@ -27,18 +27,6 @@ namespace {
 
 class SessionTest : public WorkbenchTest {
  protected:
-  void SetUp() override {
-    WorkbenchTest::SetUp();
-    ResetSession();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tq_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder_);
-    WorkbenchTest::TearDown();
-  }
   // Starts from an unmodified session with no pending changes.
   void Settle() {
     TakeChanges();
@@ -53,9 +41,6 @@ class SessionTest : public WorkbenchTest {
     ClearSessionModified();
     return changes;
   }
-  std::string PathOf(const char* name) { return (folder_ / name).string(); }
-
-  std::filesystem::path folder_;
 };
 
 TEST_F(SessionTest, ObjectListChangesCarryTheKindOfTheObject) {
@@ -111,9 +96,8 @@ TEST_F(SessionTest, ValueEditsAndImportsIntoAnExistingObjectChangeItsValues) {
   EXPECT_TRUE(StoreCellText(*m, 1, 2, "7"));
   EXPECT_EQ(Changes(), CHANGE_OBJECT_VALUES);
 
-  const std::string data = PathOf("v.txt");
-  std::ofstream(data) << "3\n4\n";
-  EXPECT_EQ(ImportVector(*v, PathOf("missing.txt")), 0);
+  const std::string data = Write("v.txt", "3\n4\n");
+  EXPECT_EQ(ImportVector(*v, Path("missing.txt")), 0);
   EXPECT_EQ(Changes(), 0u);
   EXPECT_EQ(ImportVector(*v, data), 1);
   EXPECT_EQ(Changes(), CHANGE_OBJECT_VALUES);
@@ -121,9 +105,7 @@ TEST_F(SessionTest, ValueEditsAndImportsIntoAnExistingObjectChangeItsValues) {
 }
 
 TEST_F(SessionTest, ProgramsAndTheCalculatorAssigningAVariableChangeIt) {
-  auto variable = std::make_unique<VariableObject>(1.0);
-  variable->name = "a";
-  AddObject(std::move(variable));
+  Variable("a", 1.0);
   Settle();
   std::string error;
   ASSERT_EQ(CompileFunction("a+1", error), 0) << error;
@@ -175,11 +157,11 @@ TEST_F(SessionTest, ChartAndSeriesEditsChangeTheChart) {
 }
 
 TEST_F(SessionTest, SavingOpeningAndNewClearTheModifiedFlagAndFailuresKeepIt) {
-  const std::string path = PathOf("w.mts");
+  const std::string path = Path("w.mts");
   Vector("v", {1, 2});
   ASSERT_TRUE(SessionModified());
   ui.AnswerForm<FileNameForm>([&](FileNameForm& form) {
-    form.path = PathOf("no/such/folder/w.mts");
+    form.path = Path("no/such/folder/w.mts");
     return true;
   });
   EXPECT_FALSE(FileSaveAsCommand());
@@ -192,7 +174,7 @@ TEST_F(SessionTest, SavingOpeningAndNewClearTheModifiedFlagAndFailuresKeepIt) {
   EXPECT_FALSE(SessionModified());
 
   Vector("w", {3});
-  EXPECT_FALSE(OpenDocumentFile(PathOf("missing.mts")));
+  EXPECT_FALSE(OpenDocumentFile(Path("missing.mts")));
   EXPECT_TRUE(SessionModified());
   ui.AnswerQuestions({true});  // delete the existing objects
   ASSERT_TRUE(OpenDocumentFile(path));
@@ -226,12 +208,8 @@ TEST_F(SessionTest, ObserversHearTheChangesOfACommandOnce) {
     session.AddObserver(&first);
     session.AddObserver(&second);
     session.DeliverChanges();  // nothing changed
-    auto v = std::make_unique<VectorObject>(1, 0.0);
-    v->name = "v";
-    AddObject(std::move(v));
-    auto f = std::make_unique<FunctionObject>("x");
-    f->name = "f";
-    AddObject(std::move(f));
+    Put("v", std::make_unique<VectorObject>(1, 0.0));
+    Function("f", "x");
     session.DeliverChanges();
     session.RemoveObserver(&second);
     DeleteObjectByName("v");

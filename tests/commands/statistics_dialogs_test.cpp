@@ -7,15 +7,14 @@
 #include "commands/statistics_dialogs.h"
 #include "commands/statistics_forms.h"
 #include "commands/statistics_menu_commands.h"
-#include "objects_fixture.h"
-#include "commands/statistics_forms.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
 // Each dialog's answers are queued in order; a refused answer shows the
 // dialog again, and with no answer left a dialog is cancelled.
-class DialogsTest : public ObjectsTest {
+class DialogsTest : public testing::WorkbenchTest {
  protected:
   void Answer(std::vector<std::string> sources, std::string output) {
     ui.AnswerForm<OperationForm>([sources, output](OperationForm& form) {

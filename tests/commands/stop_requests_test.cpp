@@ -9,13 +9,13 @@
 
 #include "commands/arithmetic_dialogs.h"
 #include "commands/file_commands.h"
-#include "commands/forms.h"
 #include "commands/file_forms.h"
+#include "commands/forms.h"
 #include "commands/inverse_dialogs.h"
 #include "commands/object_commands.h"
 #include "core/object_list.h"
 #include "core/user_cancel.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/calculator_commands.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -45,7 +45,7 @@ class UnitConversionTest : public testing::WorkbenchTest {
   static inline double lastTo = 0;
 };
 
-TEST_F(UnitConversionTest, TemperatureFormulas) {
+TEST_F(UnitConversionTest, TemperaturesConvertByTheirFormulas) {
   EXPECT_EQ(Convert(UnitFamily::kTemperature, 0, 1, 1),
             "Temperature untis conversion from\ndegrees Celsuis (C) to degrees Fahrenheit (F) "
             "conversion formula \n(t+17.777778)*1.800000 ");
@@ -61,7 +61,7 @@ TEST_F(UnitConversionTest, TemperatureFormulas) {
             "convert from degrees Kelvin (K) 0\r\nto degrees Celsuis (C) -273.15\r\n");
 }
 
-TEST_F(UnitConversionTest, ProportionalFactors) {
+TEST_F(UnitConversionTest, OtherUnitsConvertByTheRatioOfTheirFactors) {
   Convert(UnitFamily::kWeight, 5, 4, 2);
   EXPECT_EQ(lastTo, 32.0);
   Convert(UnitFamily::kWeight, 4, 5, 1);

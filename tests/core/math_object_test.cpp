@@ -4,30 +4,14 @@
 
 #include "core/element_block.h"
 #include "core/operation_status.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
 using ObjectTest = testing::WorkbenchTest;
 
-TEST_F(ObjectTest, ConstructorsFillEveryElementAndAreValid) {
-  VectorObject v(3, 2.5);
-  EXPECT_EQ(v.status, STATUS_VALID);
-  EXPECT_EQ(v.size, 3);
-  EXPECT_EQ(v.at(1), 2.5);
-  EXPECT_EQ(v.at(3), 2.5);
-  MatrixObject m(3, 2, -1.0);  // 3 columns, 2 rows
-  EXPECT_EQ(m.status, STATUS_VALID);
-  EXPECT_EQ(m.rows, 2);
-  EXPECT_EQ(m.columns, 3);
-  m.at(2, 1) = 7;
-  EXPECT_EQ(m.data()[3], 7);  // row 2 starts after the 3 elements of row 1
-  EXPECT_EQ(m.at(1, 3), -1.0);
-  EXPECT_EQ(Status().flags, 0);
-}
-
-TEST_F(ObjectTest, MatrixSizeLimits) {
+TEST_F(ObjectTest, MatrixSizesPastTheLimitFailWithTheirMessage) {
   MatrixObject tooMany(2, 50000001, 0.0);
   EXPECT_EQ(tooMany.status, STATUS_ALLOC_FAILED);
   EXPECT_EQ(OperationMessage(), "invalid Matrix parameters\n");
@@ -51,7 +35,7 @@ TEST_F(ObjectTest, TheLargestMatrixIsWithinRange) {
   EXPECT_EQ(Status().flags, 0);
 }
 
-TEST_F(ObjectTest, VectorSizeLimits) {
+TEST_F(ObjectTest, VectorSizesPastTheLimitFailWithTheirMessage) {
   VectorObject big(100000001, 0.0);
   EXPECT_EQ(big.status, STATUS_ALLOC_FAILED);
   EXPECT_EQ(OperationMessage(), "invalid vector parameters\n");

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/object_list.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {

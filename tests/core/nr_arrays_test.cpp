@@ -4,7 +4,7 @@
 
 #include "core/element_block.h"
 #include "core/operation_status.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {

@@ -4,34 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
-class ObjectListTest : public testing::WorkbenchTest {
- protected:
-  template <class T, class... Args>
-  T* Add(const char* name, Args... args) {
-    auto object = std::make_unique<T>(args...);
-    object->name = name;
-    T* raw = object.get();
-    AddObject(std::move(object));
-    return raw;
-  }
-};
+using ObjectListTest = testing::WorkbenchTest;
 
 TEST_F(ObjectListTest, FindObjectIgnoresCaseAndSkipsOtherKinds) {
-  Add<VariableObject>("a", 1.0);
-  auto* matrix = Add<MatrixObject>("a", 2, 2, 0.0);
+  Variable("a", 1.0);
+  auto* matrix = Put("a", std::make_unique<MatrixObject>(2, 2, 0.0));
   EXPECT_EQ(FindObject("A", OBJMASK_MATRIX), matrix);
   EXPECT_EQ(FindObject("A", OBJMASK_VECTOR), nullptr);
   EXPECT_EQ(FindObject("A", OBJMASK_ANY)->kind, KIND_VARIABLE);
   EXPECT_EQ(FindObjectExact("A"), nullptr);
 }
 
-TEST_F(ObjectListTest, StatusRules) {
-  auto* failed = Add<VectorObject>("v", 2, 0.0);
+TEST_F(ObjectListTest, FailedObjectsAreFoundOnlyOnRequestAndUnallocatedOnesNever) {
+  auto* failed = Put("v", std::make_unique<VectorObject>(2, 0.0));
   failed->status = STATUS_ALLOC_FAILED;
   EXPECT_EQ(FindObject("v", OBJMASK_VECTOR | OBJMASK_WITH_FAILED), nullptr);
   failed->status = STATUS_FAILED;
@@ -44,9 +34,9 @@ TEST_F(ObjectListTest, StatusRules) {
 }
 
 TEST_F(ObjectListTest, EnumerationFollowsListOrder) {
-  Add<VectorObject>("v1", 2, 0.0);
-  Add<VariableObject>("x", 1.0);
-  Add<VectorObject>("v2", 2, 0.0);
+  Put("v1", std::make_unique<VectorObject>(2, 0.0));
+  Variable("x", 1.0);
+  Put("v2", std::make_unique<VectorObject>(2, 0.0));
   MathObject* first = FindFirstObject(OBJMASK_VECTOR);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->name, "v1");
@@ -56,13 +46,13 @@ TEST_F(ObjectListTest, EnumerationFollowsListOrder) {
 }
 
 TEST_F(ObjectListTest, ListEntryTexts) {
-  Add<MatrixObject>("M", 2, 3, 0.0);  // 2 columns, 3 rows
-  Add<VectorObject>("v", 5, 0.0);
-  Add<VariableObject>("x", 2.5);
-  auto* f = Add<FunctionObject>("f", "x^2");
-  Add<FunctionObject>("g", "x");
+  Put("M", std::make_unique<MatrixObject>(2, 3, 0.0));  // 2 columns, 3 rows
+  Put("v", std::make_unique<VectorObject>(5, 0.0));
+  Variable("x", 2.5);
+  auto* f = Function("f", "x^2");
+  Function("g", "x");
   f->description = "square";
-  auto* chart = Add<ChartObject>("c");
+  auto* chart = Put("c", std::make_unique<ChartObject>());
   chart->Title = "Title";
   auto entries = ObjectListEntries(OBJMASK_MATRIX | OBJMASK_VECTOR | OBJMASK_VARIABLE |
                                    OBJMASK_FUNCTION | OBJMASK_CHART);
@@ -76,9 +66,9 @@ TEST_F(ObjectListTest, ListEntryTexts) {
 }
 
 TEST_F(ObjectListTest, DeleteObjectByNameDeletesTheFirstMatchAndReports) {
-  Add<MatrixObject>("m", 2, 2, 0.0);
-  Add<VectorObject>("M", 2, 0.0);
-  Add<VariableObject>("x", 1.0);
+  Put("m", std::make_unique<MatrixObject>(2, 2, 0.0));
+  Put("M", std::make_unique<VectorObject>(2, 0.0));
+  Variable("x", 1.0);
   EXPECT_EQ(DeleteObjectByName("M"), 1);
   EXPECT_EQ(DeleteObjectByName("m"), 1);
   EXPECT_EQ(DeleteObjectByName("X"), 1);
@@ -89,19 +79,19 @@ TEST_F(ObjectListTest, DeleteObjectByNameDeletesTheFirstMatchAndReports) {
 }
 
 TEST_F(ObjectListTest, DeleteAllObjectsWorksFromTheTail) {
-  Add<MatrixObject>("m", 2, 2, 0.0);
-  Add<VectorObject>("v", 2, 0.0);
-  Add<VariableObject>("x", 1.0);
+  Put("m", std::make_unique<MatrixObject>(2, 2, 0.0));
+  Put("v", std::make_unique<VectorObject>(2, 0.0));
+  Variable("x", 1.0);
   DeleteAllObjects();
   EXPECT_EQ(ui.output, "Deleted object <x>\r\nDeleted Vector <v>\r\nDeleted Matrix <m>\r\n");
   EXPECT_EQ(IsObjectListEmpty(), 1);
 }
 
 TEST_F(ObjectListTest, PurgeInvalidObjectsReportsNamedOnes) {
-  Add<VectorObject>("good", 2, 0.0);
-  Add<VectorObject>("bad", 2, 0.0)->status = STATUS_FAILED;
-  Add<VariableObject>("", 1.0)->status = STATUS_EMPTY;
-  Add<FunctionObject>("f", "x")->status = STATUS_ALLOC_FAILED;
+  Put("good", std::make_unique<VectorObject>(2, 0.0));
+  Put("bad", std::make_unique<VectorObject>(2, 0.0))->status = STATUS_FAILED;
+  Variable("", 1.0)->status = STATUS_EMPTY;
+  Function("f", "x")->status = STATUS_ALLOC_FAILED;
   PurgeInvalidObjects();
   EXPECT_EQ(ui.output, "Deleted Vector <bad>\r\nDeleted Object <f>\r\n");
   ASSERT_EQ(CurrentObjectList()->size(), 1u);
@@ -110,12 +100,12 @@ TEST_F(ObjectListTest, PurgeInvalidObjectsReportsNamedOnes) {
 
 TEST_F(ObjectListTest, NameIndexFollowsEveryChangeOfTheList) {
   ObjectList& list = document.objects;
-  auto* variable = Add<VariableObject>("a", 1.0);
+  auto* variable = Variable("a", 1.0);
   AddObject(nullptr);  // an empty entry
-  auto* matrix = Add<MatrixObject>("A", 2, 2, 0.0);
-  Add<VariableObject>("", 2.0);  // unnamed: never found by name
-  auto* vector = Add<VectorObject>("b", 2, 0.0);
-  Add<ChartObject>("c");
+  auto* matrix = Put("A", std::make_unique<MatrixObject>(2, 2, 0.0));
+  Variable("", 2.0);  // unnamed: never found by name
+  auto* vector = Put("b", std::make_unique<VectorObject>(2, 0.0));
+  Put("c", std::make_unique<ChartObject>());
   EXPECT_TRUE(list.IndexConsistent());
   EXPECT_EQ(FindObject("a", OBJMASK_MATRIX), matrix);
   EXPECT_EQ(FindObject("", OBJMASK_ANY), nullptr);
@@ -143,15 +133,15 @@ TEST_F(ObjectListTest, NameIndexFollowsEveryChangeOfTheList) {
   DeleteAllObjects();
   EXPECT_TRUE(list.IndexConsistent());
   EXPECT_EQ(FindObject("b", OBJMASK_ANY), nullptr);
-  Add<VectorObject>("B", 1, 0.0);
+  Put("B", std::make_unique<VectorObject>(1, 0.0));
   EXPECT_EQ(FindObject("b", OBJMASK_VECTOR)->name, "B");
 }
 
 TEST_F(ObjectListTest, ReplaceObjectLeavesOneObjectOfTheName) {
-  Add<VariableObject>("v", 1.0);
-  Add<VectorObject>("x", 2, 0.0);
-  Add<MatrixObject>("V", 2, 2, 0.0);  // two of one name, as only AddObject makes
-  Add<VectorObject>("v", 2, 0.0)->status = STATUS_FAILED;
+  Variable("v", 1.0);
+  Put("x", std::make_unique<VectorObject>(2, 0.0));
+  Put("V", std::make_unique<MatrixObject>(2, 2, 0.0));  // two of one name, as only AddObject makes
+  Put("v", std::make_unique<VectorObject>(2, 0.0))->status = STATUS_FAILED;
   EXPECT_EQ(SharedObjectName(document.objects), "v");
   auto function = std::make_unique<FunctionObject>("x+1");
   function->name = "v";
@@ -161,13 +151,13 @@ TEST_F(ObjectListTest, ReplaceObjectLeavesOneObjectOfTheName) {
   ASSERT_EQ(document.objects.size(), 2u);
   EXPECT_EQ(document.objects.entries()[1]->kind, KIND_FUNCTION);  // appended at the tail
   EXPECT_EQ(SharedObjectName(document.objects), std::nullopt);
-  Add<VectorObject>("X", 2, 0.0)->status = STATUS_FAILED;  // an invalid one is not saved
+  Put("X", std::make_unique<VectorObject>(2, 0.0))->status = STATUS_FAILED;  // an invalid one is not saved
   EXPECT_EQ(SharedObjectName(document.objects), std::nullopt);
 }
 
 TEST_F(ObjectListTest, LookupsInALargeListFindEachNameIgnoringCase) {
   constexpr int kCount = 100000;
-  for (int i = 0; i < kCount; ++i) Add<VariableObject>(("n" + std::to_string(i)).c_str(), double(i));
+  for (int i = 0; i < kCount; ++i) Put(("n" + std::to_string(i)).c_str(), std::make_unique<VariableObject>(double(i)));
   for (int i = 0; i < kCount; i += 7) {
     auto* found = FindObjectAs<VariableObject>("N" + std::to_string(i), OBJMASK_VARIABLE);
     ASSERT_NE(found, nullptr);

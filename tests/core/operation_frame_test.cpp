@@ -9,7 +9,7 @@
 
 #include "core/element_block.h"
 #include "linalg/arithmetic.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -33,7 +33,7 @@ TEST_F(FrameTest, AddingIntoASourceReplacesItAfterTheComputation) {
 }
 
 TEST_F(FrameTest, AResultReplacesAnObjectOfAnyKind) {
-  Put("out", std::make_unique<FunctionObject>("x^2"));
+  Function("out", "x^2");
   Put("u", std::make_unique<VectorObject>(2, 1.0));
   ASSERT_EQ(AddVectors("u", "u", "OUT"), 1);
   EXPECT_EQ(ui.output, "Deleted Object <out>\r\n");
@@ -44,7 +44,7 @@ TEST_F(FrameTest, AResultReplacesAnObjectOfAnyKind) {
 TEST_F(FrameTest, OverflowIsTrappedAndNothingChanges) {
   auto* a = Put("A", std::make_unique<MatrixObject>(2, 2, DBL_MAX));
   Put("B", std::make_unique<MatrixObject>(2, 2, 2.0));
-  auto* old = Put("C", std::make_unique<VariableObject>(7.0));
+  auto* old = Variable("C", 7.0);
   EXPECT_EQ(MultiplyMatrices("A", "B", "C"), 0);
   EXPECT_EQ(Message(), "Floating point error\nOverflow of numerical value\n");
   EXPECT_EQ(Status().lastCode, OPERR_FAULT);

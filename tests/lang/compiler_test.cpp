@@ -1,9 +1,10 @@
 // The scanner and compiler: names bound, created or unknown, operator
 // precedence, the byte code emitted, its limits, and how errors are counted.
+#include "lang/function_objects.h"
 #include "lang/lang_state.h"
 #include "lang/opcodes.h"
 #include "lang/parser.h"
-#include "lang_test.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
@@ -15,7 +16,7 @@ std::string NameOf(const void* reference) {
   return reference == &gA->value ? "a" : reference == &gB->value ? "b" : "?";
 }
 
-class CompilerTest : public LangTest {
+class CompilerTest : public testing::WorkbenchTest {
  protected:
   std::string Code() { return lang::Disassemble(lang::Lang().program.code, size_t(lang::Lang().program.length), NameOf); }
 };
@@ -33,20 +34,20 @@ TEST_F(CompilerTest, NamesBoundCreatedOrUnknown) {
   EXPECT_EQ(FindObject("f", OBJMASK_VARIABLE), nullptr);
   EXPECT_EQ(Compile("errfunc(1)"), 1);  // beyond the twenty built-ins
   EXPECT_EQ(compileMessage, "Unrecognized name [errfunc]");
-  AddFunction("f1", "x*10");  // the name of a function compiles its body
-  AddVariable("x", 2);
+  Function("f1", "x*10");  // the name of a function compiles its body
+  Variable("x", 2);
   EXPECT_EQ(Run(" f1 "), 20);
   EXPECT_EQ(CurrentFunctionName(), "f1");
   EXPECT_EQ(Run("sin(0)"), 0);
   EXPECT_EQ(CurrentFunctionName(), "");
-  AddFunction("g", "");  // an empty body: the name is compiled as a formula
+  Function("g", "");  // an empty body: the name is compiled as a formula
   EXPECT_EQ(Compile("g"), 1);
   EXPECT_EQ(compileMessage, "Unrecognized name [g]");
 }
 
 TEST_F(CompilerTest, AnAssignmentNeverShadowsAnObjectOfAnotherKind) {
-  auto* vector = Add("v", std::make_unique<VectorObject>(3, 7.0));
-  AddFunction("f", "f=x^2");
+  auto* vector = Put("v", std::make_unique<VectorObject>(3, 7.0));
+  Function("f", "f=x^2");
   for (const char* text : {"v=1", "V=1"}) {
     EXPECT_EQ(Compile(text), 1) << text;
     EXPECT_EQ(compileMessage, "Unrecognized name [v]");  // the scanner folds names
@@ -60,7 +61,7 @@ TEST_F(CompilerTest, AnAssignmentNeverShadowsAnObjectOfAnotherKind) {
 }
 
 TEST_F(CompilerTest, ScannerFormsAndCaseFolding) {
-  AddVariable("x", 0.5);
+  Variable("x", 0.5);
   EXPECT_EQ(Run("SIN(X)"), Run("sin(x)"));
   EXPECT_EQ(Run("Pi"), 3.141592653589793);
   Run("Print \"AbC\"");  // strings keep their case
@@ -78,8 +79,8 @@ TEST_F(CompilerTest, ScannerFormsAndCaseFolding) {
 }
 
 TEST_F(CompilerTest, OperatorsBindAsListed) {
-  AddVariable("a", 0);
-  AddVariable("b", 5);
+  Variable("a", 0);
+  Variable("b", 5);
   const std::pair<const char*, double> cases[] = {
       {"2^3^2", 64},      // "^" is left-associative
       {"-2^2", 4},        // prefix minus binds tighter than "^"
@@ -95,7 +96,7 @@ TEST_F(CompilerTest, OperatorsBindAsListed) {
 }
 
 TEST_F(CompilerTest, BlocksCompileToTheListedInstructions) {
-  gA = AddVariable("a", 0);
+  gA = Variable("a", 0);
   ASSERT_EQ(Compile("if (a>1)\nb=2\nend\n"), 0);
   gB = FindObjectAs<VariableObject>("b", OBJMASK_VARIABLE);
   ASSERT_NE(gB, nullptr);
@@ -106,7 +107,7 @@ TEST_F(CompilerTest, BlocksCompileToTheListedInstructions) {
   EXPECT_EQ(Code(), "M 1\nv a\nc 3\n<\nI 67\nv a\nc 1\n+\nV a\nG 5\nM 2\n;\n");
   ASSERT_EQ(Compile("ife (a)\nb=1\nelse\nb=2\nend\n"), 0);
   EXPECT_EQ(Code(), "v a\nI 42\nc 1\nV b\nG 65\nM 1\nc 2\nV b\nM 2\n;\n");
-  AddVariable("x", 0);
+  Variable("x", 0);
   ASSERT_EQ(Compile("f = sin(2)\nint(pi)\n_m*_n\nrand()"), 0);
   EXPECT_EQ(Code(), "c 2\nf 1\nF\nc 3.1415926535897931\nl\nF\nm\nn\n*\nF\nr\nF\n;\n");
   ASSERT_EQ(Compile("output \"s\", a, ans"), 0);  // x and ans share the argument cell
@@ -115,7 +116,7 @@ TEST_F(CompilerTest, BlocksCompileToTheListedInstructions) {
 }
 
 TEST_F(CompilerTest, ErrorsAreCountedAndTheFirstLineKept) {
-  AddVariable("a", 0);
+  Variable("a", 0);
   std::string error;
   EXPECT_EQ(CompileText("a=1\na=2\na=*3\na=4\n\n\na=)\na=5\n", &error), 2);
   EXPECT_EQ(error, "Syntax error.\nUnable to compile function.");
@@ -137,7 +138,7 @@ TEST_F(CompilerTest, ErrorsAreCountedAndTheFirstLineKept) {
 }
 
 TEST_F(CompilerTest, LimitsFailTheCompileInsteadOfTruncating) {
-  AddVariable("a", 0);
+  Variable("a", 0);
   EXPECT_GT(Compile(Repeat("1+", 6000) + "1"), 0);
   EXPECT_EQ(lang::Lang().program.compiled, 0);
   EXPECT_EQ(Run("1" + Repeat("+1", 899)), 900);  // 900 constants of 9 bytes fit

@@ -10,12 +10,14 @@
 #include "core/user_cancel.h"
 #include "lang/fast_form.h"
 #include "lang/function_checks.h"
-#include "lang_test.h"
+#include "lang/function_objects.h"
+#include "lang/lang_state.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-class FunctionChecksTest : public LangTest {
+class FunctionChecksTest : public testing::WorkbenchTest {
  private:
   int32_t Shown(int32_t result) {
     if (result != 0 && !message_.empty()) ShowMessage(message_);
@@ -37,7 +39,7 @@ class FunctionChecksTest : public LangTest {
   }
   void Check(const std::string& body) {
     DeleteObjectByName("f");
-    AddFunction("f", body);
+    Function("f", body);
     ASSERT_EQ(Analysis("f"), 0);
   }
   // Compares the batch with EvaluateAt at every point, bit for bit.
@@ -71,8 +73,8 @@ TEST_F(FunctionChecksTest, CompileByNameMessages) {
   EXPECT_EQ(ByName(":desc"), -1);  // bad name lengths are refused silently
   EXPECT_EQ(ByName(std::string(1000, 'a')), -1);
   EXPECT_TRUE(ui.messages.empty());
-  AddFunction("f", "1\nq+1");
-  AddFunction("g", "1+2 $ open");
+  Function("f", "1\nq+1");
+  Function("g", "1+2 $ open");
   EXPECT_EQ(ByName("nope"), -1);
   EXPECT_EQ(ByName("f"), -1);
   EXPECT_EQ(ByName("g"), -1);
@@ -85,9 +87,9 @@ TEST_F(FunctionChecksTest, CompileByNameMessages) {
 }
 
 TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
-  AddFunction("a", "x*ans");
-  AddFunction("p", "print x");
-  AddFunction("s", "sin(x)");
+  Function("a", "x*ans");
+  Function("p", "print x");
+  Function("s", "sin(x)");
   EXPECT_EQ(Analysis("a"), -1);
   EXPECT_EQ(Analysis("p"), -1);
   EXPECT_EQ(Analysis("s"), 0);
@@ -99,8 +101,8 @@ TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
                 "Incorrect operator:\nFunction p(x) must not contain user-interface operators: "
                 "INPUT, OUTPUT, PRINT.\nPlease correct error and try again."}));
   // Elements may use _M and _N instead of x once the user agrees; strings may be printed.
-  AddFunction("mn", "_M+_N");
-  AddFunction("ps", "print \"hello\"");
+  Function("mn", "_M+_N");
+  Function("ps", "print \"hello\"");
   ui.AnswerQuestions({true, false, true});
   EXPECT_EQ(Elements("mn"), 0);
   EXPECT_EQ(Elements("mn"), -1);
@@ -111,8 +113,8 @@ TEST_F(FunctionChecksTest, AnalysisAndElementRules) {
 }
 
 TEST_F(FunctionChecksTest, EvaluateAtReportsEachFault) {
-  AddVariable("inf", INFINITY);
-  AddVariable("nan", NAN);
+  Variable("inf", INFINITY);
+  Variable("nan", NAN);
   const struct {
     const char* body;
     double x;
@@ -181,8 +183,8 @@ TEST_F(FunctionChecksTest, UserStopEndsTheEvaluation) {
 }
 
 TEST_F(FunctionChecksTest, BatchesGiveTheSameValuesStatusesAndTexts) {
-  AddVariable("k", 1.5);
-  AddVariable("inf", INFINITY);
+  Variable("k", 1.5);
+  Variable("inf", INFINITY);
   for (const char* body : {"sin(x)*x^2+3*x-1/(x+2)", "sqrt(abs(x))*exp(-x*x/2)+cos(3*x)",
                            "((((x+1)*x-2)*x+3)*x-4)*x+5", "x^3-x/3+k*x-2^x", "-x^2", "2^-x",
                            "(x>1)&(x<3)|!(x==2)", "x>=0", "x<=0", "x!=1", "int(x*3)", "gamma(x+20)",
@@ -199,7 +201,7 @@ TEST_F(FunctionChecksTest, BatchesGiveTheSameValuesStatusesAndTexts) {
 }
 
 TEST_F(FunctionChecksTest, ProgramsWithSideEffectsRunPointByPoint) {
-  AddVariable("count", 0);
+  Variable("count", 0);
   Check("count=count+1\nx");
   EXPECT_FALSE(lang::HasFastForm());
   std::vector<double> xs = Grid(0, 1, 300), values(300);

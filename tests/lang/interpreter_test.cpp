@@ -7,23 +7,25 @@
 #include "commands/program_dialogs.h"
 #include "core/user_cancel.h"
 #include "lang/builtins.h"
+#include "lang/function_objects.h"
 #include "lang/interpreter.h"
+#include "lang/lang_state.h"
 #include "lang/program_io.h"
-#include "lang_test.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
 // Programs reach the user through the program dialogs.
-class InterpreterTest : public LangTest {
+class InterpreterTest : public testing::WorkbenchTest {
  protected:
   void SetUp() override {
-    LangTest::SetUp();
+    WorkbenchTest::SetUp();
     lang::SetProgramIo(&FormProgramIoInstance());
   }
   void TearDown() override {
     lang::SetProgramIo(nullptr);
-    LangTest::TearDown();
+    WorkbenchTest::TearDown();
   }
 };
 
@@ -45,19 +47,19 @@ TEST_F(InterpreterTest, RunTimeMessagesAndLimits) {
   // Too deep an expression or too long a print list ends the run.
   EXPECT_EQ(RunError(Repeat("1+(", 120) + "1" + std::string(120, ')')), " Error 109 ");
   EXPECT_EQ(Run(Repeat("1+(", 98) + "1" + std::string(98, ')')), 99);
-  AddVariable("a", 1);
+  Variable("a", 1);
   EXPECT_EQ(RunError("print a" + Repeat(",a", 1100)), " Error 110 ");
   EXPECT_EQ(ui.output, "");
 }
 
-TEST_F(InterpreterTest, ResultRegister) {
-  AddVariable("a", 7);
+TEST_F(InterpreterTest, TheResultRegisterHoldsTheLastValue) {
+  Variable("a", 7);
   ui.AnswerForm<ProgramMessageForm>([](ProgramMessageForm&) {});
   EXPECT_EQ(Run("output a"), 0);  // 0 right after start
   EXPECT_EQ(Run("41"), 41);
   ui.AnswerForm<ProgramMessageForm>([](ProgramMessageForm&) {});
   EXPECT_EQ(Run("output a"), 41);  // kept between runs
-  AddVariable("x", 0);
+  Variable("x", 0);
   EXPECT_EQ(Run("f = 1\nv=2\n3*1\n"), 3);  // the last result statement wins
   EXPECT_EQ(Run("f = 1\n3\nv=2\n"), 2);
   EXPECT_EQ(Run("x*2", 4), 0);  // x is the workspace variable without analysis mode
@@ -65,7 +67,7 @@ TEST_F(InterpreterTest, ResultRegister) {
   EXPECT_EQ(Run("ife (a>2)\nb=1\nelse\nb=2\nend\nb"), 1);
 }
 
-TEST_F(InterpreterTest, BuiltinFunctions) {
+TEST_F(InterpreterTest, BuiltinFunctionsAtTheirLimits) {
   EXPECT_EQ(Run("int(-2.7)"), -2);
   EXPECT_EQ(Run("int(1e300)"), 2147483647.0);
   EXPECT_EQ(Run("int(-1e300)"), -2147483648.0);
@@ -128,7 +130,7 @@ TEST_F(InterpreterTest, NotCompiledFailedCompileAndRunTimeError) {
   EXPECT_EQ(Eval(3), 3);
   EXPECT_EQ(code, -5);
   EXPECT_EQ(runMessage, "Function was not compiled properly");
-  VariableObject* x = AddVariable("x", 0);  // a run-time error keeps the function compiled
+  VariableObject* x = Variable("x", 0);  // a run-time error keeps the function compiled
   ASSERT_EQ(Compile("1/x"), 0);
   Eval();
   EXPECT_EQ(code, -5);
@@ -138,7 +140,7 @@ TEST_F(InterpreterTest, NotCompiledFailedCompileAndRunTimeError) {
 }
 
 TEST_F(InterpreterTest, InputShowsFourFieldsOfFiveWithLabels) {
-  AddVariable("e", 9);
+  Variable("e", 9);
   ProgramInputForm shown;
   ui.AnswerForm<ProgramInputForm>([&shown](ProgramInputForm& form) {
     shown = form;

@@ -7,15 +7,12 @@
 
 #include "core/object_list.h"
 #include "core/operation_status.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
-class ArithmeticTest : public testing::WorkbenchTest {
- protected:
-  std::string Message() const { return std::string(OperationMessage()); }
-};
+using ArithmeticTest = testing::WorkbenchTest;
 
 TEST_F(ArithmeticTest, AddsAndSubtractsElementWise) {
   Matrix("A", 2, 3, 1.0);
@@ -37,7 +34,7 @@ TEST_F(ArithmeticTest, AddsAndSubtractsElementWise) {
   EXPECT_EQ(Get<VectorObject>("r")->at(3), -3.0);
 }
 
-TEST_F(ArithmeticTest, MultiplicationShapes) {
+TEST_F(ArithmeticTest, ProductsTakeTheShapesOfTheirFactors) {
   Matrix("A", 2, 3);
   Matrix("B", 3, 4);
   ASSERT_EQ(MultiplyMatrices("A", "B", "C"), 1);
@@ -67,7 +64,7 @@ TEST_F(ArithmeticTest, MultiplicationShapes) {
   EXPECT_EQ(mv->at(2), 4.0 * 1 + 5.0 * 2 + 6.0 * 3);
 }
 
-TEST_F(ArithmeticTest, Transpose) {
+TEST_F(ArithmeticTest, TransposeSwapsRowsAndColumnsOfAnyShape) {
   Matrix("R", 1, 4);
   ASSERT_EQ(TransposeMatrix("R", "T"), 1);
   auto* t = Get<MatrixObject>("T");
@@ -127,7 +124,7 @@ TEST_F(ArithmeticTest, VectorAndMatrixVectorMessages) {
   EXPECT_EQ(Message(), "Invalid source matrix name\n");
 }
 
-TEST_F(ArithmeticTest, ListMissingIsReported) {
+TEST_F(ArithmeticTest, WithoutAnObjectListTheOperationIsRefused) {
   SetCurrentDocument(nullptr);
   EXPECT_EQ(AddMatrices("A", "B", "C"), 0);
   EXPECT_EQ(Message(), "Pointer on math objects list is corrupted\n");

@@ -12,7 +12,7 @@
 #include "linalg/gauss_jordan.h"
 #include "linalg/gauss_jordan_kernels.h"
 #include "linalg/inverse.h"
-#include "objects_fixture.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -21,7 +21,7 @@ const std::string kSingular =
     "Numerical library error\nSingular Matrix, the equation cant be solved\n";
 const std::string kNoMemory = "\nPossibly not enough memory.\n";
 
-class GaussJordanTest : public ObjectsTest {
+class GaussJordanTest : public testing::WorkbenchTest {
  protected:
   // The fast elimination and the plain loop, protected, end alike: the same
   // result, message, bits and fault flags (read as the computation ends,
@@ -141,7 +141,7 @@ TEST_F(GaussJordanTest, ObjectFormChecksInOrder) {
   Refused(solve(a, 2, b, 1), "Invalid 1st argument\n");
 }
 
-using InverseTest = ObjectsTest;
+using InverseTest = testing::WorkbenchTest;
 
 TEST_F(InverseTest, SolvesAndInvertsTwice) {
   MatrixObject* m = Matrix("M", 3, 3, {2, 1, -1, -3, -1, 2, -2, 1, 2});

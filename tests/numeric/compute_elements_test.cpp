@@ -3,17 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "lang/element_compute.h"
-#include "numeric_test.h"
+#include "support/numeric_dialogs.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-using ComputeTest = NumericTest;
+using ComputeTest = WorkbenchTest;
 
 TEST_F(ComputeTest, RowAndColumnIndexes) {
   Put("M", std::make_unique<MatrixObject>(3, 2, 0.0));
-  AddFunction("idx", "10*_M+_N");
-  Compute("M", "idx", "R");
+  Function("idx", "10*_M+_N");
+  AnswerCompute(ui, "M", "idx", "R");
   ui.AnswerQuestions({true});
   EXPECT_TRUE(ComputeForAllElementsDialog());
   EXPECT_EQ(ui.questions,
@@ -32,10 +33,10 @@ TEST_F(ComputeTest, RowAndColumnIndexes) {
 
 TEST_F(ComputeTest, ANoToTheQuestionOrASyntaxErrorKeepsTheDialogOpen) {
   Vector("v", {1, 2});
-  AddFunction("idx", "_N");
-  AddFunction("bad", "x+");
-  Compute("v", "idx", "w");
-  Compute("v", "bad", "w");
+  Function("idx", "_N");
+  Function("bad", "x+");
+  AnswerCompute(ui, "v", "idx", "w");
+  AnswerCompute(ui, "v", "bad", "w");
   ui.AnswerQuestions({false});
   EXPECT_FALSE(ComputeForAllElementsDialog());  // both refused, then cancelled
   EXPECT_EQ(ui.formsShown, 3);
@@ -49,8 +50,8 @@ TEST_F(ComputeTest, ANoToTheQuestionOrASyntaxErrorKeepsTheDialogOpen) {
 TEST_F(ComputeTest, FailedElementsHoldTheMarkerUnlessTheLastFails) {
   Vector("v", {4, -1, 9});
   Vector("last", {4, 9, -1});
-  AddFunction("r", "sqrt(x)");
-  Compute("v", "r", "w");
+  Function("r", "sqrt(x)");
+  AnswerCompute(ui, "v", "r", "w");
   EXPECT_TRUE(ComputeForAllElementsDialog());
   auto* w = Get<VectorObject>("w");
   ASSERT_NE(w, nullptr);
@@ -58,7 +59,7 @@ TEST_F(ComputeTest, FailedElementsHoldTheMarkerUnlessTheLastFails) {
   EXPECT_EQ(w->at(2), 1.1e300);
   EXPECT_EQ(w->at(3), 3.0);
   const std::string report = ui.output;
-  Compute("last", "r", "w");
+  AnswerCompute(ui, "last", "r", "w");
   EXPECT_FALSE(ComputeForAllElementsDialog());
   EXPECT_EQ(ui.messages,
             std::vector<std::string>{"Error:\nFloating point error\nInvalid operation\n"});
@@ -73,10 +74,10 @@ TEST_F(ComputeTest, FailedElementsHoldTheMarkerUnlessTheLastFails) {
 TEST_F(ComputeTest, BlocksAndElementsAgreeAndStopTheSame) {
   auto* big = Put("big", std::make_unique<VectorObject>(10000, 0.0));
   for (int32_t i = 1; i <= 10000; ++i) big->at(i) = 0.001 * i - 3.0;
-  AddFunction("plain", "1/(x-0.5)+sqrt(x)");
-  AddFunction("indexed", "1/(x-0.5)+sqrt(x)+0*_n");
-  Compute("big", "plain", "a");
-  Compute("big", "indexed", "b");
+  Function("plain", "1/(x-0.5)+sqrt(x)");
+  Function("indexed", "1/(x-0.5)+sqrt(x)+0*_n");
+  AnswerCompute(ui, "big", "plain", "a");
+  AnswerCompute(ui, "big", "indexed", "b");
   EXPECT_TRUE(ComputeForAllElementsDialog());
   EXPECT_TRUE(ComputeForAllElementsDialog());
   auto *a = Get<VectorObject>("a"), *b = Get<VectorObject>("b");
@@ -89,7 +90,7 @@ TEST_F(ComputeTest, BlocksAndElementsAgreeAndStopTheSame) {
     ui.polls = 0;
     ui.RequestCancelAtPoll(3);
     ui.AnswerQuestions({true});
-    Compute("big", function, "c");
+    AnswerCompute(ui, "big", function, "c");
     EXPECT_FALSE(ComputeForAllElementsDialog()) << function;
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Calculation terminated by user"}) << function;
     EXPECT_EQ(Get<VectorObject>("c"), nullptr);
@@ -98,15 +99,15 @@ TEST_F(ComputeTest, BlocksAndElementsAgreeAndStopTheSame) {
 
 TEST_F(ComputeTest, DialogChecksInOrderThenTheSourceAsDestination) {
   Vector("v", {3});
-  AddFunction("sq", "x*x");
-  Compute("", "sq", "o");
-  Compute("v", "", "o");
-  Compute("v", "sq", "");
-  Compute("nope", "sq", "o");
-  Compute("v", "nope", "o");
-  Compute("v", "sq", "while");
-  Compute("v", "sq", "9o");
-  Compute("v", "sq", "v");
+  Function("sq", "x*x");
+  AnswerCompute(ui, "", "sq", "o");
+  AnswerCompute(ui, "v", "", "o");
+  AnswerCompute(ui, "v", "sq", "");
+  AnswerCompute(ui, "nope", "sq", "o");
+  AnswerCompute(ui, "v", "nope", "o");
+  AnswerCompute(ui, "v", "sq", "while");
+  AnswerCompute(ui, "v", "sq", "9o");
+  AnswerCompute(ui, "v", "sq", "v");
   EXPECT_TRUE(ComputeForAllElementsDialog());
   EXPECT_EQ(Get<VectorObject>("v")->at(1), 9.0);
   EXPECT_EQ(ui.output.rfind("Deleted Vector <v>\r\n", 0), 0u);
@@ -128,8 +129,8 @@ TEST_F(ComputeTest, DialogChecksInOrderThenTheSourceAsDestination) {
 
 TEST_F(ComputeTest, EngineMessages) {
   Vector("v", {1});
-  AddFunction("sq", "x*x");
-  AddFunction("bad", "x+");
+  Function("sq", "x*x");
+  Function("bad", "x+");
   Refused(ComputeFunctionForVector("v", "nope", "o"),
           "Unable to find function with the specified name\n");
   Refused(ComputeFunctionForMatrix("v", "sq", "o"),

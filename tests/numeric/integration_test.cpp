@@ -3,19 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "numeric/integration.h"
-#include "numeric_test.h"
+#include "support/numeric_dialogs.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-using IntegrationTest = NumericTest;
+using IntegrationTest = WorkbenchTest;
 
 TEST_F(IntegrationTest, ToleranceRefusalsThenTheSquareOnZeroToThree) {
-  AddFunction("f", "x*x");
-  Integral("f", 0, 3, 1e-20, 1e-17);
-  Integral("f", 0, 3, 1e-20, 2);
-  Integral("f", 0, 3, 1e-101, 1e-10);
-  Integral("f", 0, 3);
+  Function("f", "x*x");
+  AnswerIntegral(ui, "f", 0, 3, 1e-20, 1e-17);
+  AnswerIntegral(ui, "f", 0, 3, 1e-20, 2);
+  AnswerIntegral(ui, "f", 0, 3, 1e-101, 1e-10);
+  AnswerIntegral(ui, "f", 0, 3);
   EXPECT_TRUE(IntegralCommand());
   EXPECT_EQ(ui.messages,
             (std::vector<std::string>{
@@ -33,11 +34,11 @@ TEST_F(IntegrationTest, ToleranceRefusalsThenTheSquareOnZeroToThree) {
 
 // A failed evaluation ends the integration and closes the dialog.
 TEST_F(IntegrationTest, APoleAtTheMidpointAndAFailureAtALimit) {
-  AddFunction("f", "1/x");
-  AddFunction("g", "sqrt(x)");
-  Integral("f", -1, 1);
+  Function("f", "1/x");
+  Function("g", "sqrt(x)");
+  AnswerIntegral(ui, "f", -1, 1);
   EXPECT_FALSE(IntegralCommand());
-  Integral("g", -1, 1);
+  AnswerIntegral(ui, "g", -1, 1);
   EXPECT_FALSE(IntegralCommand());
   EXPECT_EQ(ui.formsShown, 2);
   ASSERT_EQ(ui.messages.size(), 2u);

@@ -9,12 +9,13 @@
 #include "numeric/extremum_search.h"
 #include "numeric/integration.h"
 #include "numeric/root_finding.h"
-#include "numeric_test.h"
+#include "support/numeric_dialogs.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-using SearchLimitsTest = NumericTest;
+using SearchLimitsTest = WorkbenchTest;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr const char* kNotFinite = "Invalid arguments. \nLimits of interval must be finite values.";
@@ -23,7 +24,7 @@ constexpr const char* kTooWide =
     "limits of interval.";
 
 TEST_F(SearchLimitsTest, EveryEngineRefusesAnIntervalItCannotGrid) {
-  AddFunction("f", "x*x-2");
+  Function("f", "x*x-2");
   std::string checkMessage;
   ASSERT_EQ(CheckFunctionForAnalysis("f", checkMessage), 0);
   const struct {
@@ -69,8 +70,8 @@ TEST_F(SearchLimitsTest, ReversedInfiniteLimitsKeepTheFirstMessage) {
 }
 
 TEST_F(SearchLimitsTest, TheRootsDialogShowsTheRefusalAndStaysOpen) {
-  AddFunction("f", "x*x-2");
-  Search("f", -kInf, kInf, 10);
+  Function("f", "x*x-2");
+  AnswerSearch(ui, "f", -kInf, kInf, 10);
   EXPECT_FALSE(SearchCommand(SearchKind::kRoots));
   EXPECT_EQ(ui.messages, std::vector<std::string>{std::string("Error:\n") + kNotFinite + "\n"});
   EXPECT_EQ(ui.output.find("roots found"), std::string::npos) << ui.output;
@@ -84,8 +85,8 @@ TEST_F(SearchLimitsTest, AStopInTheFirstEvaluationEndsEachSearchAtOnce) {
   for (SearchKind kind : {SearchKind::kMinimums, SearchKind::kMaximums, SearchKind::kRoots}) {
     SCOPED_TRACE(int(kind));
     ui = ScriptedUi{};
-    AddFunction("slow", kSlowBody);
-    Search("slow", -1, 1, 10, 1e-12, false);
+    Function("slow", kSlowBody);
+    AnswerSearch(ui, "slow", -1, 1, 10, 1e-12, false);
     ui.RequestCancelAtPoll(1);
     ui.AnswerQuestions({true});
     EXPECT_FALSE(SearchCommand(kind));
@@ -98,8 +99,8 @@ TEST_F(SearchLimitsTest, AStopInTheFirstEvaluationEndsEachSearchAtOnce) {
 
 // A stop answered No lets the search complete.
 TEST_F(SearchLimitsTest, AStopAnsweredNoLetsTheSearchComplete) {
-  AddFunction("slow", kSlowBody);
-  Search("slow", -1, 1, 3, 1e-12, false);
+  Function("slow", kSlowBody);
+  AnswerSearch(ui, "slow", -1, 1, 3, 1e-12, false);
   ui.RequestCancelAtPoll(1);
   ui.AnswerQuestions({false});
   EXPECT_TRUE(SearchCommand(SearchKind::kMinimums));
@@ -108,7 +109,7 @@ TEST_F(SearchLimitsTest, AStopAnsweredNoLetsTheSearchComplete) {
 
 // A stop during the refinement of a bracket reports nothing for it.
 TEST_F(SearchLimitsTest, AStopWhileABracketIsExaminedReportsNothingMore) {
-  AddFunction("slow", kSlowBody);
+  Function("slow", kSlowBody);
   std::string checkMessage;
   ASSERT_EQ(CheckFunctionForAnalysis("slow", checkMessage), 0);
   int32_t status = 0;
@@ -119,7 +120,7 @@ TEST_F(SearchLimitsTest, AStopWhileABracketIsExaminedReportsNothingMore) {
   ui = ScriptedUi{};
   // Grid -1, -0.5, 0, 0.5, 1: the bracket around 0 is refined after the
   // third evaluation, so this poll falls in the refinement.
-  Search("slow", -1, 1, 3, 1e-12, false);
+  AnswerSearch(ui, "slow", -1, 1, 3, 1e-12, false);
   ui.RequestCancelAtPoll(3 * perEvaluation + perEvaluation / 2);
   ui.AnswerQuestions({true});
   EXPECT_FALSE(SearchCommand(SearchKind::kMinimums));

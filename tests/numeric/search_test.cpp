@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "numeric/root_finding.h"
-#include "numeric_test.h"
+#include "support/numeric_dialogs.h"
+#include "support/workbench_test.h"
 
 namespace tq::testing {
 namespace {
 
-using RootSearchTest = NumericTest;
-using ExtremumSearchTest = NumericTest;
+using RootSearchTest = WorkbenchTest;
+using ExtremumSearchTest = WorkbenchTest;
 
 TEST_F(RootSearchTest, RefinedRootsRootsAtLowerPolesAndRepeats) {
   const struct {
@@ -27,8 +28,8 @@ TEST_F(RootSearchTest, RefinedRootsRootsAtLowerPolesAndRepeats) {
   };
   for (const auto& row : rows) {
     ui.output.clear();
-    AddFunction(row.name, row.body);
-    Search(row.name, row.lower, row.upper, row.intervals, 1e-12, false);
+    Function(row.name, row.body);
+    AnswerSearch(ui, row.name, row.lower, row.upper, row.intervals, 1e-12, false);
     EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
     for (const std::string& text : row.report)
       EXPECT_NE(ui.output.find(text), std::string::npos) << ui.output;
@@ -38,15 +39,15 @@ TEST_F(RootSearchTest, RefinedRootsRootsAtLowerPolesAndRepeats) {
 // Each refusal shows the dialog again; the last answers are accepted.
 TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
   EXPECT_FALSE(SearchCommand(SearchKind::kRoots));
-  AddFunction("c", "2*3");
-  AddFunction("f", "x-0.5");
+  Function("c", "2*3");
+  Function("f", "x-0.5");
   ui.AnswerForm<SearchForm>([](SearchForm& f) {
     EXPECT_EQ(f.title, "Find roots");
     EXPECT_EQ(f.function, "c");
     f.function = "";
   });
   ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm&) {});  // the function is checked after
-  Search("c", 0, 1);
+  AnswerSearch(ui, "c", 0, 1);
   ui.AnswerForm<SearchForm>([](SearchForm& f) {
     f.function = "f";
     f.lower = f.upper = 0;
@@ -65,7 +66,7 @@ TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
     f.maxIterations = 10000;
     f.tolerance = 1e-101;
   });
-  Search("f", 0, 1, 10, 2e10);  // refused by the engine
+  AnswerSearch(ui, "f", 0, 1, 10, 2e10);  // refused by the engine
   ui.AnswerForm<SearchForm>([](SearchForm& f) { f.tolerance = 1e-12; });
   ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) { f.pointsName = "  "; });
   ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm& f) {
@@ -103,10 +104,10 @@ TEST_F(RootSearchTest, DialogChecksInOrderThenARootOnTheGrid) {
 }
 
 TEST_F(RootSearchTest, NoRootDeletesTheOldOutputVectors) {
-  AddFunction("f", "x*x+1");
+  Function("f", "x*x+1");
   Vector("vector_roots", {1, 1, 1});
   Vector("vector_f_roots", {1, 1, 1});
-  Search("f", -1, 1, 10);
+  AnswerSearch(ui, "f", -1, 1, 10);
   EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
   EXPECT_EQ(ui.output.substr(ui.output.find("0 roots")),
             "0 roots found\r\nDeleted Vector <vector_roots>\r\nDeleted Vector "
@@ -115,9 +116,9 @@ TEST_F(RootSearchTest, NoRootDeletesTheOldOutputVectors) {
 }
 
 TEST_F(ExtremumSearchTest, TwoIntervalsPassTheDialogButNotTheEngine) {
-  AddFunction("f", "(x-1)^2+2");
-  Search("f", -3, 4, 2);
-  Search("f", -3, 4, 20);
+  Function("f", "(x-1)^2+2");
+  AnswerSearch(ui, "f", -3, 4, 2);
+  AnswerSearch(ui, "f", -3, 4, 20);
   EXPECT_TRUE(SearchCommand(SearchKind::kMinimums));
   EXPECT_EQ(ui.messages,
             std::vector<std::string>{
@@ -132,21 +133,21 @@ TEST_F(ExtremumSearchTest, TwoIntervalsPassTheDialogButNotTheEngine) {
 
 // Each kind keeps its own last report; maxima hold the function itself.
 TEST_F(ExtremumSearchTest, MinimaMaximaAndNone) {
-  AddFunction("s", "sin(x)");
-  AddFunction("m", "x");
-  AddFunction("c", "x-x+1");
-  Search("s", 0, 7, 70, 1e-10, false);
+  Function("s", "sin(x)");
+  Function("m", "x");
+  Function("c", "x-x+1");
+  AnswerSearch(ui, "s", 0, 7, 70, 1e-10, false);
   EXPECT_TRUE(SearchCommand(SearchKind::kMinimums));
-  Search("s", 0, 7, 70, 1e-10);
+  AnswerSearch(ui, "s", 0, 7, 70, 1e-10);
   EXPECT_TRUE(SearchCommand(SearchKind::kMaximums));
   EXPECT_NE(ui.output.find("minimum  x=4.712389"), std::string::npos) << ui.output;
   EXPECT_NE(ui.output.find("maximum  x=1.5707963"), std::string::npos) << ui.output;
   EXPECT_NE(ui.output.find("1 maximum found"), std::string::npos);
   ASSERT_NE(Get<VectorObject>("vector_f_max"), nullptr);
   EXPECT_NEAR(Get<VectorObject>("vector_f_max")->at(1), 1.0, 1e-15);
-  Search("m", 0, 1, 10);
+  AnswerSearch(ui, "m", 0, 1, 10);
   EXPECT_TRUE(SearchCommand(SearchKind::kMinimums));
-  Search("c", 0, 1, 10);
+  AnswerSearch(ui, "c", 0, 1, 10);
   EXPECT_TRUE(SearchCommand(SearchKind::kMaximums));
   EXPECT_NE(ui.output.find("Completed\r\n0 minimums found\r\n"), std::string::npos);
   EXPECT_NE(ui.output.find("Completed\r\n0 maximums found\r\n"), std::string::npos);

@@ -9,11 +9,11 @@
 #include <iterator>
 #include <set>
 
-#include "chart/chart_test_support.h"
 #include "chart/display_chart.h"
 #include "core/ui_port.h"
 #include "render/chart_file_writer.h"
-#include "support/scripted_ui.h"
+#include "support/chart_support.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -26,16 +26,10 @@ class ChartFilesTest : public testing::WorkbenchTest {
     WorkbenchTest::SetUp();
     EnsureGuiApplication();
     testing::InstallFakeSeriesFunctions();
-    fs::create_directories(dir);
     chart.Title = "Every kind of series";
     chart.Options = CHART_AUTO_RANGE | CHART_GRIDLINES | CHART_SHOW_TITLE;
     for (auto [name, body] : {std::pair{"sine", "sin(x)"}, {"cosine", "cos(x)"}, {"square", "x*x"}})
-      testing::PutFunction(name, body);
-  }
-  void TearDown() override {
-    fs::remove_all(dir);
-    SetSeriesFunctions({});
-    WorkbenchTest::TearDown();
+      Function(name, body);
   }
   void Series(int32_t type, const char* s1, const char* s2, int32_t color, int32_t marker,
               double rangeMin = 0, double rangeMax = 0, int points = 0) {
@@ -47,38 +41,38 @@ class ChartFilesTest : public testing::WorkbenchTest {
     s.RangeMax = rangeMax;
     s.PointCount = points;
   }
+  void TwoVectorSeries() {
+    Vector("vx", {0, 1, 2, 3, 4});
+    Vector("vy", {0, 1, 4, 9, 16});
+    Series(SERIES_TWO_VECTORS, "vx", "vy", 2, MARKER_SQUARE);
+  }
   // Displays the chart into a file; returns the writer's error text.
-  std::string Write(const std::string& file, int32_t width = 800, int32_t height = 600) {
+  std::string WriteChart(const std::string& file, int32_t width = 800, int32_t height = 600) {
     std::string error;
     DisplayChart(
         chart,
         [&](ChartObject& c) {
-          return WriteChartFile(c, (dir / file).string(), width, height, error);
+          return WriteChartFile(c, Path(file), width, height, error);
         },
         ShowMessage);
     return error;
   }
-  std::string Read(const std::string& file) {
-    std::ifstream in(dir / file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
 
   ChartObject chart;
-  fs::path dir = fs::temp_directory_path() / ("tq_chart_files_" + std::to_string(::getpid()));
 };
 
 TEST_F(ChartFilesTest, PngShowsEverySeriesColourOnWhite) {
-  testing::PutVector("vx", {-3, -2, -1, 0, 1, 2, 3});  // one series of each kind over -3..3
-  testing::PutVector("vy", {-3.2, -1.3, -0.6, -0.5, -0.4, 0.3, 2.2});
-  testing::PutVector("vys", {-1.5, -1, -0.5, 0, 0.5, 1, 1.5});
+  Vector("vx", {-3, -2, -1, 0, 1, 2, 3});  // one series of each kind over -3..3
+  Vector("vy", {-3.2, -1.3, -0.6, -0.5, -0.4, 0.3, 2.2});
+  Vector("vys", {-1.5, -1, -0.5, 0, 0.5, 1, 1.5});
   Series(SERIES_TWO_VECTORS, "vx", "vy", 2, MARKER_SQUARE);
   Series(SERIES_RANGE_FUNCTION, "", "sine", 4, MARKER_NONE, -3, 3, 200);
   Series(SERIES_X_VECTOR_FUNCTION, "vx", "cosine", 3, MARKER_CIRCLE);
   Series(SERIES_Y_VECTOR_FUNCTION, "square", "vys", 6, MARKER_TRIANGLE);
   Series(SERIES_PARAMETRIC, "cosine", "sine", 8, MARKER_DIAMOND, 0, 6.2832, 25);
-  ASSERT_EQ(Write("demo.png"), "");
+  ASSERT_EQ(WriteChart("demo.png"), "");
   EXPECT_EQ(ui.messages, std::vector<std::string>{});
-  QImage image(QString::fromStdString((dir / "demo.png").string()));
+  QImage image(QString::fromStdString(Path("demo.png")));
   ASSERT_EQ(image.size(), QSize(800, 600));
   EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
   std::set<QRgb> seen;
@@ -90,51 +84,54 @@ TEST_F(ChartFilesTest, PngShowsEverySeriesColourOnWhite) {
   }
 }
 
-TEST_F(ChartFilesTest, SvgHoldsTheLabelsAsTextPdfIsOnePageAndRefusals) {
-  testing::PutVector("vx", {0, 1, 2, 3, 4});
-  testing::PutVector("vy", {0, 1, 4, 9, 16});
-  Series(SERIES_TWO_VECTORS, "vx", "vy", 2, MARKER_SQUARE);
-  ASSERT_EQ(Write("chart.svg", 400, 300), "");
-  const std::string svg = Read("chart.svg");
+TEST_F(ChartFilesTest, SvgHoldsTheLabelsAsText) {
+  TwoVectorSeries();
+  ASSERT_EQ(WriteChart("chart.svg", 400, 300), "");
+  const std::string svg = ReadText("chart.svg");
   for (const char* text : {"width=\"400", ">0</text>", ">1</text>", ">4</text>", ">0 </text>",
                            ">10 </text>", ">20 </text>", ">Every kind of series</text>"})
     EXPECT_NE(svg.find(text), std::string::npos) << text;
-  ASSERT_EQ(Write("chart.pdf"), "");
-  const std::string pdf = Read("chart.pdf");
+}
+
+TEST_F(ChartFilesTest, PdfIsOnePage) {
+  TwoVectorSeries();
+  ASSERT_EQ(WriteChart("chart.pdf"), "");
+  const std::string pdf = ReadText("chart.pdf");
   EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
   size_t pages = 0;  // "/Type /Page" but not "/Type /Pages"
   for (size_t at = 0; (at = pdf.find("/Type /Page", at + 1)) != std::string::npos;)
     pages += pdf[at + 11] != 's';
   EXPECT_EQ(pages, 1u);
+}
+
+TEST_F(ChartFilesTest, TheTypeComesFromTheEndingAndAMissingFolderIsRefused) {
+  TwoVectorSeries();
   EXPECT_EQ(ChartFileTypeOf("a.PNG"), ChartFileType::kPng);
   EXPECT_EQ(ChartFileTypeOf("dir.pdf/a"), ChartFileType::kUnknown);
-  EXPECT_EQ(Write("a.jpg"), "Unknown chart file type <" + (dir / "a.jpg").string() +
-                                ">: the name must end in .png, .svg or .pdf");
-  EXPECT_EQ(Write("missing/a.png"),
-            "Unable to write chart file <" + (dir / "missing/a.png").string() + ">");
+  EXPECT_EQ(WriteChart("a.jpg"), "Unknown chart file type <" + Path("a.jpg") +
+                                     ">: the name must end in .png, .svg or .pdf");
+  EXPECT_EQ(WriteChart("missing/a.png"), "Unable to write chart file <" + Path("missing/a.png") + ">");
 }
 
 TEST_F(ChartFilesTest, AFullDiskOrAFileSizeLimitFailsEveryKind) {
-  testing::PutVector("vx", {0, 1, 2, 3, 4});
-  testing::PutVector("vy", {0, 1, 4, 9, 16});
-  Series(SERIES_TWO_VECTORS, "vx", "vy", 2, MARKER_SQUARE);
+  TwoVectorSeries();
   for (const char* ext : {"png", "svg", "pdf"}) {
     SCOPED_TRACE(ext);
     const std::string full = std::string("full.") + ext;  // every write to it fails: no space
-    fs::create_symlink("/dev/full", dir / full);
-    EXPECT_EQ(Write(full), "Unable to write chart file <" + (dir / full).string() + ">");
+    fs::create_symlink("/dev/full", Path(full));
+    EXPECT_EQ(WriteChart(full), "Unable to write chart file <" + Path(full) + ">");
     const std::string big = std::string("big.") + ext;
     struct rlimit saved;
     getrlimit(RLIMIT_FSIZE, &saved);
     struct rlimit small = {1024, saved.rlim_max};
     signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-    const std::string error = Write(big);
+    const std::string error = WriteChart(big);
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, SIG_DFL);
-    EXPECT_EQ(error, "Unable to write chart file <" + (dir / big).string() + ">");
-    ASSERT_EQ(Write(big), "");
-    EXPECT_GT(fs::file_size(dir / big), 1024u);
+    EXPECT_EQ(error, "Unable to write chart file <" + Path(big) + ">");
+    ASSERT_EQ(WriteChart(big), "");
+    EXPECT_GT(fs::file_size(Path(big)), 1024u);
   }
 }
 
@@ -142,7 +139,7 @@ TEST_F(ChartFilesTest, AFullDiskOrAFileSizeLimitFailsEveryKind) {
 TEST_F(ChartFilesTest, FiveSeriesOfTwentyThousandPointsDrawAndLeaveNoTemporaries) {
   for (int k = 0; k < 5; ++k)
     Series(SERIES_RANGE_FUNCTION, "", "sine", 2 + k, 1 + k, -100 + k, 100 + k, 20000);
-  ASSERT_EQ(Write("big.png"), "");
+  ASSERT_EQ(WriteChart("big.png"), "");
   EXPECT_TRUE(document.tempObjects.empty());
 }
 

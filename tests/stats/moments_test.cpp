@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "objects_fixture.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
-class MomentsTest : public ObjectsTest {};
+class MomentsTest : public testing::WorkbenchTest {};
 
-TEST_F(MomentsTest, OneToFourReplacingAnotherLength) {
+TEST_F(MomentsTest, SixMomentsReplaceAnOutputOfAnotherLength) {
   Vector("d", {1, 2, 3, 4});
   Vector("m", {9, 9, 9});
   ASSERT_EQ(ComputeMoments("d", "m"), 1);
@@ -82,7 +82,7 @@ TEST_F(MomentsTest, MessagesInCheckOrder) {
   EXPECT_EQ(FindObject("out", OBJMASK_ANY), nullptr);
 }
 
-TEST_F(MomentsTest, ObjectFormAndRoutine) {
+TEST_F(MomentsTest, ObjectFormNeedsSixElementsAndTheRoutineTwoValues) {
   VectorObject* two = Vector("two", {1, 2});
   VectorObject* seven = Vector("seven", {0, 0, 0, 0, 0, 0, 42});
   Refused(ComputeMomentObjects(two, Vector("five", {0, 0, 0, 0, 0})),

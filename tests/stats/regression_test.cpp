@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "objects_fixture.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
 
-class RegressionTest : public ObjectsTest {
+class RegressionTest : public testing::WorkbenchTest {
  protected:
   int32_t Fit(std::vector<std::string> xs, const char* y, const char* dest, bool save = false,
               const char* cov = "", const char* res = "", const char* pred = "") {
@@ -67,7 +67,7 @@ TEST_F(RegressionTest, TwoVariablesAgreeWithTheExactFit) {
     EXPECT_NEAR(Get<VectorObject>("r")->at(i + 1), expected[i], 1e-12 * expected[i]) << i;
 }
 
-TEST_F(RegressionTest, ThreeSamplesOneVector) {
+TEST_F(RegressionTest, ThreeSamplesLeaveOneDegreeOfFreedom) {
   Vector("x", {1, 2, 4});
   Vector("y", {1, 3, 4});
   ASSERT_EQ(Fit({"x"}, "y", "r"), 1);

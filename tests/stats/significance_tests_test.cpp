@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "objects_fixture.h"
 #include "stats/special_functions.h"
+#include "support/workbench_test.h"
 
 namespace tq {
 namespace {
@@ -41,7 +41,7 @@ const std::string kLib = "Numerical library error\n";
 const std::string kShort =
     "Invalid arguments.\nVectors are too short\nEach distribution must have at least 4 samples.\n";
 
-class SignificanceTest : public ObjectsTest {
+class SignificanceTest : public testing::WorkbenchTest {
  protected:
   double At(const char* name, int i) { return Get<VectorObject>(name)->at(i); }
 };
@@ -82,7 +82,7 @@ TEST_F(SignificanceTest, SpecialFunctionFailuresAreRecorded) {
                               "big, or MAXIT too small\n");
 }
 
-TEST_F(SignificanceTest, TTestsOfEachType) {
+TEST_F(SignificanceTest, EachTTestTypeGivesItsTAndSignificance) {
   Vector("a", {1, 2, 3, 4});
   Vector("b", {2, 3, 4, 6});  // variances 5/3 and 35/12; paired differences -1, -1, -1, -2
   const double s = (5.0 / 3 + 35.0 / 12) / 4;
@@ -129,7 +129,7 @@ TEST_F(SignificanceTest, ZeroVariancesAreRefusedOrTrapped) {
   EXPECT_EQ(document.objects.size(), 4u);
 }
 
-TEST_F(SignificanceTest, ChiSquareTests) {
+TEST_F(SignificanceTest, ChiSquareSkipsEmptyBinsAndRefusesBadExpectedCounts) {
   Vector("a", {10, 0, 7, 12, 5});
   Vector("b", {8, 0, 9, 15, 2});
   EXPECT_TRUE(CheckChiSquareArguments("a", "b", "c"));

@@ -1,11 +1,6 @@
 #include "support/scripted_ui.h"
 
-#include <algorithm>
-
-#include "core/element_block.h"
-#include "core/operation_status.h"
 #include "core/queued_dialog.h"
-#include "core/user_cancel.h"
 
 namespace tq::testing {
 
@@ -58,30 +53,6 @@ bool ScriptedUi::CancelRequested() {
 
 void ScriptedUi::AnswerQuestions(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers.begin(), answers.end());
-}
-
-void WorkbenchTest::SetUp() {
-  ResetCoreState();
-  SetCurrentDocument(&document);
-  SetCurrentUi(&ui);
-}
-
-VectorObject* WorkbenchTest::Vector(const std::string& name, std::initializer_list<double> values) {
-  auto* v = Put(name, std::make_unique<VectorObject>(int32_t(values.size()), 0.0));
-  std::copy(values.begin(), values.end(), v->data());
-  return v;
-}
-
-MatrixObject* WorkbenchTest::Matrix(const std::string& name, int rows, int columns, double first) {
-  auto* m = Put(name, std::make_unique<MatrixObject>(columns, rows, 0.0));
-  for (int64_t i = 0; i < m->count(); ++i) m->data()[i] = first + double(i);
-  return m;
-}
-
-void WorkbenchTest::TearDown() {
-  SetAllocationFailureAfter(-1);
-  SetCurrentUi(nullptr);
-  SetCurrentDocument(nullptr);
 }
 
 }  // namespace tq::testing

@@ -82,30 +82,4 @@ class ScriptedUi : public UiPort {
   int cancelAtPoll_ = 0;
 };
 
-// Every test starts from a fresh workspace, status and port.
-class WorkbenchTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // Appends `object` to the workspace under `name`.
-  template <class T>
-  T* Put(const std::string& name, std::unique_ptr<T> object) {
-    object->name = name;
-    T* raw = object.get();
-    AddObject(std::move(object));
-    return raw;
-  }
-  VectorObject* Vector(const std::string& name, std::initializer_list<double> values);
-  // Elements first, first + 1, ... in row order.
-  MatrixObject* Matrix(const std::string& name, int rows, int columns, double first = 1.0);
-  template <class T>
-  T* Get(const std::string& name) {
-    return dynamic_cast<T*>(FindObject(name, OBJMASK_ANY));
-  }
-
-  ScriptedUi ui;
-  Document document;
-};
-
 }  // namespace tq::testing

@@ -3,26 +3,22 @@
 // line; a failed import changes nothing.
 #include <gtest/gtest.h>
 
+#include "support/workbench_test.h"
 #include "workspace/data_file.h"
-#include "workspace_test_util.h"
 
 namespace tq::testing {
 namespace {
 
-class DataFileTest : public WorkspaceTest {
+class DataFileTest : public WorkbenchTest {
  protected:
-  MatrixObject& Matrix(int32_t rows, int32_t columns, double initial) {
-    return Add("M", std::make_unique<MatrixObject>(columns, rows, initial));
-  }
-  VectorObject& Vector(int32_t size, double initial) { return Add("v", std::make_unique<VectorObject>(size, initial)); }
   static std::vector<double> Elements(const MatrixObject& m) { return {m.data(), m.data() + m.count()}; }
 };
 
 TEST_F(DataFileTest, ExportWritesTwelveDigitsAndImportReadsThemBack) {
-  MatrixObject& m = Matrix(3, 2, 0.0);
+  MatrixObject& m = *Put("M", std::make_unique<MatrixObject>(2, 3, 0.0));
   for (int64_t k = 0; k < m.count(); ++k) m.data()[k] = (double(k) - 2.5) * 1.25;
   m.at(3, 2) = -1.23456789012e-300;
-  VectorObject& v = Vector(4, 0.0);
+  VectorObject& v = *Put("v", std::make_unique<VectorObject>(4, 0.0));
   for (int k = 1; k <= 4; ++k) v.at(k) = std::vector{-2.5, 1e20, 1.0 / 3.0, 123456789012.0}[size_t(k - 1)];
   const std::string mPath = Path("m.txt"), vPath = Path("v.txt");
   ASSERT_EQ(ExportObject("M", mPath), 1);
@@ -49,17 +45,17 @@ TEST_F(DataFileTest, ExportWritesTwelveDigitsAndImportReadsThemBack) {
 }
 
 TEST_F(DataFileTest, ImportTakesTabsAndIgnoresExtraNumbersAndLines) {
-  MatrixObject& m = Matrix(2, 2, 0.0);
+  MatrixObject& m = *Put("M", std::make_unique<MatrixObject>(2, 2, 0.0));
   EXPECT_EQ(ImportObject("M", Write("in.txt", "1\t2 99\n  -3e1   4.5x\t\n7 8\n")), 1);
   EXPECT_EQ(Elements(m), (std::vector<double>{1, 2, -30, 4.5}));
-  VectorObject& v = Vector(3, 0.0);  // a vector's numbers may sit on one line
+  VectorObject& v = *Put("v", std::make_unique<VectorObject>(3, 0.0));  // a vector's numbers may sit on one line
   EXPECT_EQ(ImportObject("v", Write("in.txt", "1 2\t3 4\n")), 1);
   EXPECT_EQ(v.at(1), 1.0);
   EXPECT_EQ(v.at(3), 3.0);
 }
 
 TEST_F(DataFileTest, ImportFailuresLeaveTheObjectUnchanged) {
-  MatrixObject& m = Matrix(2, 3, 5.0);
+  MatrixObject& m = *Put("M", std::make_unique<MatrixObject>(3, 2, 5.0));
   const std::string count = "Each text line must contain 3 numbers.", empty = "Text line in the file is empty.";
   const std::string fits = "7  8 9" + std::string(4087, ' ');  // 4093 characters before the line feed
   const struct {
@@ -79,7 +75,7 @@ TEST_F(DataFileTest, ImportFailuresLeaveTheObjectUnchanged) {
   }
   EXPECT_EQ(ImportObject("M", Write("in.txt", fits + "\n" + fits + "\n")), 1);
   EXPECT_EQ(m.at(2, 1), 7.0);
-  VectorObject& v = Vector(3, 6.0);  // a short vector file fails at the first missing number
+  VectorObject& v = *Put("v", std::make_unique<VectorObject>(3, 6.0));  // a short vector file fails at the first missing number
   const std::string path = Write("in.txt", "1\n2\n");
   ui.output.clear();
   EXPECT_EQ(ImportObject("v", path), 0);
@@ -90,8 +86,8 @@ TEST_F(DataFileTest, ImportFailuresLeaveTheObjectUnchanged) {
 }
 
 TEST_F(DataFileTest, FilesThatCannotBeOpenedOrWritten) {
-  Matrix(1, 1, 0.0);
-  Vector(10, 1.0);
+  Put("M", std::make_unique<MatrixObject>(1, 1, 0.0));
+  Put("v", std::make_unique<VectorObject>(10, 1.0));
   const std::string missing = Path("missing.txt"), folder = Path("none/out.txt");
   EXPECT_EQ(ImportObject("M", missing), 0);
   EXPECT_EQ(ExportObject("v", folder), 0);

@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "core/element_block.h"
-#include "workspace_test_util.h"
+#include "support/workspace_bytes.h"
 
 namespace tq::testing {
 namespace {
@@ -27,11 +27,8 @@ const std::string kSeries = "Invalid format of data series. " + kCorrupt;
 const std::string kCannotRead = "Unable to read workspace file\n%s\n";
 constexpr uid_t kNobody = 65534;
 
-class WorkspaceBytesTest : public WorkspaceTest {
+class WorkspaceBytesTest : public WorkbenchTest {
  protected:
-  VariableObject& Variable(const std::string& name, double value) {
-    return Add(name, std::make_unique<VariableObject>(value));
-  }
   static WorkspaceContents Parse(const Bytes& bytes) {
     MemorySource source(bytes);
     ArchiveReader reader(source);
@@ -47,13 +44,13 @@ class WorkspaceBytesTest : public WorkspaceTest {
   void AddEveryKind() {
     Variable("x", -0.0);
     Variable("n", std::numeric_limits<double>::quiet_NaN());  // stored as +0
-    auto& v = Add("v", std::make_unique<VectorObject>(3, 0.0));
+    auto& v = *Put("v", std::make_unique<VectorObject>(3, 0.0));
     v.at(1) = std::numeric_limits<double>::infinity();
     v.at(2) = std::numeric_limits<double>::quiet_NaN();
     v.at(3) = -1e-310;
-    Add("M", std::make_unique<MatrixObject>(2, 3, 0.25)).at(3, 2) = -7;
-    Add("f", std::make_unique<FunctionObject>("x^2+\r\n1")).description = "a square";
-    auto& chart = Add("c", std::make_unique<ChartObject>());
+    Put("M", std::make_unique<MatrixObject>(2, 3, 0.25))->at(3, 2) = -7;
+    Function("f", "x^2+\r\n1")->description = "a square";
+    auto& chart = *Put("c", std::make_unique<ChartObject>());
     chart.SeriesCount = 3;
     chart.Reserved = 5;
     chart.Options = 0x7FFFFFFF;
@@ -80,7 +77,7 @@ class WorkspaceBytesTest : public WorkspaceTest {
 };
 
 TEST_F(WorkspaceBytesTest, VariableAndMatrixLayouts) {
-  Variable("bad", 1.0).status = STATUS_FAILED;  // neither counted nor written
+  Variable("bad", 1.0)->status = STATUS_FAILED;  // neither counted nor written
   EXPECT_EQ(WorkspaceBytes(), FromHex("00 00"));
   Load(FromHex("00 00"));
   EXPECT_EQ(ui.output, "Deleted object <bad>\r\nWorkspace loaded from file\r\n");
@@ -90,7 +87,7 @@ TEST_F(WorkspaceBytesTest, VariableAndMatrixLayouts) {
                                       FromHex("00 00 00 00 00 00 04 40"), kMarker,
                                       FromHex("01 80 01 00 00 00 01 79"), F64(1.0), kMarker}));
   DeleteAllObjects();
-  auto& m = Add("M", std::make_unique<MatrixObject>(3, 2, 0.0));  // rows before columns, row by row
+  auto& m = *Put("M", std::make_unique<MatrixObject>(3, 2, 0.0));  // rows before columns, row by row
   for (int i = 1; i <= 2; ++i)
     for (int j = 1; j <= 3; ++j) m.at(i, j) = 10 * i + j;
   EXPECT_EQ(WorkspaceBytes(), Concat({FromHex("01 00"), kClassHead, I32(3), FromHex("01 4D"), I32(2), I32(3),
@@ -98,7 +95,7 @@ TEST_F(WorkspaceBytesTest, VariableAndMatrixLayouts) {
 }
 
 TEST_F(WorkspaceBytesTest, ChartCountsEverySeriesButWritesOnlyValidOnes) {
-  auto& chart = Add("c", std::make_unique<ChartObject>());
+  auto& chart = *Put("c", std::make_unique<ChartObject>());
   for (const char* name : {"s1", "s2"}) {
     chart.SeriesList.push_back(std::make_unique<SeriesObject>());
     chart.SeriesList.back()->name = name;
@@ -126,7 +123,7 @@ TEST_F(WorkspaceBytesTest, StringLengthForms) {
   for (const auto& [length, head] : rows) {
     SCOPED_TRACE(length);
     DeleteAllObjects();
-    Add("f", std::make_unique<FunctionObject>(std::string(length, 'a'))).description = "d";
+    Put("f", std::make_unique<FunctionObject>(std::string(length, 'a')))->description = "d";
     const Bytes bytes = WorkspaceBytes();
     EXPECT_EQ(Bytes(bytes.begin() + at, bytes.begin() + at + std::ptrdiff_t(head.size())), head);
     Load(bytes);
@@ -165,7 +162,7 @@ TEST_F(WorkspaceBytesTest, DrawingFieldsOutsideTheirListsAreBroughtIntoThem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.markerSize);
     DeleteAllObjects();
-    auto& chart = Add("c", std::make_unique<ChartObject>());
+    auto& chart = *Put("c", std::make_unique<ChartObject>());
     chart.SeriesList.push_back(std::make_unique<SeriesObject>());
     SeriesObject& written = *chart.SeriesList.back();
     written.name = "s";
@@ -214,9 +211,9 @@ class WorkspaceFileTest : public WorkspaceBytesTest {
     valid_ = WorkspaceBytes();
     document.objects.Clear();
     // The workspace the files are opened into; x and v clash with the file.
-    Add("x", std::make_unique<VariableObject>(-1.0));
-    Add("v", std::make_unique<MatrixObject>(2, 2, 4.0));
-    Add("keep", std::make_unique<VectorObject>(2, 8.0));
+    Variable("x", -1.0);
+    Put("v", std::make_unique<MatrixObject>(2, 2, 4.0));
+    Put("keep", std::make_unique<VectorObject>(2, 8.0));
   }
 
   // Opens `bytes` to replace and to merge: refused with `message` ("%s" for
@@ -322,7 +319,7 @@ TEST_F(WorkspaceFileTest, StorageThatCannotBeObtainedRefusesTheWholeFile) {
 }
 
 TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
-  Add("X", std::make_unique<VariableObject>(2.0));
+  Variable("X", 2.0);
   const std::string path = Write("twice.mts", WorkspaceBytes());  // as an older program wrote it
   document.objects.Clear();
   EXPECT_EQ(OpenShowingFailure(path, false), 1);
@@ -333,10 +330,10 @@ TEST_F(WorkspaceFileTest, LaterRecordReplacesAnEarlierOneOfTheSameName) {
 TEST_F(WorkspaceFileTest, MergeReplacesAnObjectOfALongName) {
   const std::string name(1000, 'n');
   document.objects.Clear();
-  Add(name, std::make_unique<VariableObject>(2.0));
+  Variable(name, 2.0);
   const std::string path = Write("long.mts", WorkspaceBytes());
   document.objects.Clear();
-  Add(std::string(1000, 'N'), std::make_unique<MatrixObject>(2, 2, 4.0));
+  Put(std::string(1000, 'N'), std::make_unique<MatrixObject>(2, 2, 4.0));
   EXPECT_EQ(OpenShowingFailure(path, true), 1);
   EXPECT_EQ(ui.output, "Deleted Matrix <" + std::string(1000, 'N') + ">\r\nWorkspace loaded from file\r\n");
   EXPECT_EQ(Names(), Lines{name});
@@ -344,7 +341,7 @@ TEST_F(WorkspaceFileTest, MergeReplacesAnObjectOfALongName) {
 }
 
 TEST_F(WorkspaceFileTest, SaveRefusesTwoObjectsOfOneName) {
-  Add("V", std::make_unique<FunctionObject>("x+1"));
+  Function("V", "x+1");
   EXPECT_EQ(SaveShowingFailure(Path("w.mts")), 0);
   EXPECT_EQ(ui.messages, Lines{"Unable to write workspace file\n" + Path("w.mts") +
                                "\nInternal error: two objects are named <v>."});
@@ -375,14 +372,14 @@ TEST_F(WorkspaceFileTest, SaveDropsObjectsThatAreNotValidAndNeverDamagesTheFile)
   const std::string path = Path("w.mts");
   ASSERT_EQ(SaveShowingFailure(path), 1);
   std::filesystem::permissions(path, std::filesystem::perms(0640));
-  Add("bad", std::make_unique<VectorObject>(2, 0.0)).status = STATUS_FAILED;
+  Put("bad", std::make_unique<VectorObject>(2, 0.0))->status = STATUS_FAILED;
   ASSERT_EQ(SaveShowingFailure(path), 1);
   EXPECT_EQ(ui.output, "Workspace saved in file\r\nDeleted Vector <bad>\r\nWorkspace saved in file\r\n");
   EXPECT_EQ(Names(), (Lines{"x", "v", "keep"}));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));  // kept
   EXPECT_EQ(FilesInDir(), 1u);  // no temporary file left behind
   const std::string before = ReadText("w.mts");
-  Add("big", std::make_unique<VectorObject>(100000, 1.0));
+  Put("big", std::make_unique<VectorObject>(100000, 1.0));
   ui.output.clear();
   // A file size limit stands in for a full disk.
   struct rlimit saved;
@@ -482,9 +479,9 @@ TEST_F(WorkspaceFileTest, AFolderWithoutRoomForATemporaryFileIsWrittenInPlace) {
   const std::string old = "old contents";
   Write("locked/w.mts", old);
   fs::permissions(Path("locked/w.mts"), fs::perms(0666));
-  fs::permissions(dir_, fs::perms(0755));
+  fs::permissions(fs::path(Path("locked")).parent_path(), fs::perms(0755));
   fs::permissions(Path("locked"), fs::perms(0555));
-  Add("big", std::make_unique<VectorObject>(100000, 1.0));
+  Put("big", std::make_unique<VectorObject>(100000, 1.0));
   const Bytes saved = WorkspaceBytes();
   const std::string written = "No temporary file could be created beside the file; it was written in place\r\n"
                               "Workspace saved in file\r\n";

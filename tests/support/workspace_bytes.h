@@ -1,21 +1,17 @@
-// The fixture of the workspace tests: byte strings, a temporary folder and
-// a snapshot of the workspace to show that a refused file changed nothing.
+// Workspace files byte by byte: byte strings, saving and opening as the file
+// commands do, and a snapshot of the workspace to show that a refused file
+// changed nothing.
 #pragma once
-
-#include <stdlib.h>
 
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/object_list.h"
 #include "core/ui_port.h"
-#include "support/scripted_ui.h"
+#include "support/workbench_test.h"
 #include "workspace/archive_writer.h"
 #include "workspace/workspace_file.h"
 #include "workspace/workspace_format.h"
@@ -23,7 +19,6 @@
 namespace tq::testing {
 
 using Bytes = std::vector<uint8_t>;
-using Lines = std::vector<std::string>;
 
 inline Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -84,48 +79,8 @@ inline std::string WorkspaceSnapshot() {
   return snapshot.append(bytes.begin(), bytes.end());
 }
 
-class WorkspaceTest : public WorkbenchTest {
- protected:
-  void SetUp() override {
-    WorkbenchTest::SetUp();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tq-ws-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-    WorkbenchTest::TearDown();
-  }
-
-  template <class T>
-  T& Add(const std::string& name, std::unique_ptr<T> object) {
-    object->name = name;
-    T& ref = *object;
-    AddObject(std::move(object));
-    return ref;
-  }
-  Lines Names() const {
-    Lines names;
-    for (const auto& entry : document.objects.entries()) names.push_back(entry->name);
-    return names;
-  }
-
-  // Files in a fresh folder, removed after the test.
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-    return Path(name);
-  }
-  std::string Write(const std::string& name, const Bytes& bytes) const {
-    return Write(name, std::string(bytes.begin(), bytes.end()));
-  }
-  std::string ReadText(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  std::filesystem::path dir_;
-  const Bytes kClassHead = Concat({FromHex("FF FF 01 00 0A 00"), Text("MathObject")});
-  const Bytes kMarker = FromHex("41 42 0F 00");
-};
+// The head of a record of the math object class, and the marker that ends a record.
+inline const Bytes kClassHead = Concat({FromHex("FF FF 01 00 0A 00"), Text("MathObject")});
+inline const Bytes kMarker = FromHex("41 42 0F 00");
 
 }  // namespace tq::testing

@@ -1,5 +1,5 @@
-// Shared by the chart, render and chart command tests: workspace objects,
-// a chart with hand-set points, stand-in series functions, a recording canvas.
+// Shared by the chart, render and chart command tests: a chart with hand-set
+// points, stand-in series functions, a recording canvas.
 #pragma once
 
 #include <cmath>
@@ -20,24 +20,11 @@
 
 namespace tq::testing {
 
-inline std::unique_ptr<VectorObject> MakeVector(const std::vector<double>& values,
-                                                const char* name = "") {
+// A vector outside the workspace.
+inline std::unique_ptr<VectorObject> MakeVector(const std::vector<double>& values) {
   auto v = std::make_unique<VectorObject>(int32_t(values.size()), 0.0);
   for (size_t i = 0; i < values.size(); ++i) v->at(int32_t(i + 1)) = values[i];
-  v->name = name;
   return v;
-}
-
-inline void PutVector(const char* name, const std::vector<double>& values) {
-  AddObject(MakeVector(values, name));
-}
-
-// A function object; the fake series functions know it by its body.
-inline void PutFunction(const char* name, const char* body, int32_t status = STATUS_VALID) {
-  auto f = std::make_unique<FunctionObject>(body);
-  f->name = name;
-  f->status = status;
-  AddObject(std::move(f));
 }
 
 inline SeriesObject& AddSeries(ChartObject& chart, int32_t type, std::string source1,
@@ -87,7 +74,7 @@ struct PreparedChart {
 
 inline constexpr const char* kFakeCheckMessage = "check refused";
 
-// Bodies "x", "x*x", "sin(x)", "cos(x)", "1/x" (fails at 0) and "fail" (fails
+// Function objects are known by their bodies: "x", "x*x", "sin(x)", "cos(x)", "1/x" (fails at 0) and "fail" (fails
 // everywhere); the check refuses any other body with kFakeCheckMessage.
 inline void InstallFakeSeriesFunctions(int* evaluations = nullptr) {
   static std::string current;
