@@ -88,11 +88,16 @@ void RunTasks(Job& job, detail::PollRef poll) {
   }
 }
 
+// The calling thread posts a job to the workers it wants and takes part
+// itself. A worker joins a job only while it is open; the caller closes it
+// when no task is left and waits for the workers that joined, not for those
+// the system has not run yet, so a loaded machine slows a split down no
+// further than to one thread's pace.
 class Pool {
  public:
   ~Pool() {
+    shutdown_.store(true, std::memory_order_release);
     for (auto& worker : workers_) {
-      worker->job = nullptr;
       worker->post.fetch_add(1, std::memory_order_release);
       worker->post.notify_one();
     }
@@ -113,56 +118,83 @@ class Pool {
     return int(workers_.size());
   }
 
-  // Runs `job` on `helpers` workers and the calling thread.
+  // Runs `job` on up to `helpers` workers and the calling thread.
   void Run(Job& job, int helpers, detail::PollRef poll) {
-    pending_.store(helpers, std::memory_order_relaxed);
+    generation_ = generation_ == kLastGeneration ? 1 : generation_ + 1;
+    entry_.store(uint64_t(generation_) << 32, std::memory_order_release);
     for (int w = 0; w < helpers; ++w) {
-      workers_[size_t(w)]->job = &job;
-      workers_[size_t(w)]->post.fetch_add(1, std::memory_order_release);
-      workers_[size_t(w)]->post.notify_one();
+      Worker& worker = *workers_[size_t(w)];
+      worker.job = &job;
+      worker.post.store(generation_, std::memory_order_release);
+      worker.post.notify_one();
     }
     RunTasks(job, poll);
-    int left = 0;
-    for (int spin = 0; job.spin && (left = pending_.load(std::memory_order_acquire)) != 0 &&
-                       spin < kSpins;
-         ++spin)
+    uint64_t entry = entry_.fetch_or(kClosed, std::memory_order_acq_rel) | kClosed;
+    for (int spin = 0; job.spin && (entry & kJoined) != 0 && spin < kSpins; ++spin) {
       Pause();
-    while ((left = pending_.load(std::memory_order_acquire)) != 0)
-      pending_.wait(left, std::memory_order_acquire);
+      entry = entry_.load(std::memory_order_acquire);
+    }
+    while ((entry & kJoined) != 0) {
+      entry_.wait(entry, std::memory_order_acquire);
+      entry = entry_.load(std::memory_order_acquire);
+    }
   }
 
  private:
   struct Worker {
     std::thread thread;
-    std::atomic<uint32_t> post{0};
+    std::atomic<uint32_t> post{0};  // the generation of the last job posted
     Job* job = nullptr;
   };
+
+  // The open job: its generation (high half), closed, and the workers in it.
+  static constexpr uint64_t kClosed = uint64_t{1} << 31;
+  static constexpr uint64_t kJoined = kClosed - 1;
+  static constexpr uint32_t kLastGeneration = 0xFFFFFFFEu;
+
+  // Joins the job of `generation` while it is open.
+  bool Join(uint32_t generation) {
+    uint64_t entry = entry_.load(std::memory_order_acquire);
+    for (;;) {
+      if (uint32_t(entry >> 32) != generation || (entry & kClosed)) return false;
+      if (entry_.compare_exchange_weak(entry, entry + 1, std::memory_order_acq_rel)) return true;
+    }
+  }
+
+  void Leave() {
+    const uint64_t entry = entry_.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    if ((entry & kClosed) && (entry & kJoined) == 0) entry_.notify_all();
+  }
 
   void Serve(Worker* worker) {
     uint32_t seen = 0;
     bool spinning = false;  // as the last job asked
     for (;;) {
       uint32_t now = 0;
-      for (int spin = 0; spinning && (now = worker->post.load(std::memory_order_acquire)) == seen &&
-                         spin < kSpins;
+      for (int spin = 0;
+           spinning && (now = worker->post.load(std::memory_order_acquire)) == seen &&
+           spin < kSpins;
            ++spin)
         Pause();
       while ((now = worker->post.load(std::memory_order_acquire)) == seen)
         worker->post.wait(seen, std::memory_order_acquire);
       seen = now;
+      if (shutdown_.load(std::memory_order_acquire)) return;
+      if (!Join(now)) continue;
+      // Joined: the job stays until this worker leaves it.
       Job* job = worker->job;
-      if (!job) return;
       spinning = job->spin;
       WriteControlWord(job->controlWord);
       RunTasks(*job, {nullptr, nullptr});
       job->flags.fetch_or(ReadSseFlags(), std::memory_order_relaxed);
-      // The job may end as soon as the count reaches zero: not touched after.
-      if (pending_.fetch_sub(1, std::memory_order_acq_rel) == 1) pending_.notify_one();
+      Leave();
     }
   }
 
   std::vector<std::unique_ptr<Worker>> workers_;
-  std::atomic<int> pending_{0};
+  std::atomic<uint64_t> entry_{0};
+  std::atomic<bool> shutdown_{false};
+  uint32_t generation_ = 0;
 };
 
 Pool& ThePool() {

@@ -64,6 +64,19 @@ constexpr size_t kParallelStepUpdates = 200000;
 // Above this many floating-point operations the user may stop between steps.
 constexpr double kPolledOperations = 1e8;
 
+// A step's rows go in a few bands per thread, taken in turn, so that a
+// thread the system runs late leaves its share to the others; a band keeps
+// at least kBandRows rows.
+constexpr size_t kBandsPerThread = 4;
+constexpr size_t kBandRows = 16;
+constexpr size_t kMaxBandsPerStep = kBandsPerThread * kMaxComputeThreads;
+
+size_t BandsPerStep(size_t n, int threads) {
+  if (threads <= 1) return 1;
+  const size_t most = kBandsPerThread * size_t(threads);
+  return std::min(n, std::max(size_t(threads), std::min(most, n / kBandRows)));
+}
+
 }  // namespace
 
 // The working form: 0-based offsets into contiguous rows. The search for the
@@ -91,8 +104,9 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
   auto rowB = [&](size_t i) { return b + i * M; };
 
   const int threads = std::clamp(std::min(threadCount, n), 1, kMaxComputeThreads);
+  const size_t bands = BandsPerStep(N, threads);
   const bool polled = 2.0 * double(N) * double(N) * double(N + M) > kPolledOperations;
-  PivotCandidate bandCandidates[kMaxComputeThreads];
+  PivotCandidate bandCandidates[kMaxBandsPerStep];
   if (polled) Core().userCancelled = 0;
 
   // The first search covers the whole matrix.
@@ -130,8 +144,8 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
     auto eliminateBand = [&](int64_t band) {
       PivotCandidate& found = bandCandidates[band];
       found = PivotCandidate{};
-      const size_t from = N * size_t(band) / size_t(threads);
-      const size_t to = N * size_t(band + 1) / size_t(threads);
+      const size_t from = N * size_t(band) / bands;
+      const size_t to = N * size_t(band + 1) / bands;
       for (size_t q = from; q < to; ++q) {
         if (q == pivotColumn) continue;
         double* target = rowA(q);
@@ -146,9 +160,9 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
                          EliminateRowAndMeasure(target, pivotA, mask.get(), N, f));
       }
     };
-    ParallelFor(threads, threads, eliminateBand);
+    ParallelFor(int64_t(bands), threads, eliminateBand);
     next = PivotCandidate{};
-    for (int band = 0; band < threads; ++band) next.Merge(bandCandidates[band]);
+    for (size_t band = 0; band < bands; ++band) next.Merge(bandCandidates[band]);
   }
 
   UnscrambleColumns(pivots, n, [&](int32_t x, int32_t y) {
