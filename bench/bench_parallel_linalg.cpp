@@ -77,7 +77,8 @@ void BM_Eliminate(benchmark::State& state) {
   const auto a0 = RandomValues(size_t(n) * size_t(n), 3), b0 = RandomValues(size_t(n), 4);
   std::vector<double> a, b, a1, b1;
   auto eliminate = [&](int threads) {
-    return tq::RunProtected([&] { return tq::GaussJordanOnThreads(a.data(), n, b.data(), 1, threads); });
+    return tq::RunProtected(
+        [&] { return tq::GaussJordanOnThreads(a.data(), n, b.data(), 1, threads); });
   };
   a = a0, b = b0;
   eliminate(1);

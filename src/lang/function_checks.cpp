@@ -270,7 +270,8 @@ size_t EvaluateAtElements(const double* xs, double* values, int32_t* statuses, s
     const size_t running = lang::CountPollsUntilStop(n);
     if (running > 0) {
       if (readsIndexes) FillIndexes(first, running, range.columns, indexes);
-      if (RunCleanBatch(xs + start, values + start, running, readsIndexes ? &indexes.view : nullptr)) {
+      const lang::FastIndexes* inputs = readsIndexes ? &indexes.view : nullptr;
+      if (RunCleanBatch(xs + start, values + start, running, inputs)) {
         std::fill(statuses + start, statuses + start + running, 0);
         // As after a successful EvaluateAt of the batch's last point.
         const size_t last = start + running - 1;
