@@ -29,7 +29,8 @@ namespace {
 constexpr int kThreadCounts[] = {2, 3, 4, 7};
 
 bool BitIdentical(const std::vector<double>& x, const std::vector<double>& y) {
-  return x.size() == y.size() && std::memcmp(x.data(), y.data(), x.size() * sizeof(double)) == 0;
+  return x.size() == y.size() &&
+         (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(double)) == 0);
 }
 
 // Ordinary values; with `faults` a few that overflow, are infinite, NaN or
