@@ -1,6 +1,7 @@
 #include "linalg/gauss_jordan.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <memory>
@@ -71,6 +72,38 @@ constexpr size_t kBandsPerThread = 4;
 constexpr size_t kBandRows = 16;
 constexpr size_t kMaxBandsPerStep = kBandsPerThread * kMaxComputeThreads;
 
+// Every step updates the same number of elements, so the steps time each
+// other. A loaded machine can make the split steps slower than steps on the
+// calling thread alone (a worker stopped in its band holds the others at the
+// end of the step): every kSteps steps one step runs alone and the next split,
+// and the rest of the kSteps run the faster way. Results do not depend on it.
+class StepChooser {
+ public:
+  explicit StepChooser(int threads) : threads_(threads) {}
+  // The threads of step i (from 1).
+  int ThreadsFor(int32_t i) const {
+    const int32_t phase = (i - 1) % kSteps;
+    if (threads_ == 1 || phase == 0) return 1;
+    if (phase == 1) return threads_;
+    return splitFaster_ ? threads_ : 1;
+  }
+  void Start() { start_ = std::chrono::steady_clock::now(); }
+  void Stop(int32_t i) {
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    const int32_t phase = (i - 1) % kSteps;
+    if (phase == 0) alone_ = seconds;
+    if (phase == 1) splitFaster_ = seconds < alone_;
+  }
+
+ private:
+  static constexpr int32_t kSteps = 64;
+  int threads_;
+  bool splitFaster_ = true;
+  double alone_ = 0.0;
+  std::chrono::steady_clock::time_point start_;
+};
+
 size_t BandsPerStep(size_t n, int threads) {
   if (threads <= 1) return 1;
   const size_t most = kBandsPerThread * size_t(threads);
@@ -86,10 +119,12 @@ size_t BandsPerStep(size_t n, int threads) {
 // bands' pivot candidates are merged in row order.
 int32_t GaussJordan(double* a, int32_t n, double* b, int32_t m) {
   const size_t updates = size_t(std::max(n, 0)) * size_t(std::max(n + m, 0));
-  return GaussJordanOnThreads(a, n, b, m, updates >= kParallelStepUpdates ? ComputeThreads() : 1);
+  const int threads = updates >= kParallelStepUpdates ? ComputeThreads() : 1;
+  return GaussJordanOnThreads(a, n, b, m, threads, StepSplit::kFaster);
 }
 
-int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int threadCount) {
+int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int threadCount,
+                             StepSplit split) {
   Pivots pivots(n);
   if (!pivots.ok()) return 0;
   const size_t N = size_t(n), M = size_t(m);
@@ -104,7 +139,7 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
   auto rowB = [&](size_t i) { return b + i * M; };
 
   const int threads = std::clamp(std::min(threadCount, n), 1, kMaxComputeThreads);
-  const size_t bands = BandsPerStep(N, threads);
+  StepChooser chooser(split == StepSplit::kFaster ? threads : 1);
   const bool polled = 2.0 * double(N) * double(N) * double(N + M) > kPolledOperations;
   PivotCandidate bandCandidates[kMaxBandsPerStep];
   if (polled) Core().userCancelled = 0;
@@ -141,6 +176,8 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
     ScaleRow(pivotB, M, p);
 
     const size_t pivotColumn = c;
+    const int stepThreads = split == StepSplit::kFaster ? chooser.ThreadsFor(i) : threads;
+    const size_t bands = BandsPerStep(N, stepThreads);
     auto eliminateBand = [&](int64_t band) {
       PivotCandidate& found = bandCandidates[band];
       found = PivotCandidate{};
@@ -160,7 +197,12 @@ int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int thr
                          EliminateRowAndMeasure(target, pivotA, mask.get(), N, f));
       }
     };
-    ParallelFor(int64_t(bands), threads, eliminateBand);
+    chooser.Start();
+    if (stepThreads > 1)
+      ParallelFor(int64_t(bands), stepThreads, eliminateBand);
+    else
+      eliminateBand(0);
+    chooser.Stop(i);
     next = PivotCandidate{};
     for (size_t band = 0; band < bands; ++band) next.Merge(bandCandidates[band]);
   }

@@ -18,8 +18,12 @@ inline constexpr const char* kSingularMatrixText = "Singular Matrix, the equatio
 // Large eliminations run on ComputeThreads() threads, with the same results
 // and faults as on one.
 int32_t GaussJordan(double* a, int32_t n, double* b, int32_t m);
-// The same on exactly `threads` threads (at most n).
-int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int threads);
+// The same on `threads` threads (at most n): every step split (kAlways), or
+// each step on one thread or split, whichever the timed steps found faster
+// (kFaster, what GaussJordan does).
+enum class StepSplit { kAlways, kFaster };
+int32_t GaussJordanOnThreads(double* a, int32_t n, double* b, int32_t m, int threads,
+                             StepSplit split = StepSplit::kAlways);
 
 // The object-level form: checks the two matrices, then eliminates.
 int32_t GaussJordanObjects(MatrixObject* a, int32_t n, MatrixObject* b, int32_t m);
