@@ -10,6 +10,7 @@
 #include "cli/console_session.h"
 #include "cli/console_ui.h"
 #include "cli/interactive_prompt.h"
+#include "core/thread_pool.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr const char* kUsage =
     "  --yes       answer Yes to every Yes/No question\n"
     "  --no        answer No to every Yes/No question (the default when not interactive)\n"
     "  --halt      stop at the first line that fails\n"
+    "  --threads N use at most N threads (1 to 64) for large matrix operations\n"
     "  --version   the program's version\n"
     "  -h, --help  this text\n"
     "With neither -c nor -f, lines are read from standard input.\n"
@@ -39,6 +41,7 @@ struct Options {
   std::vector<Source> sources;
   QuestionAnswer answer = QuestionAnswer::kAsk;
   bool halt = false;
+  int threads = 0;  // 0: TALLYQUIST_THREADS or the cores
   std::string workspace;
 };
 
@@ -58,6 +61,15 @@ int ParseOptions(int argc, char** argv, Options& options) {
       options.answer = QuestionAnswer::kNo;
     } else if (!std::strcmp(arg, "--halt")) {
       options.halt = true;
+    } else if (!std::strcmp(arg, "--threads")) {
+      const int threads = i + 1 < argc ? tq::ThreadSettingFromText(argv[i + 1]) : 0;
+      if (threads == 0) {
+        std::fprintf(stderr, "tallyquist-cli: --threads needs a number from 1 to %d\n%s",
+                     tq::kMaxComputeThreads, kUsage);
+        return 2;
+      }
+      options.threads = threads;
+      ++i;
     } else if (!std::strcmp(arg, "--version")) {
       std::fputs("tallyquist-cli " TQ_VERSION "\n", stdout);
       return -1;
@@ -94,6 +106,7 @@ bool RunScript(tq::cli::ConsoleSession& session, const std::string& path) {
 int main(int argc, char** argv) {
   Options options;
   if (int status = ParseOptions(argc, argv, options)) return status < 0 ? 0 : status;
+  if (options.threads) tq::SetThreadSetting(options.threads);
 
   const bool terminal = isatty(STDIN_FILENO);
   tq::cli::ConsoleUi ui(stdout, stderr, terminal, options.answer);

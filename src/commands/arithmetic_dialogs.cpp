@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/operation_dialog.h"
+#include "core/core_state.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/ui_port.h"
@@ -81,12 +82,13 @@ DialogResult ApplyTwoSource(const TwoSourceDialog& dialog, const OperationForm& 
     ShowMessage(dialog.kindMessage);
     return kStayOpen;
   }
+  Core().userCancelled = 0;
   ResetOperationStatus();
   if (engine(first, second, output) == 1) {
     Report(report, first.c_str(), second.c_str(), output.c_str());
     return CarriedOut(carriedOut);
   }
-  ShowEngineFailure();
+  ShowEngineFailureOrStop();
   return dialog.closeOnFailure ? kCloseDialog : kStayOpen;
 }
 

@@ -5,6 +5,7 @@
 
 #include "commands/operation_dialog.h"
 #include "commands/statistics_forms.h"
+#include "core/core_state.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/ui_port.h"
@@ -33,9 +34,10 @@ DialogResult ApplyInverse(const OperationForm& form, bool& carriedOut) {
     ShowMessage("Error:\nInvalid arguments type. First argument must be matrix.\n");
     return kStayOpen;
   }
+  Core().userCancelled = 0;
   ResetOperationStatus();
   if (InvertMatrix(source, output) != 1) {
-    ShowEngineFailure();
+    ShowEngineFailureOrStop();
     return kStayOpen;
   }
   Report("Inversed Matrix <%s>\r\noutput stored in new matrix <%s>", source.c_str(),
@@ -62,9 +64,10 @@ DialogResult ApplySolve(const OperationForm& form, bool& carriedOut) {
         "vector.");
     return kStayOpen;
   }
+  Core().userCancelled = 0;
   ResetOperationStatus();
   if (SolveLinearSystem(nameA, nameB, output) != 1) {
-    ShowEngineFailure();
+    ShowEngineFailureOrStop();
     return kStayOpen;
   }
   Report(

@@ -7,6 +7,7 @@
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/ui_port.h"
+#include "lang/interpreter.h"
 
 namespace tq {
 
@@ -62,6 +63,13 @@ void ShowEngineFailure() {
   else
     ShowMessage(
         "Error: Unable to perform the operation.\nFloating point error or not enough memeory.");
+}
+
+void ShowEngineFailureOrStop() {
+  if (Core().userCancelled == 1)
+    ShowMessage(lang::kTerminatedByUser);
+  else
+    ShowEngineFailure();
 }
 
 }  // namespace tq

@@ -34,6 +34,10 @@ bool CheckOutputName(const std::string& name, const char* outputKind);
 
 // Step 8: the engine's message, or the generic one.
 void ShowEngineFailure();
+// The same for an engine the user may stop: after a confirmed stop the
+// message the compute dialog shows. The dialog sets Core().userCancelled to
+// 0 before it calls the engine.
+void ShowEngineFailureOrStop();
 
 // Runs the dialog: `apply(form, carriedOut)` runs the action button's
 // checks in their order and answers whether the dialog closes. Returns

@@ -7,7 +7,6 @@
 #include "core/operation_frame.h"
 #include "core/operation_status.h"
 #include "core/user_cancel.h"
-#include "lang/fast_form.h"
 #include "lang/function_checks.h"
 #include "lang/lang_state.h"
 
@@ -108,22 +107,19 @@ int32_t Compute(const ComputeTexts& texts, const std::string& sourceName,
   return FinishOperationKeepingMessage(done, std::move(result), texts.failure);
 }
 
-// A function that reads neither _m nor _n is evaluated a block of elements
-// at a time: the same values, statuses and final status as element by
-// element, with the fault flags tested once per batch.
-bool EvaluatesInBlocks() { return lang::HasFastForm() && !lang::FastFormReadsIndexes(); }
-
-void EvaluateInBlocks(const double* in, double* out, size_t count) {
-  constexpr size_t kBlock = 4096;
+// A block of elements at a time, with the same values, statuses and stop
+// as element by element; failed elements hold the marker.
+void EvaluateInBlocks(const double* in, double* out, int64_t count, int32_t columns) {
+  constexpr int64_t kBlock = 4096;
   int32_t statuses[kBlock];
-  for (size_t start = 0; start < count && Core().userCancelled == 0; start += kBlock) {
-    const size_t n = std::min(kBlock, count - start);
-    EvaluateAtPoints(in + start, out + start, statuses, n);
-    for (size_t i = 0; i < n; ++i)
-      if (statuses[i] != 0) out[start + i] = kMissingValue;
+  for (int64_t start = 0; start < count; start += kBlock) {
+    const size_t n = size_t(std::min(kBlock, count - start));
+    const size_t done =
+        EvaluateAtElements(in + start, out + start, statuses, n, {start, columns});
+    for (size_t i = 0; i < done; ++i)
+      if (statuses[i] != 0) out[start + int64_t(i)] = kMissingValue;
+    if (done < n || Core().userCancelled == 1) return;
   }
-  // The evaluation that met the confirmed stop is the last one, and failed.
-  if (Core().userCancelled == 1) AppendOperationFailure("Calculation failed");
 }
 
 }  // namespace
@@ -136,8 +132,8 @@ int32_t ComputeMatrixElements(const MatrixObject* source, const FunctionObject* 
   if (source->rows != result->rows || source->columns != result->columns)
     return Fail("Source and destination matrices have incompatible numbers of rows and columns.");
   Core().userCancelled = 0;
-  if (EvaluatesInBlocks()) {
-    EvaluateInBlocks(source->data(), result->data(), size_t(source->count()));
+  if (lang::Lang().elementBlocks) {
+    EvaluateInBlocks(source->data(), result->data(), source->count(), source->columns);
     return 1;
   }
   int32_t status = 0;
@@ -165,8 +161,8 @@ int32_t ComputeVectorElements(const VectorObject* source, const FunctionObject* 
     return Fail("Source and destination vectors have incompatible numbers of elements.");
   Core().userCancelled = 0;
   lang::Lang().rowRegister = 1;
-  if (EvaluatesInBlocks()) {
-    EvaluateInBlocks(source->data(), result->data(), size_t(source->size));
+  if (lang::Lang().elementBlocks) {
+    EvaluateInBlocks(source->data(), result->data(), source->size, source->size);
     return 1;
   }
   int32_t status = 0;

@@ -11,10 +11,6 @@ namespace tq::lang {
 
 namespace {
 
-
-
-
-
 FastForm& Form() { return Lang().fastForm; }
 
 bool Binary(uint8_t opcode, Fast* op) {
@@ -177,7 +173,7 @@ alignas(64) double gX[kN];
 
 }  // namespace
 
-bool RunFastFormBatch(const double* xs, double* values, size_t n) {
+bool RunFastFormBatch(const double* xs, double* values, size_t n, const FastIndexes* indexes) {
   if (n == 0 || n > kN) return false;
   std::copy(xs, xs + n, gX);
   std::fill(gX + n, gX + kN, xs[n - 1]);
@@ -193,8 +189,18 @@ bool RunFastFormBatch(const double* xs, double* values, size_t n) {
       case Fast::kPushX: std::copy(x, x + kN, *sp++); break;
       case Fast::kPushConst: Fill(*sp++, c); break;
       case Fast::kPushCell: Fill(*sp++, *op.cell); break;
-      case Fast::kPushRow: Fill(*sp++, double(Lang().rowRegister)); break;
-      case Fast::kPushColumn: Fill(*sp++, double(Lang().columnRegister)); break;
+      case Fast::kPushRow:
+        if (indexes)
+          std::copy(indexes->rows, indexes->rows + kN, *sp++);
+        else
+          Fill(*sp++, double(Lang().rowRegister));
+        break;
+      case Fast::kPushColumn:
+        if (indexes)
+          std::copy(indexes->columns, indexes->columns + kN, *sp++);
+        else
+          Fill(*sp++, double(Lang().columnRegister));
+        break;
       case Fast::kAdd: Each(next, top, [](double a, double b) { return a + b; }); --sp; break;
       case Fast::kSub: Each(next, top, [](double a, double b) { return a - b; }); --sp; break;
       case Fast::kMul: Each(next, top, [](double a, double b) { return a * b; }); --sp; break;

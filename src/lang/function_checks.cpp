@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/core_state.h"
 #include "core/fp_flags.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
@@ -153,9 +154,10 @@ constexpr size_t kBatchSize = lang::kFastBatchSize;
 
 // One batch through the fast form; false when a point failed or a fault
 // flag was raised, and the batch must be evaluated point by point.
-bool RunCleanBatch(const double* xs, double* values, size_t count) {
+bool RunCleanBatch(const double* xs, double* values, size_t count,
+                   const lang::FastIndexes* indexes = nullptr) {
   ClearSseFlags();
-  bool ok = lang::RunFastFormBatch(xs, values, count);
+  bool ok = lang::RunFastFormBatch(xs, values, count, indexes);
   // The flag read must follow every computation stored above.
   asm volatile("" : : : "memory");
   if (!ok || FaultFromSseFlags(ReadSseFlags())) return false;
@@ -203,6 +205,96 @@ size_t EvaluateAtPoints(const double* xs, double* values, int32_t* statuses, siz
     Status().message[0] = '\0';
   }
   return failed;
+}
+
+namespace {
+
+// The element indexes of a batch as the fast form reads them.
+struct BatchIndexes {
+  alignas(64) double rows[kBatchSize];
+  alignas(64) double columns[kBatchSize];
+  lang::FastIndexes view{rows, columns};
+};
+
+void SetElementRegisters(int64_t element, int32_t columns) {
+  lang::Lang().rowRegister = int32_t(element / columns) + 1;
+  lang::Lang().columnRegister = int32_t(element % columns) + 1;
+}
+
+void FillIndexes(int64_t first, size_t count, int32_t columns, BatchIndexes& out) {
+  int64_t row = first / columns + 1, column = first % columns + 1;
+  for (size_t i = 0; i < count; ++i) {
+    out.rows[i] = double(row);
+    out.columns[i] = double(column);
+    if (++column > columns) {
+      column = 1;
+      ++row;
+    }
+  }
+  std::fill(out.rows + count, out.rows + kBatchSize, out.rows[count - 1]);
+  std::fill(out.columns + count, out.columns + kBatchSize, out.columns[count - 1]);
+}
+
+// Point by point, with the polls of these evaluations already counted.
+void EvaluateCountedPoints(const double* xs, double* values, int32_t* statuses, size_t count,
+                           ElementRange range) {
+  const int32_t polls = lang::PollCount();
+  std::string text;
+  for (size_t i = 0; i < count; ++i) {
+    SetElementRegisters(range.first + int64_t(i), range.columns);
+    lang::SetPollCount(0);
+    values[i] = EvaluateAt(xs[i], statuses[i], text);
+  }
+  lang::SetPollCount(polls);
+}
+
+}  // namespace
+
+size_t EvaluateAtElements(const double* xs, double* values, int32_t* statuses, size_t count,
+                          ElementRange range) {
+  const bool batches = lang::HasFastForm() && lang::CompiledByInterface();
+  const bool readsIndexes = batches && lang::FastFormReadsIndexes();
+  BatchIndexes indexes;
+  std::string text;
+  for (size_t start = 0; start < count; start += kBatchSize) {
+    const size_t n = std::min(kBatchSize, count - start);
+    const int64_t first = range.first + int64_t(start);
+    if (!batches) {
+      for (size_t i = start; i < start + n; ++i) {
+        SetElementRegisters(range.first + int64_t(i), range.columns);
+        values[i] = EvaluateAt(xs[i], statuses[i], text);
+        if (Core().userCancelled == 1) return i + 1;
+      }
+      continue;
+    }
+    const size_t running = lang::CountPollsUntilStop(n);
+    if (running > 0) {
+      if (readsIndexes) FillIndexes(first, running, range.columns, indexes);
+      const lang::FastIndexes* inputs = readsIndexes ? &indexes.view : nullptr;
+      if (RunCleanBatch(xs + start, values + start, running, inputs)) {
+        std::fill(statuses + start, statuses + start + running, 0);
+        // As after a successful EvaluateAt of the batch's last point.
+        const size_t last = start + running - 1;
+        SetElementRegisters(range.first + int64_t(last), range.columns);
+        lang::Lang().resultRegister = values[last];
+        lang::Lang().argumentCell = xs[last];
+        Status().flags = 0;
+        Status().message[0] = '\0';
+      } else {
+        EvaluateCountedPoints(xs + start, values + start, statuses + start, running,
+                              {first, range.columns});
+      }
+    }
+    if (running < n) {
+      // The evaluation whose poll confirmed the stop fails as it would have.
+      const size_t stopped = start + running;
+      SetElementRegisters(range.first + int64_t(stopped), range.columns);
+      lang::StopAtNextPoll();
+      values[stopped] = EvaluateAt(xs[stopped], statuses[stopped], text);
+      return stopped + 1;
+    }
+  }
+  return count;
 }
 
 }  // namespace tq

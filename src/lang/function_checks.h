@@ -44,4 +44,20 @@ struct PointFailure {
 size_t EvaluateAtPoints(const double* xs, double* values, int32_t* statuses, size_t count,
                         std::vector<PointFailure>* failures = nullptr);
 
+// Where the points of an element-wise evaluation lie: xs[0] is element
+// `first` (counted from 0 in row order) of rows of `columns` elements.
+struct ElementRange {
+  int64_t first;
+  int32_t columns;
+};
+
+// EvaluateAt at every point with the row and column registers set to the
+// point's element, exactly as an element-by-element loop would, stopping
+// after the evaluation that met a confirmed stop: the same values,
+// statuses, status record, registers and questions. A function without side
+// effects runs in batches that read the indexes as inputs. Returns the
+// number of points evaluated (count, unless stopped).
+size_t EvaluateAtElements(const double* xs, double* values, int32_t* statuses, size_t count,
+                          ElementRange range);
+
 }  // namespace tq

@@ -207,7 +207,8 @@ void AbortEvaluation(std::string_view text) {
 void PollCancel() {
   if (++Regs().pollCounter < kPollEvery) return;
   Regs().pollCounter = 0;
-  if (PollUserCancel() == 1) {
+  const bool stop = Regs().stopAnswered ? (Regs().stopAnswered = 0, true) : PollUserCancel() == 1;
+  if (stop) {
     Core().userCancelled = 1;
     AbortEvaluation(kTerminatedByUser);
   }
@@ -215,21 +216,33 @@ void PollCancel() {
 
 void ClearPollCounter() { Regs().pollCounter = 0; }
 
-bool CountPolls(size_t count) {
+size_t CountPollsUntilStop(size_t count) {
+  size_t counted = 0;
   for (;;) {
-    size_t room = size_t(kPollEvery - Regs().pollCounter);
-    if (count < room) {
-      Regs().pollCounter += int32_t(count);
-      return true;
+    const size_t room = size_t(kPollEvery - Regs().pollCounter);
+    if (count - counted < room) {
+      Regs().pollCounter += int32_t(count - counted);
+      return count;
     }
-    count -= room;
+    counted += room;
     Regs().pollCounter = 0;
     if (PollUserCancel() == 1) {
       Core().userCancelled = 1;
-      return false;
+      return counted - 1;
     }
   }
 }
+
+bool CountPolls(size_t count) { return CountPollsUntilStop(count) == count; }
+
+void StopAtNextPoll() {
+  Regs().pollCounter = kPollEvery - 1;
+  Regs().stopAnswered = 1;
+}
+
+int32_t PollCount() { return Regs().pollCounter; }
+
+void SetPollCount(int32_t count) { Regs().pollCounter = count; }
 
 double RunCompiled(double x, int32_t* returnCode, char* messageBuffer) {
   int32_t unused = 0;

@@ -59,6 +59,15 @@ void ClearPollCounter();
 // Counts `count` polls at once, asking the front end where PollCancel
 // would; false (and Core().userCancelled 1) when the user stopped.
 bool CountPolls(size_t count);
+// The same for `count` evaluations that poll once each: how many of them
+// run before the one whose poll confirmed a stop, or `count`.
+size_t CountPollsUntilStop(size_t count);
+// The next poll ends the run as a confirmed stop without asking again: the
+// stop was confirmed while the polls of evaluations were counted ahead.
+void StopAtNextPoll();
+// The poll counter, for evaluations whose polls were already counted.
+int32_t PollCount();
+void SetPollCount(int32_t count);
 
 // The message of a run-time error code.
 std::string EvalErrorText(int32_t code);

@@ -27,10 +27,12 @@ void ResetLanguageState() {
   lang.fastForm.count = 0;
   lang.registers.countdown = kConditionCountdown;
   lang.registers.pollCounter = 0;
+  lang.registers.stopAnswered = 0;
   lang.registers.ioMode = IO_NONE;
   lang.registers.ioCount = 0;
   lang.registers.errorText[0] = '\0';
   lang.computeFunctionName.clear();
+  lang.elementBlocks = true;
 }
 
 }  // namespace tq::lang

@@ -110,6 +110,7 @@ struct Registers {
   double stack[kValueStackSize];
   int32_t countdown = kConditionCountdown;
   int32_t pollCounter = 0;
+  int32_t stopAnswered = 0;  // the next asking poll stops without asking
   int32_t ioMode = IO_NONE;
   int32_t ioCount = 0;
   IoItem ioList[kIoListSize];
@@ -140,6 +141,9 @@ struct LangState {
   Registers registers;
   // The function named in the last Compute dialog.
   std::string computeFunctionName;
+  // Element-wise computation evaluates side-effect-free functions a block
+  // of elements at a time; off, element by element (tests compare the two).
+  bool elementBlocks = true;
 };
 
 namespace detail {

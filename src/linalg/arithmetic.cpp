@@ -4,6 +4,8 @@
 
 #include "linalg/matrix_multiply.h"
 #include "core/operation_frame.h"
+#include "core/thread_pool.h"
+#include "core/user_cancel.h"
 
 namespace tq {
 
@@ -189,6 +191,33 @@ int32_t SubtractVectorObjects(const VectorObject* a, const VectorObject* b, Vect
   return ElementWiseVectors(a, b, dest, Minus);
 }
 
+namespace {
+
+// Products below this many operations run on the calling thread alone;
+// above kPolledOperations the user may stop them between bands of rows.
+constexpr double kParallelOperations = 4e6;
+constexpr double kPolledOperations = 1e8;
+
+bool StopRequested() { return PollUserCancel() == 1; }
+
+// c = a * b on the threads the size is worth; 0 when the user stopped it.
+int32_t MultiplySplit(const double* a, const double* b, double* c, int64_t m, int64_t k,
+                      int64_t n) {
+  const double operations = 2.0 * double(m) * double(k) * double(n);
+  if (operations < kParallelOperations) {
+    MultiplyBlocks(a, b, c, m, k, n);
+    return 1;
+  }
+  if (operations <= kPolledOperations) {
+    MultiplyBlocksInBands(a, b, c, m, k, n, ComputeThreads());
+    return 1;
+  }
+  Core().userCancelled = 0;
+  return MultiplyBlocksInBands(a, b, c, m, k, n, ComputeThreads(), StopRequested) ? 1 : 0;
+}
+
+}  // namespace
+
 int32_t MultiplyMatrixObjects(const MatrixObject* a, const MatrixObject* b, MatrixObject* dest) {
   if (!CheckObjects(a, b, dest)) return 0;
   if (dest->rows != a->rows || dest->columns != b->columns)
@@ -196,8 +225,7 @@ int32_t MultiplyMatrixObjects(const MatrixObject* a, const MatrixObject* b, Matr
                "Source and destination matrices have incompatible numbers of rows and columns."),
            0;
   if (a->columns != b->rows) return SetOperationError(kMultiplySizeRule), 0;
-  MultiplyBlocks(a->data(), b->data(), dest->data(), a->rows, a->columns, b->columns);
-  return 1;
+  return MultiplySplit(a->data(), b->data(), dest->data(), a->rows, a->columns, b->columns);
 }
 
 int32_t MultiplyVectorObjects(const VectorObject* a, const VectorObject* b, VectorObject* dest) {
@@ -222,8 +250,7 @@ int32_t MultiplyMatrixVectorObjects(const MatrixObject* m, const VectorObject* v
     return SetOperationError(
                "Destination vector must have size equal to the number of rows in matrix."),
            0;
-  MultiplyBlocks(m->data(), v->data(), dest->data(), m->rows, m->columns, 1);
-  return 1;
+  return MultiplySplit(m->data(), v->data(), dest->data(), m->rows, m->columns, 1);
 }
 
 // --- name-level operations ----------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/thread_pool.h"
 #include "linalg/matrix_multiply_kernels.h"
 
 namespace tq {
@@ -76,6 +77,40 @@ void MultiplyBlocks(const double* a, const double* b, double* c, int64_t m, int6
     return;
   }
   WidestKernel()(a, b, c, m, k, n);
+}
+
+namespace {
+
+// A band's rows are a multiple of every register tile's (8, 6 and 4 rows)
+// and hold about this many operations, so that the threads share the work
+// evenly and a stop is noticed within milliseconds.
+constexpr int64_t kBandRowMultiple = 24;
+constexpr double kBandOperations = 3e7;
+
+int64_t BandRows(int64_t m, int64_t k, int64_t n, int threads) {
+  const double perRow = 2.0 * double(std::max<int64_t>(k, 1)) * double(n);
+  int64_t rows = int64_t(kBandOperations / perRow);
+  rows = std::min(rows, (m + threads - 1) / threads);
+  rows = (rows + kBandRowMultiple - 1) / kBandRowMultiple * kBandRowMultiple;
+  return std::max(rows, kBandRowMultiple);
+}
+
+}  // namespace
+
+bool MultiplyBlocksInBands(const double* a, const double* b, double* c, int64_t m, int64_t k,
+                           int64_t n, int threads, bool (*poll)()) {
+  if (m <= 0 || n <= 0) return true;
+  const int64_t rows = BandRows(m, k, n, std::max(threads, 1));
+  const int64_t bands = (m + rows - 1) / rows;
+  auto band = [&](int64_t index) {
+    const int64_t first = index * rows;
+    MultiplyBlocks(a + first * k, b, c + first * n, std::min(rows, m - first), k, n);
+  };
+  if (!poll) {
+    ParallelFor(bands, threads, band);
+    return true;
+  }
+  return ParallelFor(bands, threads, band, poll);
 }
 
 }  // namespace tq
