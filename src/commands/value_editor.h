@@ -14,11 +14,23 @@ namespace tq {
 
 // "Edit values in matrix" / "Edit values in vector": works on the object
 // itself; the only button is "Close".
+// The grid's first column holds the row numbers; widths and the row height
+// are in dialog units.
 struct ValueEditorForm : Form {
   ValueEditorForm() { buttons = {{kOkButton, "Close"}}; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   MathObject* object = nullptr;
+  std::string rowColumnTitle;    // "Row \ Col" or "Index"
+  std::string valueColumnTitle;  // a vector's "Value "; a matrix titles its columns by number
+  int rowColumnWidth = 0;
+  int valueColumnWidth = 0;
+  int rowHeight = 20;
 };
+
+// The row number in the first column ("%8d") and a matrix column's title
+// ("%9d "), both from 1.
+std::string RowNumberText(int32_t row);
+std::string ColumnTitleText(int32_t column);
 
 // The text a cell shows ("%20.12LG ") and the text put into its edit box.
 std::string CellText(double value);
