@@ -205,6 +205,7 @@ void ValueGrid::UpdateWindow() {
   const int32_t columns = model_->elementColumns();
   const int32_t fullRows = std::min(FullRows(), rows);
   const int32_t fullColumns = std::min(FullColumns(), columns);
+  const bool selected = selectionModel()->hasSelection() || selectedHidden_;
   // One more row and column than fit, partly shown.
   model_->SetWindowSize(std::min(rows, fullRows + 1), std::min(columns, fullColumns + 1));
   horizontalHeader()->resizeSection(0, numberWidth_);
@@ -217,30 +218,36 @@ void ValueGrid::UpdateWindow() {
   columnBar_->setVisible(columns > fullColumns);
   moving_ = false;
   ScrollTo(rowBar_->value(), columnBar_->value() + 1);
-  ShowCurrent();
+  ShowCurrent(selected);
 }
 
 void ValueGrid::ScrollTo(int32_t firstRow, int32_t firstColumn) {
   if (moving_) return;
   // Scrolling ends an edit and stores the typed number.
   FinishEdit();
+  if (firstRow == model_->firstRow() && firstColumn == model_->firstColumn()) return;
+  const bool selected = selectionModel()->hasSelection() || selectedHidden_;
   model_->MoveWindow(firstRow, firstColumn);
   moving_ = true;
   rowBar_->setValue(firstRow);
   columnBar_->setValue(firstColumn - 1);
   moving_ = false;
-  ShowCurrent();
+  ShowCurrent(selected);
 }
 
-// The current cell follows the window: selected while shown, else none.
-void ValueGrid::ShowCurrent() {
+// The current cell follows the window, selected as it was; out of view, none.
+void ValueGrid::ShowCurrent(bool selected) {
   if (currentRow_ < 0) return;
   const QModelIndex index = model_->IndexAt(currentRow_, currentColumn_);
   moving_ = true;
-  if (index.isValid())
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  else
+  selectedHidden_ = false;
+  if (index.isValid()) {
+    selectionModel()->setCurrentIndex(
+        index, selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+  } else {
+    selectedHidden_ = selected;
     selectionModel()->clear();
+  }
   moving_ = false;
 }
 

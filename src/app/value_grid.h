@@ -93,7 +93,7 @@ class ValueGrid final : public QTableView {
  private:
   void UpdateWindow();
   void ScrollTo(int32_t firstRow, int32_t firstColumn);
-  void ShowCurrent();
+  void ShowCurrent(bool selected);
   int32_t FullRows() const;
   int32_t FullColumns() const;
 
@@ -108,6 +108,8 @@ class ValueGrid final : public QTableView {
   int32_t currentRow_ = -1;
   int32_t currentColumn_ = -1;
   bool moving_ = false;
+  // The current cell is selected while scrolled out of view.
+  bool selectedHidden_ = false;
 };
 
 }  // namespace tq::app
