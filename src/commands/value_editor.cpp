@@ -37,7 +37,7 @@ bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_
   return false;
 }
 
-void OpenValueEditor(MathObject& object) {
+ValueEditorForm ValueEditorFormFor(MathObject& object) {
   ValueEditorForm form;
   form.object = &object;
   if (object.kind == KIND_MATRIX) {
@@ -52,6 +52,11 @@ void OpenValueEditor(MathObject& object) {
     form.rowColumnWidth = 70;
     form.valueColumnWidth = 144;
   }
+  return form;
+}
+
+void OpenValueEditor(MathObject& object) {
+  ValueEditorForm form = ValueEditorFormFor(object);
   RunOkCancelDialog(form);
 }
 

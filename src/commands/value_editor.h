@@ -41,6 +41,9 @@ std::string CellEditText(double value);
 // the element unchanged; returns whether it was stored.
 bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_view text);
 
+// The editor's form for a matrix or a vector.
+ValueEditorForm ValueEditorFormFor(MathObject& object);
+
 // Opens the editor on a valid matrix or vector.
 void OpenValueEditor(MathObject& object);
 
