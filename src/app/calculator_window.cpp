@@ -118,7 +118,9 @@ void CalculatorWindow::BuildLists() {
   builtins_->setAccessibleName(builtins_->itemText(0).trimmed());
   for (QComboBox* list : {builtins_, variables_, functions_}) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(14);
+    // Room for the header item, which names the list.
+    list->setMinimumContentsLength(int(list == builtins_ ? BuiltinListItems().front().size()
+                                                         : VariableListItems().front().size()));
     list->setMaxVisibleItems(24);
     lists->addWidget(list, 1);
   }

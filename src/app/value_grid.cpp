@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -22,6 +23,18 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // The widest cell text a value usually needs, so that the form's width
 // never cuts a number with a large font.
 constexpr const char* kWidestCell = "-3.33333333333E-100 ";
+
+// The edit box lies over the cell with its number where the cell shows it.
+class CellDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* box = qobject_cast<QLineEdit*>(editor)) box->setAlignment(Qt::AlignRight);
+    return editor;
+  }
+};
 
 }  // namespace
 
@@ -143,6 +156,7 @@ ValueGrid::ValueGrid(const ValueEditorForm& form, QWidget* parent)
     : QTableView(nullptr), frame_(new QWidget(parent)) {
   model_ = new ElementWindowModel(form, this);
   setModel(model_);
+  setItemDelegate(new CellDelegate(this));
   setObjectName(QStringLiteral("ValueGrid"));
   setAccessibleName(Text(form.title));
   rowHeight_ = std::max(fontMetrics().height() + 6, fontMetrics().height() * form.rowHeight / 16);
@@ -158,6 +172,8 @@ ValueGrid::ValueGrid(const ValueEditorForm& form, QWidget* parent)
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setDefaultSectionSize(valueWidth_);
   horizontalHeader()->setHighlightSections(false);
+  // A vector's one value column takes the width the dialog gives it.
+  horizontalHeader()->setStretchLastSection(model_->elementColumns() == 1);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollMode(ScrollPerItem);
