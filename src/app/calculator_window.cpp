@@ -67,7 +67,10 @@ CalculatorWindow::CalculatorWindow(MainWindow& mainWindow)
   Refresh();
 }
 
-CalculatorWindow::~CalculatorWindow() { mainWindow_.session().RemoveObserver(this); }
+// The main window deletes its child windows after its session has gone.
+CalculatorWindow::~CalculatorWindow() {
+  if (Session* session = CurrentSession()) session->RemoveObserver(this);
+}
 
 void CalculatorWindow::BuildEntryRows() {
   entry_ = new QLineEdit(this);
