@@ -204,16 +204,15 @@ bool SelectFunctionItem(const std::string& item) {
 }
 
 std::span<const CalculatorKey> CalculatorKeypad() {
+  // One line per row of the window.
   static constexpr CalculatorKey kKeys[] = {
-      {"7", "7"},       {"8", "8"},       {"9", "9"},       {"/", "/"},       {"(", "("},
-      {")", ")"},       {"4", "4"},       {"5", "5"},       {"6", "6"},       {"*", "*"},
-      {"^", "^"},       {"x^2", "^2"},    {"1", "1"},       {"2", "2"},       {"3", "3"},
-      {"-", "-"},       {"<", "<"},       {">", ">"},       {"0", "0"},       {".", "."},
-      {"E", "E"},       {"+", "+"},       {"=", "="},       {"Ans", "Ans"},   {"sin(", "sin("},
-      {"cos(", "cos("}, {"tan(", "tan("}, {"asin(", "asin("}, {"acos(", "acos("},
-      {"atan(", "atan("}, {"sinh(", "sinh("}, {"cosh(", "cosh("}, {"tanh(", "tanh("},
-      {"sech(", "sech("}, {"exp(", "exp("}, {"ln(", "ln("}, {"log(", "log("},
-      {"sqrt(", "sqrt("}, {"abs(", "abs("}};
+      {"7", "7"},       {"8", "8"},       {"9", "9"},       {"/", "/"},       {"(", "("},       {")", ")"},
+      {"4", "4"},       {"5", "5"},       {"6", "6"},       {"*", "*"},       {"^", "^"},       {"x^2", "^2"},
+      {"1", "1"},       {"2", "2"},       {"3", "3"},       {"-", "-"},       {"<", "<"},       {">", ">"},
+      {"0", "0"},       {".", "."},       {"E", "E"},       {"+", "+"},       {"=", "="},       {"Ans", "Ans"},
+      {"sin(", "sin("}, {"cos(", "cos("}, {"tan(", "tan("}, {"asin(", "asin("}, {"acos(", "acos("}, {"atan(", "atan("},
+      {"sinh(", "sinh("}, {"cosh(", "cosh("}, {"tanh(", "tanh("}, {"sech(", "sech("}, {"exp(", "exp("}, {"ln(", "ln("},
+      {"log(", "log("}, {"sqrt(", "sqrt("}, {"abs(", "abs("}};
   return kKeys;
 }
 
