@@ -236,6 +236,7 @@ void MainWindow::RunCommand(const QString& what, const std::function<void()>& bo
   port_->EndCommand();
   session_->DeliverChanges();
   UpdateTitle();
+  emit commandFinished();
 }
 
 void MainWindow::Run(ShellCommand command) {

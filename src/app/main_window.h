@@ -51,6 +51,11 @@ class MainWindow final : public QMainWindow, public SessionObserver {
 
   void OnSessionChanged(ChangeSet changes) override;
 
+ signals:
+  // A command has ended (its changes delivered): windows that show state
+  // outside the workspace, such as the last answer, refresh it.
+  void commandFinished();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -154,6 +154,25 @@ void InsertText(const std::string& text) {
   calc.modified = true;
 }
 
+void EditEntry(const std::string& text) {
+  CalculatorState& calc = Calculator();
+  calc.entry = text;
+  calc.modified = true;
+}
+
+void ClearEntry() { EditEntry(std::string()); }
+
+void DeleteLastCharacter() {
+  std::string text = Calculator().entry;
+  if (!text.empty()) text.pop_back();
+  EditEntry(text);
+}
+
+void RecallHistoryEntry(size_t index) {
+  const auto& history = Calculator().history;
+  if (index < history.size()) EditEntry(history[index]);
+}
+
 bool InsertBuiltinItem(const std::string& item) {
   if (item.empty() || item[0] == ' ') return false;
   InsertText(item.substr(0, item.find(' ')));
@@ -171,7 +190,30 @@ bool StartFunctionEditMode() {
     ShowMessage("There are no user defined functions. Please create function first.");
     return false;
   }
+  Calculator().functionEditMode = true;
   return true;
+}
+
+bool SelectFunctionItem(const std::string& item) {
+  if (item.empty() || item[0] == ' ') return false;
+  CalculatorState& calc = Calculator();
+  if (!calc.functionEditMode) return InsertFunctionItem(item);
+  calc.functionEditMode = false;
+  EditFunctionButton({item});
+  return true;
+}
+
+std::span<const CalculatorKey> CalculatorKeypad() {
+  // One line per row of the window.
+  static constexpr CalculatorKey kKeys[] = {
+      {"7", "7"},       {"8", "8"},       {"9", "9"},       {"/", "/"},       {"(", "("},       {")", ")"},
+      {"4", "4"},       {"5", "5"},       {"6", "6"},       {"*", "*"},       {"^", "^"},       {"x^2", "^2"},
+      {"1", "1"},       {"2", "2"},       {"3", "3"},       {"-", "-"},       {"<", "<"},       {">", ">"},
+      {"0", "0"},       {".", "."},       {"E", "E"},       {"+", "+"},       {"=", "="},       {"Ans", "Ans"},
+      {"sin(", "sin("}, {"cos(", "cos("}, {"tan(", "tan("}, {"asin(", "asin("}, {"acos(", "acos("}, {"atan(", "atan("},
+      {"sinh(", "sinh("}, {"cosh(", "cosh("}, {"tanh(", "tanh("}, {"sech(", "sech("}, {"exp(", "exp("}, {"ln(", "ln("},
+      {"log(", "log("}, {"sqrt(", "sqrt("}, {"abs(", "abs("}};
+  return kKeys;
 }
 
 const std::vector<std::string>& BuiltinListItems() {

@@ -64,8 +64,9 @@ bool ChooseConversion(UnitFamily family, const UnitChooserForm& form, Conversion
   return true;
 }
 
-// The converter; true when a value was converted.
-bool RunConverter(const Conversion& conversion) {
+// The converter; true when a value was converted, `*last` then holding the
+// last result.
+bool RunConverter(const Conversion& conversion, double* last) {
   UnitConverterForm form;
   form.explanation = conversion.explanation;
   form.fromLabel = conversion.fromLabel;
@@ -81,6 +82,7 @@ bool RunConverter(const Conversion& conversion) {
         form.to = (form.from + conversion.offset) * conversion.factor;
         Report("%s %G", form.fromLabel.c_str(), form.from);
         Report("%s %G", form.toLabel.c_str(), form.to);
+        *last = form.to;
         converted = true;
         break;
       case UnitConverterForm::kClear:
@@ -109,6 +111,11 @@ const char* UnitConversionTitle(UnitFamily family) {
 }
 
 bool UnitConversionCommand(UnitFamily family) {
+  double last = 0.0;
+  return UnitConversionCommand(family, &last);
+}
+
+bool UnitConversionCommand(UnitFamily family, double* last) {
   UnitChooserForm chooser;
   chooser.title = UnitConversionTitle(family);
   for (const char* unit : UnitNames(family)) chooser.units.emplace_back(unit);
@@ -123,7 +130,17 @@ bool UnitConversionCommand(UnitFamily family) {
     return chosen ? kCloseDialog : kStayOpen;
   });
   // The converter opens once the chooser has closed.
-  return chosen && RunConverter(conversion);
+  return chosen && RunConverter(conversion, last);
+}
+
+bool CalculatorUnitsCommand(UnitFamily family) {
+  double last = 0.0;
+  if (!UnitConversionCommand(family, &last)) return false;
+  CalculatorState& calc = Calculator();
+  calc.ans = last;
+  calc.entry = StringPrintf("%.12G", last);
+  calc.modified = false;
+  return true;
 }
 
 }  // namespace tq

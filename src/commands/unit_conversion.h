@@ -39,8 +39,15 @@ struct UnitConverterForm : Form {
   double to = 0.0;
 };
 
-// Runs the command of `family`; true when at least one value was converted.
+// Runs the command of `family`; true when at least one value was converted,
+// `*last` then holding the last result.
 bool UnitConversionCommand(UnitFamily family);
+bool UnitConversionCommand(UnitFamily family, double* last);
+
+// The calculator's Units menu: the command of `family`; the last result
+// becomes ans and is shown in the entry as an answer is (an operator
+// continues it).
+bool CalculatorUnitsCommand(UnitFamily family);
 
 // The chooser title of a family ("Weight units conversion", ...).
 const char* UnitConversionTitle(UnitFamily family);

@@ -13,6 +13,10 @@ std::string CellText(double value) { return StringPrintf("%20.12G ", value); }
 
 std::string CellEditText(double value) { return StringPrintf("%.12G", value); }
 
+std::string RowNumberText(int32_t row) { return StringPrintf("%8d", row); }
+
+std::string ColumnTitleText(int32_t column) { return StringPrintf("%9d ", column); }
+
 bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_view text) {
   if (text.empty() || text.size() > 254) return false;
   double value = 0.0;
@@ -33,10 +37,26 @@ bool StoreCellText(MathObject& object, int32_t row, int32_t column, std::string_
   return false;
 }
 
-void OpenValueEditor(MathObject& object) {
+ValueEditorForm ValueEditorFormFor(MathObject& object) {
   ValueEditorForm form;
-  form.title = object.kind == KIND_MATRIX ? "Edit values in matrix" : "Edit values in vector";
   form.object = &object;
+  if (object.kind == KIND_MATRIX) {
+    form.title = "Edit values in matrix";
+    form.rowColumnTitle = "Row \\ Col";
+    form.rowColumnWidth = 60;
+    form.valueColumnWidth = 130;
+  } else {
+    form.title = "Edit values in vector";
+    form.rowColumnTitle = "Index";
+    form.valueColumnTitle = "Value ";
+    form.rowColumnWidth = 70;
+    form.valueColumnWidth = 144;
+  }
+  return form;
+}
+
+void OpenValueEditor(MathObject& object) {
+  ValueEditorForm form = ValueEditorFormFor(object);
   RunOkCancelDialog(form);
 }
 

@@ -63,6 +63,69 @@ TEST_F(LanguageCommandsTest, ListsAndSelections) {
   EXPECT_EQ(Calculator().variableList, (Lines{" User defined variables", "rate"}));
 }
 
+TEST_F(LanguageCommandsTest, EntryEditingMarksTheEntryModified) {
+  ASSERT_TRUE(Enter("2+3"));
+  // After an answer "Clr", "Delete" and typing each leave a modified entry,
+  // so the next digit continues it instead of starting anew.
+  struct Case {
+    void (*edit)();
+    std::string entry;
+  };
+  for (const Case& c : {Case{[] { ClearEntry(); }, ""}, Case{[] { DeleteLastCharacter(); }, ""},
+                        Case{[] { EditEntry("12"); }, "12"}}) {
+    Calculator().entry = "5";
+    Calculator().modified = false;
+    c.edit();
+    EXPECT_EQ(Calculator().entry, c.entry);
+    EXPECT_TRUE(Calculator().modified);
+    InsertText("7");
+    EXPECT_EQ(Calculator().entry, c.entry + "7");
+  }
+  EditEntry("sin(");
+  DeleteLastCharacter();
+  DeleteLastCharacter();
+  EXPECT_EQ(Calculator().entry, "si");
+  ASSERT_TRUE(Enter("7*2"));
+  RecallHistoryEntry(0);
+  EXPECT_EQ(Calculator().entry, "2+3");
+  EXPECT_TRUE(Calculator().modified);
+  RecallHistoryEntry(2);  // past the newest: unchanged
+  EXPECT_EQ(Calculator().entry, "2+3");
+}
+
+TEST_F(LanguageCommandsTest, KeypadInsertsItsTexts) {
+  std::string texts, inserted;
+  for (const CalculatorKey& key : CalculatorKeypad()) {
+    texts += std::string(key.text) + " ";
+    if (std::string(key.text) != key.inserts) inserted += std::string(key.text) + "=" + key.inserts + " ";
+  }
+  EXPECT_EQ(texts,
+            "7 8 9 / ( ) 4 5 6 * ^ x^2 1 2 3 - < > 0 . E + = Ans sin( cos( tan( asin( acos( atan( "
+            "sinh( cosh( tanh( sech( exp( ln( log( sqrt( abs( ");
+  EXPECT_EQ(inserted, "x^2=^2 ");
+}
+
+TEST_F(LanguageCommandsTest, FunctionEditModeOpensTheNextChosenFunction) {
+  Function("f", "x+1");
+  SelectFunctionItem("f");
+  EXPECT_EQ(Calculator().entry, "f");  // outside the mode the name is inserted
+  ASSERT_TRUE(StartFunctionEditMode());
+  EXPECT_TRUE(Calculator().functionEditMode);
+  EXPECT_FALSE(SelectFunctionItem(FunctionListItems()[0]));  // the header: beep, mode kept
+  EXPECT_TRUE(Calculator().functionEditMode);
+  std::string shownBody;
+  ui.AnswerForm<FunctionEditForm>([&](FunctionEditForm& form) {
+    shownBody = form.body;
+    form.body = "x+2";
+  });
+  EXPECT_TRUE(SelectFunctionItem("f"));
+  EXPECT_FALSE(Calculator().functionEditMode);
+  EXPECT_EQ(shownBody, "x+1");
+  EXPECT_EQ(Calculator().entry, "f");
+  ASSERT_TRUE(Enter("f(1)"));
+  EXPECT_EQ(Calculator().ans, 3);
+}
+
 TEST_F(LanguageCommandsTest, FailuresLeaveAnsAndHistoryWhichKeepsTheLast33) {
   ASSERT_TRUE(Enter("4"));
   Function("c", "2*3");

@@ -107,5 +107,24 @@ TEST_F(UnitConversionTest, AnsButtonsAndClear) {
   EXPECT_EQ(ui.output, "convert from kilometers (km) 10\r\nto meters (m) 10000\r\n");
 }
 
+TEST_F(UnitConversionTest, CalculatorUnitsResultBecomesAns) {
+  Calculator().entry = "1+";
+  Calculator().modified = true;
+  ui.AnswerForm<UnitChooserForm>([](UnitChooserForm& f) { f.to = 1; });
+  ui.AnswerForm<UnitConverterForm>([](UnitConverterForm& f) { f.from = 2.5; });
+  ui.AnswerForm<UnitConverterForm>([](UnitConverterForm& f) { f.from = 1.25; });
+  ui.AnswerForm<UnitConverterForm>([](UnitConverterForm&) { return Button::kClose; });
+  EXPECT_TRUE(CalculatorUnitsCommand(UnitFamily::kDistance));  // meters to millimeters
+  EXPECT_EQ(Calculator().ans, 1250.0);                           // the last conversion
+  EXPECT_EQ(Calculator().entry, "1250");
+  EXPECT_FALSE(Calculator().modified);  // an operator continues it
+  // Closed without converting: ans and the entry stay.
+  ui.AnswerForm<UnitChooserForm>([](UnitChooserForm&) {});
+  ui.AnswerForm<UnitConverterForm>([](UnitConverterForm&) { return Button::kClose; });
+  EXPECT_FALSE(CalculatorUnitsCommand(UnitFamily::kDistance));
+  EXPECT_EQ(Calculator().ans, 1250.0);
+  EXPECT_EQ(Calculator().entry, "1250");
+}
+
 }  // namespace
 }  // namespace tq
