@@ -9,17 +9,15 @@ namespace {
 constexpr double kTenthsOfMmPerInch = 254.0;
 }
 
-QtChartPrinter::QtChartPrinter(QPrinter &printer, QWidget *dialogParent)
+QtChartPrinter::QtChartPrinter(QPrinter& printer, QWidget* dialogParent)
     : printer_(printer), dialogParent_(dialogParent) {}
 
 // Printing to a PDF file stays among the choices, so that a chart can be
 // printed where no printer is installed.
 bool QtChartPrinter::ChoosePrinter() {
-  if (!dialogParent_)
-    return true;
+  if (!dialogParent_) return true;
   QPrintDialog dialog(&printer_, dialogParent_);
-  dialog.setOptions(QAbstractPrintDialog::PrintToFile |
-                    QAbstractPrintDialog::PrintShowPageSize);
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -30,8 +28,7 @@ bool QtChartPrinter::StartDocument(std::string_view name) {
 
 void QtChartPrinter::EndDocument() {
   canvas_.reset();
-  if (painter_.isActive())
-    painter_.end();
+  if (painter_.isActive()) painter_.end();
 }
 
 double QtChartPrinter::DeviceUnitsPerTenthMm() const {
@@ -46,10 +43,9 @@ int32_t QtChartPrinter::PrintableMetricHeight() {
   return static_cast<int32_t>(printer_.height() / DeviceUnitsPerTenthMm());
 }
 
-ChartCanvas &QtChartPrinter::MetricCanvas(double originY) {
+ChartCanvas& QtChartPrinter::MetricCanvas(double originY) {
   originY_ = originY;
-  canvas_ = std::make_unique<QtChartCanvas>(painter_, DeviceUnitsPerTenthMm(),
-                                            QPointF(0, originY));
+  canvas_ = std::make_unique<QtChartCanvas>(painter_, DeviceUnitsPerTenthMm(), QPointF(0, originY));
   return *canvas_;
 }
 
@@ -58,4 +54,4 @@ QRectF QtChartPrinter::DeviceRect(int32_t side) const {
   return QRectF(0, originY_ - size, size, size);
 }
 
-} // namespace tq::app
+}  // namespace tq::app

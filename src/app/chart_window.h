@@ -18,51 +18,55 @@ namespace tq::app {
 
 // The white area the chart is drawn in, with the mouse's zoom and pan.
 class ChartArea final : public QWidget {
-public:
-  ChartArea(ChartObject &chart, QWidget *parent);
+  Q_OBJECT
+
+ public:
+  ChartArea(ChartObject& chart, QWidget* parent);
 
   void SetLegendShown(bool shown);
   void ResetView();
   // The chart as the area shows it, at the screen's pixel density.
   QImage Image() const;
 
-protected:
-  void paintEvent(QPaintEvent *event) override;
-  void wheelEvent(QWheelEvent *event) override;
-  void mousePressEvent(QMouseEvent *event) override;
-  void mouseMoveEvent(QMouseEvent *event) override;
-  void mouseReleaseEvent(QMouseEvent *event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
-  void Render(QPainter &painter) const;
-  void DrawLegend(QPainter &painter) const;
-  bool ToChart(QPointF point, double &x, double &y) const;
+ private:
+  void Render(QPainter& painter) const;
+  void DrawLegend(QPainter& painter) const;
+  bool ToChart(QPointF point, double& x, double& y) const;
 
-  ChartObject &chart_;
+  ChartObject& chart_;
   bool legend_ = false;
   enum class Drag { kNone, kPan, kZoom } drag_ = Drag::kNone;
   QPoint pressed_;
   QRect zoomRect_;
-  double pressedView_[4] = {}; // x min, x max, y min, y max at the press
+  double pressedView_[4] = {};  // x min, x max, y min, y max at the press
   double unitsPerPixel_[2] = {};
 };
 
 class ChartWindow final : public QDialog {
-public:
-  ChartWindow(ChartObject &chart, QWidget *parent);
+  Q_OBJECT
 
-  ChartArea *area() const { return area_; }
-  QPrinter &printer() { return printer_; }
+ public:
+  ChartWindow(ChartObject& chart, QWidget* parent);
 
-private:
+  ChartArea* area() const { return area_; }
+  QPrinter& printer() { return printer_; }
+
+ private:
   void Print();
   void PrintPreview();
   void SaveImage();
   void CopyImage();
 
-  ChartObject &chart_;
-  ChartArea *area_;
+  ChartObject& chart_;
+  ChartArea* area_;
   QPrinter printer_;
 };
 
-} // namespace tq::app
+}  // namespace tq::app

@@ -176,9 +176,10 @@ TEST_F(ChartDialogsTest, ListButtonsRefuseAnEmptyListAndStayOpen) {
   });
   Run(C::kNumericalGraphics);
   const QString none = "There are no chart objects in the list.";
-  EXPECT_EQ(messages, (QStringList{none, none,
-                                   none + "\nPlease create a new chart object.\nSpecify drawing "
-                                          "parameters and at least one dataset for the new chart."}));
+  EXPECT_EQ(messages,
+            (QStringList{none, none,
+                         none + "\nPlease create a new chart object.\nSpecify drawing "
+                                "parameters and at least one dataset for the new chart."}));
 }
 
 // A chart with one series, made through the command layer's defaults.
@@ -252,6 +253,115 @@ TEST_F(ChartDialogsTest, EditAndDeleteDataSetsAndTheChart) {
                                    kNoSeries}));
   EXPECT_EQ(FindObject("c", OBJMASK_CHART), nullptr);
   EXPECT_EQ(Output(), "Deleted Object <c>\r\n");
+}
+
+TEST_F(ChartDialogsTest, OptionsRangeFollowsAutoRangeAndIsChecked) {
+  ChartObject* chart = PutChart("c", "c");
+  chart->Options = CHART_AUTO_RANGE | CHART_GRIDLINES;
+  OnNextModal([this](QWidget* charts) {
+    OnNextModal([this](QWidget* parameters) {
+      OnNextModal([this](QWidget* options) {
+        EXPECT_EQ(options->windowTitle(), "Chart presentation options");
+        QStringList texts;
+        for (QCheckBox* box : options->findChildren<QCheckBox*>()) texts << box->text();
+        EXPECT_EQ(texts,
+                  (QStringList{"Auto range select", "Display chart title",
+                               "Display horizintal axis label", "Display vertical axis label",
+                               "Gridlines", "Polar coordinates ( teta, r )"}));
+        auto* xMin = Field<QLineEdit>(options, "Horizontal axis minimum");
+        auto* xMax = Field<QLineEdit>(options, "Horizontal axis maximum");
+        EXPECT_EQ(xMin->text(), "-10");
+        EXPECT_FALSE(xMin->isEnabled());
+        ClickIndicator(Choice<QCheckBox>(options, "Auto range select"));
+        EXPECT_TRUE(xMin->isEnabled());
+        Type(xMin, "5");
+        Type(xMax, "1");
+        AnswerMessage();
+        Click(options, "OK");
+        Type(xMax, "1e");  // not a number yet: refused, the text stays
+        AnswerMessage();
+        Click(options, "OK");
+        EXPECT_EQ(xMax->text(), "1e");
+        Type(xMax, "20");
+        ClickIndicator(Choice<QCheckBox>(options, "Gridlines"));
+        ClickIndicator(Choice<QCheckBox>(options, "Polar coordinates ( teta, r )"));
+        Click(options, "OK");
+      });
+      Click(parameters, "Chart options");
+      Click(parameters, "Cancel");  // the options are stored already
+    });
+    Click(charts, "Edit Chart properties");
+    Click(charts, "Cancel");
+  });
+  Run(C::kNumericalGraphics);
+  EXPECT_EQ(messages,
+            (QStringList{"Error: Horizontal axis maximum value must be greater than minimum value",
+                         "Please enter a number in Horizontal axis maximum."}));
+  EXPECT_EQ(chart->Options, CHART_POLAR);
+  EXPECT_EQ(chart->XMin, 5);
+  EXPECT_EQ(chart->XMax, 20);
+}
+
+TEST_F(ChartDialogsTest, RangeFunctionSeriesChecksItsNumbers) {
+  ChartObject* chart = PutChart("c", "c");
+  OnNextModal([this](QWidget* charts) {
+    OnNextModal([this](QWidget* parameters) {
+      OnNextModal([this](QWidget* types) {
+        OnNextModal([this](QWidget* series) {
+          EXPECT_EQ(series->windowTitle(), "New Data Set type 2");
+          EXPECT_EQ(Field<QLineEdit>(series, "Data series label")->text(), "series1");
+          EXPECT_EQ(Field<QLineEdit>(series, "Minimum of x")->text(), "1");
+          EXPECT_EQ(Field<QLineEdit>(series, "Maximum of x")->text(), "10");
+          auto* function = Field<QComboBox>(series, "Function to calculate vertical coordinate");
+          EXPECT_EQ(Items(function).size(), 1);
+          auto* points = Field<QLineEdit>(series, "Number of points");
+          Type(points, "5");
+          AnswerMessage();
+          Click(series, "OK");
+          Type(points, "-");
+          AnswerMessage();
+          Click(series, "OK");
+          EXPECT_EQ(points->text(), "-");
+          Type(points, "50");
+          OnNextModal([](QWidget* drawing) { Click(drawing, "Cancel"); });
+          Click(series, "OK");
+        });
+        ClickRadio(types, "Range of X values and a function to calculate Y values");
+        Click(types, "OK");
+      });
+      Click(parameters, "New data set");
+      EXPECT_EQ(Items(Field<QListWidget>(parameters, "Data series")),
+                (QStringList{"s1", "series1"}));
+      Click(parameters, "OK");
+    });
+    Click(charts, "Edit Chart properties");
+    Click(charts, "Cancel");
+  });
+  Run(C::kNumericalGraphics);
+  EXPECT_EQ(messages, (QStringList{"Error: Number of points must be between 10 and 10000.",
+                                   "Please enter a number in Number of points."}));
+  ASSERT_EQ(chart->SeriesList.size(), 2u);
+  const SeriesObject& added = *chart->SeriesList[1];
+  EXPECT_EQ(added.SeriesType, SERIES_RANGE_FUNCTION);
+  EXPECT_EQ(added.Source2, "f");
+  EXPECT_EQ(added.PointCount, 50);
+}
+
+TEST_F(ChartDialogsTest, DisplayOpensTheChartWindowOverTheList) {
+  PutChart("c", "c");
+  OnNextModal([this](QWidget* charts) {
+    OnNextModal([charts](QWidget* chartWindow) {
+      EXPECT_EQ(chartWindow->windowTitle(), "Display Chart");
+      EXPECT_NE(qobject_cast<ChartWindow*>(chartWindow), nullptr);
+      EXPECT_TRUE(charts->isVisible());
+      Click(chartWindow, "Close window");
+    });
+    Click(charts, "Display Chart");
+    Click(charts, "Cancel");
+  });
+  Run(C::kNumericalGraphics);
+  EXPECT_EQ(messages, QStringList{});
+  EXPECT_EQ(Output(), "Displaying chart object\r\nc\r\n");
 }
 
 }  // namespace
