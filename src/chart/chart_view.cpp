@@ -7,6 +7,15 @@
 
 namespace tq {
 
+namespace {
+
+// The screen mapping draws nothing for a narrower tick range.
+constexpr double kMinTickRange = 1e-100;
+
+bool Drawable(const TickLayout& ticks) { return ticks.TickMax - ticks.TickMin >= kMinTickRange; }
+
+}  // namespace
+
 bool ScreenToChart(const ChartObject& chart, int32_t right, int32_t bottom, double px, double py,
                    double& x, double& y) {
   const TickLayout& h = chart.XTicks;
@@ -28,7 +37,9 @@ bool SetChartView(ChartObject& chart, double xMin, double xMax, double yMin, dou
   chart.ViewXMin = xMin, chart.ViewXMax = xMax;
   chart.ViewYMin = yMin, chart.ViewYMax = yMax;
   // A range too narrow to tell its ends apart on screen is refused too.
-  if (xMax - xMin > 0 && yMax - yMin > 0 && ComputeTicks(chart)) return true;
+  if (xMax - xMin > 0 && yMax - yMin > 0 && ComputeTicks(chart) && Drawable(chart.XTicks) &&
+      Drawable(chart.YTicks))
+    return true;
   chart.ViewXMin = before.xMin, chart.ViewXMax = before.xMax;
   chart.ViewYMin = before.yMin, chart.ViewYMax = before.yMax;
   chart.XTicks = before.x, chart.YTicks = before.y;
