@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -256,7 +257,12 @@ ChartWindow::ChartWindow(ChartObject& chart, QWidget* parent)
   setMinimumSize(kMinWindowSide, kMinWindowSide);
 
   const QFontMetrics metrics = fontMetrics();
-  resize(metrics.averageCharWidth() * 100, metrics.height() * 32);
+  // Wide enough for the row of buttons, unless the screen is narrower.
+  QSize size(std::max(metrics.averageCharWidth() * 100, buttons->sizeHint().width() + 20),
+             metrics.height() * 32);
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+  resize(size);
 }
 
 void ChartWindow::Print() {
