@@ -88,6 +88,15 @@ class ChartParametersDialog final : public FormDialog {
     layout->addWidget(FieldLabel(form.seriesListLabel, series_));
     layout->addLayout(seriesRow, 1);
     layout->addLayout(buttons);
+    // Tab goes from the list to the buttons beside it, then to OK and Cancel.
+    QWidget* previous = series_;
+    for (ButtonId id : std::initializer_list<ButtonId>{
+             ChartParametersForm::kChartOptions, ChartParametersForm::kNewDataSet,
+             ChartParametersForm::kEditDataSet, ChartParametersForm::kDeleteDataSet,
+             ChartParametersForm::kOk, kCancelButton}) {
+      setTabOrder(previous, Button(id));
+      previous = Button(id);
+    }
     FormChanged();
   }
 
