@@ -24,6 +24,7 @@ struct ChartChoiceForm : Form {
     defaultButton = kDisplay;
   }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  std::string listLabel = "Chart objects";
   std::vector<std::string> entries;
   int32_t selected = -1;  // index into entries, -1 for none
 };
@@ -48,6 +49,11 @@ struct ChartParametersForm : Form {
                {kDeleteDataSet, "Delete data set"}};
   }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  std::string nameLabel = "Chart object name";
+  std::string titleLabel = "Chart title";
+  std::string xLabelLabel = "Horizontal axis label";
+  std::string yLabelLabel = "Vertical axis label";
+  std::string seriesListLabel = "Data series";
   bool nameEnabled = true;  // false while an existing chart is edited
   std::string name;
   std::string chartTitle;
@@ -62,6 +68,17 @@ struct ChartParametersForm : Form {
 struct ChartOptionsForm : Form {
   ChartOptionsForm() { title = "Chart presentation options"; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  // The texts of the check boxes, in the order of the fields below.
+  std::string autoRangeText = "Auto range select";
+  std::string showTitleText = "Display chart title";
+  std::string showXLabelText = "Display horizintal axis label";
+  std::string showYLabelText = "Display vertical axis label";
+  std::string gridlinesText = "Gridlines";
+  std::string polarText = "Polar coordinates ( teta, r )";
+  std::string xMinLabel = "Horizontal axis minimum";
+  std::string xMaxLabel = "Horizontal axis maximum";
+  std::string yMinLabel = "Vertical axis minimum";
+  std::string yMaxLabel = "Vertical axis maximum";
   bool autoRange = false;
   bool showTitle = false;
   bool showXLabel = false;
@@ -75,6 +92,7 @@ struct ChartOptionsForm : Form {
 struct DataTypeForm : Form {
   DataTypeForm() { title = "Dialog data type"; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  std::string prompt = "Type of the data set";
   std::vector<std::string> choices;
   int32_t selected = -1;  // 0-based; the series type is selected + 1
 };
@@ -87,16 +105,49 @@ struct SeriesForm : Form {
   int32_t seriesType = 1;
   NameList source1;
   NameList source2;
+  std::string labelLabel = "Data series label";
   std::string label;
-  double rangeMin = 0, rangeMax = 0, points = 0;  // types 2 and 5
+  // Types 2 and 5 (the others leave the labels empty).
+  std::string rangeMinLabel, rangeMaxLabel, pointsLabel;
+  double rangeMin = 0, rangeMax = 0, points = 0;
 };
 
 // "Drawing options": indexes into the four lists.
 struct DrawingOptionsForm : Form {
   DrawingOptionsForm() { title = "Drawing options"; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  std::string lineTypeLabel = "Line type";
+  std::string lineColorLabel = "Line color";
+  std::string markerShapeLabel = "Marker shape";
+  std::string markerSizeLabel = "Marker size";
   std::vector<std::string> lineTypes, lineColors, markerShapes, markerSizes;
   int32_t lineType = 0, lineColor = 0, markerShape = 0, markerSize = 0;
 };
+
+// The texts of the chart window: its title and the buttons of the
+// display, then the viewing aids beside them.
+struct ChartWindowTexts {
+  const char* title = "Display Chart";
+  const char* close = "Close window";
+  const char* print = "Print";
+  const char* printPreview = "Print preview...";
+  const char* saveImage = "Save as image...";
+  const char* copy = "Copy";
+  const char* legend = "Legend";
+  const char* resetView = "Reset view";
+  const char* chartArea = "Chart";
+  const char* chartAreaHint =
+      "Mouse wheel: zoom in or out. Drag: move the view. Right-drag or Shift+drag: zoom into "
+      "the rectangle.";
+  const char* saveImageTitle = "Save chart as image";
+  const char* imageFilter =
+      "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf||";
+};
+inline constexpr ChartWindowTexts kChartWindowTexts{};
+
+// The refusal of text that is not a number in the numeric field `label`.
+inline std::string NotANumberMessage(const std::string& label) {
+  return "Please enter a number in " + label + ".";
+}
 
 }  // namespace tq

@@ -256,6 +256,9 @@ SeriesForm MakeSeriesForm(int32_t seriesType, const SeriesObject* series) {
       break;
     case SERIES_RANGE_FUNCTION:
       form.source2 = FunctionList("Function to calculate vertical coordinate");
+      form.rangeMinLabel = "Minimum of x";
+      form.rangeMaxLabel = "Maximum of x";
+      form.pointsLabel = "Number of points";
       break;
     case SERIES_X_VECTOR_FUNCTION:
       form.source1 = VectorList("Vector of horizontal coordinates");
@@ -268,6 +271,9 @@ SeriesForm MakeSeriesForm(int32_t seriesType, const SeriesObject* series) {
     default:
       form.source1 = FunctionList("Function to calculate horizontal coordinate");
       form.source2 = FunctionList("Function to calculate vertical coordinate");
+      form.rangeMinLabel = "Minimum of parameter";
+      form.rangeMaxLabel = "Maximum of parameter";
+      form.pointsLabel = "Number of points";
       break;
   }
   const SeriesObject defaults;
