@@ -1,5 +1,7 @@
 #include "app/form_controls.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,6 +15,9 @@ namespace tq::app {
 
 namespace {
 
+// The length from which a static text without line breaks wraps.
+constexpr size_t kLongText = 60;
+
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // The text of a choice: a click on it is a click on its radio button.
@@ -21,6 +26,7 @@ class ChoiceText final : public QLabel {
   ChoiceText(const QString& text, QRadioButton* button) : QLabel(text), button_(button) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 
  protected:
@@ -45,12 +51,20 @@ QLabel* BuddyLabel(const std::string& text, QWidget* buddy) {
 QLabel* StaticText(const std::string& text) {
   auto* label = new QLabel(ToQString(text));
   label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
+  // A text with line breaks of its own keeps them as its lines; a short one
+  // stays on one line.
+  label->setWordWrap(text.size() > kLongText && text.find('\n') == std::string::npos);
   return label;
 }
 
 void SetWidthInCharacters(QWidget& dialog, int characters) {
   dialog.setMinimumWidth(dialog.fontMetrics().averageCharWidth() * characters);
+}
+
+void FitHeightToWidth(QWidget& dialog) {
+  const int width = std::max(dialog.minimumWidth(), dialog.sizeHint().width());
+  const int height = dialog.hasHeightForWidth() ? dialog.heightForWidth(width) : -1;
+  dialog.resize(width, height > 0 ? height : dialog.sizeHint().height());
 }
 
 QComboBox* NameListBox(const NameList& list, bool editable, QWidget* parent) {

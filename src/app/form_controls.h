@@ -20,11 +20,14 @@ namespace tq::app {
 // A plain-text label for `buddy`, which takes the label's text as its
 // accessible name. Long texts wrap.
 QLabel* BuddyLabel(const std::string& text, QWidget* buddy);
-// A static text that wraps.
+// A static text; a long one without line breaks of its own wraps.
 QLabel* StaticText(const std::string& text);
 // Gives `dialog` the width of about `characters` average characters, so
 // that its wrapped texts read as lines, not columns.
 void SetWidthInCharacters(QWidget& dialog, int characters);
+// Gives the laid-out `dialog` the height its wrapped texts need at its
+// width (the size hint counts them at a narrower one).
+void FitHeightToWidth(QWidget& dialog);
 
 // A drop-down list for `list`: editable for a name to type (the output
 // lists), or a choice among the entries (the source lists).

@@ -172,6 +172,7 @@ class OperationDialog final : public FormDialog {
     output_ = NameListBox(form.output, true, this);
     AddLabelled(*layout, BuddyLabel(form.output.label, output_), output_);
     layout->addLayout(ButtonLayout());
+    FitHeightToWidth(*this);
   }
 
  protected:

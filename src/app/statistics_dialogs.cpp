@@ -28,6 +28,7 @@ class TTestOptionsDialog final : public FormDialog {
     for (const char* choice : TTestOptionsForm::kChoices) AddChoice(*layout, types_, choice, id++);
     if (QAbstractButton* chosen = types_.button(form.type)) chosen->setChecked(true);
     layout->addLayout(ButtonLayout());
+    FitHeightToWidth(*this);
   }
 
  protected:
@@ -65,6 +66,7 @@ class ChiSquareOptionsDialog final : public FormDialog {
 
     layout->addWidget(StaticText(ChiSquareOptionsForm::kNote));
     layout->addLayout(ButtonLayout());
+    FitHeightToWidth(*this);
   }
 
  protected:
