@@ -28,7 +28,8 @@ class CreateObjectDialog final : public FormDialog {
       : FormDialog(dialog, parent), form_(form) {
     auto* kinds = new QHBoxLayout;
     for (int kind = 0; kind < 2; ++kind) {
-      auto* button = new QRadioButton(QString::fromUtf8(CreateObjectForm::kKindChoices[kind]));
+      auto* button =
+          new QRadioButton(QString::fromUtf8(CreateObjectForm::kKindChoices[kind]), this);
       kindGroup_.addButton(button, kind);
       kinds->addWidget(button);
     }

@@ -47,7 +47,7 @@ class TTestOptionsDialog final : public FormDialog {
 class ChiSquareOptionsDialog final : public FormDialog {
  public:
   ChiSquareOptionsDialog(ChiSquareOptionsForm& form, Dialog& dialog, QWidget* parent)
-      : FormDialog(dialog, parent), form_(form), constraints_(new QComboBox(this)) {
+      : FormDialog(dialog, parent), form_(form) {
     SetWidthInCharacters(*this, 64);
     auto* layout = new QVBoxLayout(this);
     int id = 0;
@@ -55,6 +55,7 @@ class ChiSquareOptionsDialog final : public FormDialog {
       AddChoice(*layout, types_, choice, id++);
     if (QAbstractButton* chosen = types_.button(form.type)) chosen->setChecked(true);
 
+    constraints_ = new QComboBox(this);  // after the choices, in the tab order
     for (int32_t count = 0; count <= ChiSquareOptionsForm::kMaxConstraints; ++count)
       constraints_->addItem(QString::number(count));
     constraints_->setCurrentIndex(form.constraints);
@@ -79,7 +80,7 @@ class ChiSquareOptionsDialog final : public FormDialog {
  private:
   ChiSquareOptionsForm& form_;
   QButtonGroup types_;
-  QComboBox* constraints_;
+  QComboBox* constraints_ = nullptr;
 };
 
 // "Output options" of the regression: whether to save the extra objects,

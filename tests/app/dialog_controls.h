@@ -13,9 +13,13 @@
 #include <QWidget>
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "core/object_list.h"
+
+// Failures print texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace tq::app::testing {
 
@@ -35,6 +39,18 @@ T* Control(QWidget* dialog, const QString& name) {
   ADD_FAILURE() << "no control \"" << name.toStdString() << "\" in \""
                 << dialog->windowTitle().toStdString() << "\"";
   return nullptr;
+}
+
+// The names of the controls that Tab visits, in its order (of a group of
+// radio buttons, the chosen one).
+inline QStringList TabOrder(QWidget* dialog) {
+  QStringList names;
+  for (QWidget* widget = dialog->nextInFocusChain(); widget != dialog;
+       widget = widget->nextInFocusChain())
+    if ((widget->focusPolicy() & Qt::TabFocus) && dialog->isAncestorOf(widget) &&
+        !widget->isHidden() && !SpokenName(widget).isEmpty())
+      names << SpokenName(widget);
+  return names;
 }
 
 // Replaces the field's text by typing `text`.

@@ -44,6 +44,9 @@ TEST_F(ObjectDialogsTest, CreateRefusalsKeepTheEntriesThenAMatrix) {
     auto* initial = Control<QLineEdit>(dialog, "Initialization value");
     auto* name = Control<QLineEdit>(dialog, "Name");
     EXPECT_TRUE(Control<QRadioButton>(dialog, "Create Matrix")->isChecked());
+    EXPECT_EQ(TabOrder(dialog),
+              (QStringList{"Create Matrix", "Number of columns", "Number of rows",
+                           "Initialization value", "Name", "OK", "Cancel"}));
     EXPECT_TRUE(columns->isVisible() && rows->isVisible());
     EXPECT_FALSE(elements->isVisible());
     EXPECT_EQ(QStringList({columns->text(), rows->text(), initial->text(), name->text()}),

@@ -157,6 +157,8 @@ TEST_F(StatisticsDialogsTest, ChiSquareOptionsTakeTheTypeAndTheConstraints) {
       EXPECT_EQ(options->windowTitle(), "Chi-square test options");
       EXPECT_TRUE(dialog->isVisible());
       EXPECT_TRUE(Control<QRadioButton>(options, kChiSquareChoices[0])->isChecked());
+      EXPECT_EQ(TabOrder(options),
+                (QStringList{kChiSquareChoices[0], "Number of constraints", "OK", "Cancel"}));
       auto* constraints = Control<QComboBox>(options, "Number of constraints");
       EXPECT_EQ(Entries(constraints), (QStringList{"0", "1", "2", "3", "4", "5"}));
       EXPECT_EQ(constraints->currentText(), "0");
