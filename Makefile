@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build cli run demo test test-fast test-asan debug fuzz bench clean
+.PHONY: all setup build cli run run-cli demo test test-fast test-asan debug fuzz bench clean
 
 all: build
 
@@ -26,11 +26,23 @@ build: setup $(BUILD)/build.ninja
 	$(call werror_flag,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 
-# run and demo build only the console program.
+# run, run-cli and demo build only the programs they start.
 cli: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target tallyquist-cli
 
-run: cli
+# The desktop program on the demo workspace when there is a display to show
+# it on; otherwise the console program on the same workspace.
+run: setup $(BUILD)/build.ninja
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  cmake --build $(BUILD) -j $(JOBS) --target tallyquist && \
+	  $(BUILD)/bin/tallyquist $(wildcard examples/demo.mts); \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): starting the console program tallyquist-cli instead."; \
+	  cmake --build $(BUILD) -j $(JOBS) --target tallyquist-cli && \
+	  $(BUILD)/bin/tallyquist-cli $(wildcard examples/demo.mts) $(RUN_ARGS); \
+	fi
+
+run-cli: cli
 	$(BUILD)/bin/tallyquist-cli $(wildcard examples/demo.mts) $(RUN_ARGS)
 
 # The demo workspace is written by the program itself from its script.

@@ -21,6 +21,8 @@ void AppTest::SetUp() {
 
 void AppTest::TearDown() {
   EXPECT_EQ(pendingModals, 0) << "a modal window the test expected did not open";
+  qDeleteAll(watchers_);
+  watchers_.clear();
   window.reset();
   ResetSession();
 }
@@ -29,16 +31,17 @@ void AppTest::OnNextModal(std::function<void(QWidget*)> act) {
   ++pendingModals;
   // Polls until a modal window other than the ones open now is shown.
   QWidget* before = QApplication::activeModalWidget();
-  auto* timer = new QTimer(qApp);
-  auto* clock = new QElapsedTimer;
-  clock->start();
+  auto* timer = new QTimer;
+  watchers_.append(timer);
+  QElapsedTimer clock;
+  clock.start();
   QObject::connect(timer, &QTimer::timeout, [this, timer, clock, before, act] {
     QWidget* modal = QApplication::activeModalWidget();
-    const bool timedOut = clock->elapsed() > 10000;
+    const bool timedOut = clock.elapsed() > 10000;
     if ((modal && modal != before && modal->isVisible()) || timedOut) {
       timer->stop();
+      watchers_.removeOne(timer);
       timer->deleteLater();
-      delete clock;
       if (timedOut) {
         ADD_FAILURE() << "no modal window opened within 10 s";
         if (modal) modal->close();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -44,6 +45,10 @@ class AppTest : public ::testing::Test {
   QStringList messages;
   // Modal windows still expected by OnNextModal when the test ended.
   int pendingModals = 0;
+
+ private:
+  // The watchers of OnNextModal still waiting; stopped when the test ends.
+  QList<QObject*> watchers_;
 };
 
 }  // namespace tq::app::testing

@@ -210,6 +210,22 @@ TEST_F(AppTest, NewAfterAChangeAsksToSaveTheChanges) {
   EXPECT_FALSE(window->isWindowModified());
 }
 
+TEST_F(AppTest, ClosingAfterAChangeAsksAndCancelKeepsTheWindow) {
+  window->RunCommand("calculate", [] {
+    Calculator().entry = "v=2";
+    EvaluateEntry();
+  });
+  AnswerMessage(QMessageBox::Cancel);
+  window->close();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_NE(FindObject("v", OBJMASK_ANY), nullptr);
+
+  AnswerMessage(QMessageBox::No);
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(messages, (QStringList{"Save changes to Untitled?", "Save changes to Untitled?"}));
+}
+
 class AppFileTest : public AppTest {
  protected:
   // Saves a workspace holding vector `name` as `file` in the directory.
@@ -247,10 +263,10 @@ TEST_F(AppFileTest, RecentFilesListTheLastFiveOpenedAndPersist) {
   QStringList paths;
   for (int i = 0; i < 6; ++i) paths << SaveWorkspace(QStringLiteral("w%1.mts").arg(i), "v");
   for (const QString& path : paths) {
-    AnswerMessage(QMessageBox::Yes);  // delete the objects of the last one
+    // Each open after the first asks whether to delete the objects.
+    if (path != paths.front()) AnswerMessage(QMessageBox::Yes);
     window->OpenFile(path);
   }
-  pendingModals = 0;  // the first open asked nothing
   const std::vector<std::string>& recent = window->recentFiles().entries();
   ASSERT_EQ(recent.size(), 5u);
   EXPECT_EQ(recent.front(), paths[5].toStdString());
