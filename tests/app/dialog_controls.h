@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 #include <initializer_list>
@@ -41,6 +42,11 @@ T* Control(QWidget* dialog, const QString& name) {
   return nullptr;
 }
 
+inline bool UnchosenRadio(QWidget* widget) {
+  auto* radio = qobject_cast<QRadioButton*>(widget);
+  return radio && !radio->isChecked();
+}
+
 // The names of the controls that Tab visits, in its order (of a group of
 // radio buttons, the chosen one).
 inline QStringList TabOrder(QWidget* dialog) {
@@ -48,7 +54,7 @@ inline QStringList TabOrder(QWidget* dialog) {
   for (QWidget* widget = dialog->nextInFocusChain(); widget != dialog;
        widget = widget->nextInFocusChain())
     if ((widget->focusPolicy() & Qt::TabFocus) && dialog->isAncestorOf(widget) &&
-        !widget->isHidden() && !SpokenName(widget).isEmpty())
+        !widget->isHidden() && !SpokenName(widget).isEmpty() && !UnchosenRadio(widget))
       names << SpokenName(widget);
   return names;
 }

@@ -157,6 +157,8 @@ TEST_F(ObjectDialogsTest, EditOpensTheEditorOverTheStillOpenList) {
   bool listShown = false;
   OnNextModal([&](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Edit Matrix or Vector");
+    AnswerMessage();
+    Click(dialog, "Edit");
     ClickEntry(Control<QListWidget>(dialog, "Please select item from the list"), "M  matrix 2x3");
     OnNextModal([&, dialog](QWidget* editor) {
       EXPECT_EQ(editor->windowTitle(), "Edit values in matrix");
@@ -166,6 +168,7 @@ TEST_F(ObjectDialogsTest, EditOpensTheEditorOverTheStillOpenList) {
     Click(dialog, "Edit");
   });
   Menu(C::kMatrixEdit);
+  EXPECT_EQ(messages, QStringList{"Please select one item in the list"});
   EXPECT_TRUE(listShown);
   EXPECT_EQ(Output(), "Editing Matrix  M  2x3\r\n");
 }

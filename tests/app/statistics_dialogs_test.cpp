@@ -131,7 +131,7 @@ TEST_F(StatisticsDialogsTest, TTestOptionsOpenOverTheTestDialogAndCancelKeepsItO
             "means.\r\n");
 }
 
-TEST_F(StatisticsDialogsTest, TestDialogRefusesAMissingOutputName) {
+TEST_F(StatisticsDialogsTest, FTestRefusesAMissingOutputNameThenReports) {
   PutVector("a", {-2, 0, 0, 0, 2});
   PutVector("b", {-4, 0, 0, 0, 4});
   OnNextModal([this](QWidget* dialog) {
@@ -139,12 +139,20 @@ TEST_F(StatisticsDialogsTest, TestDialogRefusesAMissingOutputName) {
     FillTest(dialog, "a  vector (5)", "b  vector (5)", "F", "");
     AnswerMessage();
     Click(dialog, "F-test");
-    QTest::keyClick(dialog, Qt::Key_Escape);
+    TypeInto(Control<QComboBox>(dialog, OutputLabel("F")), "f");
+    Click(dialog, "F-test");
   });
   Menu(C::kStatFTest);
   EXPECT_EQ(messages, QStringList{"Error:\nInvalid output vector name.\nPlease select or enter "
                                   "valid name."});
-  EXPECT_EQ(Output(), "");
+  EXPECT_EQ(Output(),
+            "F-test for sigificance\r\nof variance difference\r\ninput vectors a and b\r\noutput "
+            "stored in new vector <f>\r\n"
+            "F = 4\r\n"
+            "significance  (P, two-tail)= 0.208\r\n"
+            "Significance is a probability that two \r\ndistributions have equal variances.\r\n"
+            "Small value, lesser than approximately 0.05\r\nindicates sigificant difference of "
+            "variances.\r\n");
 }
 
 TEST_F(StatisticsDialogsTest, ChiSquareOptionsTakeTheTypeAndTheConstraints) {
@@ -153,6 +161,10 @@ TEST_F(StatisticsDialogsTest, ChiSquareOptionsTakeTheTypeAndTheConstraints) {
   OnNextModal([&](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Shi-square test");
     FillTest(dialog, "c  vector (4)", "d  vector (4)", "Chi-square", "x");
+    OnNextModal([](QWidget* options) { QTest::keyClick(options, Qt::Key_Escape); });
+    Click(dialog, "Chi-square");  // options cancelled: nothing computed, the dialog stays
+    EXPECT_EQ(Output(), "");
+    EXPECT_TRUE(dialog->isVisible());
     OnNextModal([&, dialog](QWidget* options) {
       EXPECT_EQ(options->windowTitle(), "Chi-square test options");
       EXPECT_TRUE(dialog->isVisible());
