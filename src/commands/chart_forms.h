@@ -145,9 +145,4 @@ struct ChartWindowTexts {
 };
 inline constexpr ChartWindowTexts kChartWindowTexts{};
 
-// The refusal of text that is not a number in the numeric field `label`.
-inline std::string NotANumberMessage(const std::string& label) {
-  return "Please enter a number in " + label + ".";
-}
-
 }  // namespace tq

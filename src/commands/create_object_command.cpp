@@ -14,7 +14,6 @@ namespace tq {
 namespace {
 
 constexpr int32_t kMaxDimension = 1000000;
-constexpr const char* kRangeMessage = "Please enter an integer between 1 and 1000000.";
 
 bool InRange(int32_t value) { return value >= 1 && value <= kMaxDimension; }
 
@@ -23,7 +22,7 @@ bool FieldsValid(const CreateObjectForm& form) {
   bool ok = form.kind == CreateObjectForm::Kind::kMatrix
                 ? InRange(form.columns) && InRange(form.rows)
                 : InRange(form.elements);
-  if (!ok) ShowMessage(kRangeMessage);
+  if (!ok) ShowMessage(CreateObjectForm::kRangeMessage);
   return ok;
 }
 

@@ -21,25 +21,6 @@ bool RefuseEmptyWorkspace() {
   return true;
 }
 
-// The list dialog of matrices and vectors; the chosen name, or nothing
-// when the dialog was cancelled.
-bool ChooseDataObject(const char* title, const char* prompt, std::string& name) {
-  ObjectChoiceForm form;
-  form.title = title;
-  form.prompt = prompt;
-  form.entries = MatrixAndVectorEntries();
-  return RunDialog(form, [&](ButtonId) {
-           if (form.selected.empty() || form.selected.front() >= form.entries.size()) {
-             ShowMessage("Please select one item in the list");
-             return kStayOpen;
-           }
-           name = form.entries[form.selected.front()];
-           if (name.size() > kMaxEntryLength) name.clear();
-           CutAtFirstBlank(name);
-           return kCloseDialog;
-         }) == DialogResult::kClose;
-}
-
 // The file dialog of the data file commands.
 bool ChooseDataFile(bool save, std::string& path) {
   FileNameForm form;
@@ -60,37 +41,51 @@ bool ObjectUsable(const std::string& name) {
   return false;
 }
 
+// The list dialog of matrices and vectors; its OK opens the file dialog over
+// it and then transfers the data. The list closes once a name was chosen,
+// also when the file dialog was cancelled. Import and export do not poll: a
+// stop request made meanwhile is dropped.
+bool RunDataFileDialog(const char* title, const char* prompt, bool save) {
+  StopRequestsEndHere unstoppable;
+  ObjectChoiceForm form;
+  form.title = title;
+  form.prompt = prompt;
+  form.entries = MatrixAndVectorEntries();
+  bool carriedOut = false;
+  RunDialog(form, [&](ButtonId) {
+    if (form.selected.empty() || form.selected.front() >= form.entries.size()) {
+      ShowMessage("Please select one item in the list");
+      return kStayOpen;
+    }
+    std::string name = form.entries[form.selected.front()];
+    if (name.size() > kMaxEntryLength) name.clear();
+    CutAtFirstBlank(name);
+    std::string path;
+    if (name.empty() || !ChooseDataFile(save, path) || !ObjectUsable(name)) return kCloseDialog;
+    carriedOut = (save ? ExportObject(name, path) : ImportObject(name, path)) == 1;
+    return kCloseDialog;
+  });
+  return carriedOut;
+}
+
 }  // namespace
 
 bool MenuImportData() { return !RefuseEmptyWorkspace() && ImportDataCommand(); }
 
 bool MenuExportData() { return !RefuseEmptyWorkspace() && ExportDataCommand(); }
 
-// Import and export do not poll: a stop request made meanwhile is dropped.
 bool ImportDataCommand() {
-  StopRequestsEndHere unstoppable;
-  std::string name, path;
-  if (!ChooseDataObject("Import data from file dialog",
-                        "Import data from file to matrix or vector.\nPlease select matrix or "
-                        "vector",
-                        name))
-    return false;
-  if (name.empty() || !ChooseDataFile(false, path)) return false;
-  if (!ObjectUsable(name)) return false;
-  return ImportObject(name, path) == 1;
+  return RunDataFileDialog("Import data from file dialog",
+                           "Import data from file to matrix or vector.\nPlease select matrix or "
+                           "vector",
+                           false);
 }
 
 bool ExportDataCommand() {
-  StopRequestsEndHere unstoppable;
-  std::string name, path;
-  if (!ChooseDataObject("Export data from file dialog",
-                        "Export data to file from matrix or vector.\nPlease select matrix or "
-                        "vector",
-                        name))
-    return false;
-  if (name.empty() || !ChooseDataFile(true, path)) return false;
-  if (!ObjectUsable(name)) return false;
-  return ExportObject(name, path) == 1;
+  return RunDataFileDialog("Export data from file dialog",
+                           "Export data to file from matrix or vector.\nPlease select matrix or "
+                           "vector",
+                           true);
 }
 
 }  // namespace tq

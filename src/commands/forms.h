@@ -13,10 +13,25 @@
 
 namespace tq {
 
+// The refusal of a number field whose text is not a number; `label` names
+// the field.
+inline std::string NotANumberMessage(const std::string& label) {
+  return "Please enter a number in " + label + ".";
+}
+
 // "Create Matrix or Vector".
 struct CreateObjectForm : Form {
   CreateObjectForm() { title = "Create Matrix or Vector"; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  // The kind choice, in the order of Kind.
+  static constexpr const char* kKindChoices[2] = {"Create Matrix", "Create Vector"};
+  static constexpr const char* kColumnsLabel = "Number of columns";
+  static constexpr const char* kRowsLabel = "Number of rows";
+  static constexpr const char* kElementsLabel = "Number of elements";
+  static constexpr const char* kInitialLabel = "Initialization value";
+  static constexpr const char* kNameLabel = "Name";
+  // Shown for a size outside 1 .. 1000000, or one that is not an integer.
+  static constexpr const char* kRangeMessage = "Please enter an integer between 1 and 1000000.";
   enum class Kind { kMatrix, kVector };
   Kind kind = Kind::kMatrix;
   int32_t columns = 2;

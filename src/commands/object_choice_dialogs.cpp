@@ -91,12 +91,21 @@ bool DisplayCommand() {
   return !name.empty() && DisplayObject(name) == 1 && Core().userCancelled != 1;
 }
 
+// The value editor opens over the still-open list, which closes after it.
 bool EditCommand() {
   ObjectChoiceForm form = MakeChoiceForm("Edit Matrix or Vector",
                                          "Please select item from the list", "Edit", false);
-  std::string name;
-  if (!ChooseOne(form, name)) return false;
-  return !name.empty() && EditObject(name) == 1;
+  bool edited = false;
+  RunDialog(form, [&](ButtonId) {
+    if (form.selected.empty()) {
+      ShowMessage("Please select one item in the list");
+      return kStayOpen;
+    }
+    const std::string name = ChosenName(form, form.selected.front());
+    edited = !name.empty() && EditObject(name) == 1;
+    return kCloseDialog;
+  });
+  return edited;
 }
 
 int32_t EditObject(const std::string& name) {

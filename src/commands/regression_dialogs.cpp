@@ -167,7 +167,7 @@ bool RegressionCommand() {
   form.SetButtonText(kOkButton, "OK");
   form.multipleSelection = true;
   form.entries = ObjectListEntries(OBJMASK_VECTOR);
-  std::vector<std::string> xNames;
+  bool carriedOut = false;
   RunDialog(form, [&](ButtonId) {
     if (form.selected.empty()) {
       ShowMessage(
@@ -179,7 +179,7 @@ bool RegressionCommand() {
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     if (selected.size() > kMaxSelectedEntries) selected.resize(kMaxSelectedEntries);
-    xNames.clear();
+    std::vector<std::string> xNames;
     for (size_t index : selected) {
       if (index >= form.entries.size()) continue;
       std::string text = form.entries[index];
@@ -196,13 +196,13 @@ bool RegressionCommand() {
       ShowMessage(
           "Error: some of the selected X(i) vector names are invalid or inaccessible by "
           "program.");
-      xNames.clear();
       return kCloseDialog;
     }
+    // The fitting dialog opens over the selection, which closes after it.
+    carriedOut = FittingDialog(xNames);
     return kCloseDialog;
   });
-  // The fitting dialog opens once the selection has closed.
-  return !xNames.empty() && FittingDialog(xNames);
+  return carriedOut;
 }
 
 }  // namespace tq

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/device_mapping.h"
-#include "chart_test_support.h"
+#include "support/chart_support.h"
 
 namespace tq {
 namespace {

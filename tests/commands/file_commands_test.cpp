@@ -124,6 +124,26 @@ TEST_F(FileCommandsTest, ImportAndExportNeedAMatrixOrVector) {
   EXPECT_EQ(ui.messages, (Lines{kNoItems, kNoItems, "Please select one item in the list"}));
 }
 
+TEST_F(FileCommandsTest, TheFileDialogOpensOverTheStillOpenList) {
+  Put("v", std::make_unique<VectorObject>(1, 2.0));
+  for (bool save : {true, false}) {
+    SCOPED_TRACE(save);
+    ui.AnswerForm<ObjectChoiceForm>([](ObjectChoiceForm& form) { form.selected = {0}; });
+    int openBelow = 0;
+    ui.AnswerForm<FileNameForm>([&](FileNameForm& form) {
+      openBelow = ui.dialogsOpen - 1;
+      form.path = Path("v.txt");
+    });
+    EXPECT_TRUE(save ? MenuExportData() : MenuImportData());
+    EXPECT_EQ(openBelow, 1);
+    EXPECT_EQ(ui.dialogsOpen, 0);
+  }
+  EXPECT_EQ(ui.output,
+            "Writing data from vector  v  (1)\r\nto file " + Path("v.txt") +
+                "\r\nSucceeded;  1 elements stored\r\nReading data to vector  v  (1)\r\nfrom "
+                "file " + Path("v.txt") + "\r\nSucceeded;\r\nvector with 1 elements loaded\r\n");
+}
+
 TEST_F(FileCommandsTest, AFailedObjectIsRefusedAfterTheFileDialog) {
   auto failed = std::make_unique<VectorObject>(1, 2.0);
   failed->status = STATUS_FAILED;

@@ -59,6 +59,7 @@ TEST_F(ChoiceTest, EditReportsAndOpensTheEditor) {
   bool edited = false;
   ui.AnswerForm<ValueEditorForm>([&](ValueEditorForm& f) {
     EXPECT_EQ(f.title, "Edit values in matrix");
+    EXPECT_EQ(ui.dialogsOpen, 2);  // over the list, which is still open
     EXPECT_TRUE(StoreCellText(*f.object, 2, 3, "2e3"));
     EXPECT_FALSE(StoreCellText(*f.object, 1, 1, "abc"));
     EXPECT_FALSE(StoreCellText(*f.object, 3, 1, "1"));

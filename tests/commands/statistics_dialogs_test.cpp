@@ -302,6 +302,25 @@ TEST_F(RegressionDialogsTest, WorkedExampleReport) {
   EXPECT_NE(Get<VectorObject>("predictions"), nullptr);
 }
 
+TEST_F(RegressionDialogsTest, EachDialogOpensOverTheOneBefore) {
+  Vector("x", {1, 2, 3, 4});
+  Vector("y", {3, 5, 7, 10});
+  SelectX({"x"});
+  std::vector<int> open;
+  ui.AnswerForm<OperationForm>([&](OperationForm& form) {
+    open.push_back(ui.dialogsOpen);
+    form.sources[0].text = "y";
+    form.output.text = "fit";
+  });
+  ui.AnswerForm<RegressionOutputForm>([&](RegressionOutputForm& form) {
+    open.push_back(ui.dialogsOpen);
+    form.saveExtras = false;
+  });
+  EXPECT_TRUE(RegressionCommand());
+  EXPECT_EQ(open, (std::vector<int>{2, 3}));
+  EXPECT_NE(Get<VectorObject>("fit"), nullptr);
+}
+
 TEST_F(RegressionDialogsTest, CancelledOptionsThenAConstantExactlyZero) {
   Vector("x", {-1, 0, 1});
   Vector("y", {-2, 0, 2});

@@ -39,7 +39,10 @@ YesNoCancel ScriptedUi::AskYesNoCancel(std::string_view text) {
 }
 
 DialogResult ScriptedUi::RunDialog(Dialog& dialog) {
-  return RunQueuedDialog(dialog, forms_, formsShown);
+  ++dialogsOpen;
+  const DialogResult result = RunQueuedDialog(dialog, forms_, formsShown);
+  --dialogsOpen;
+  return result;
 }
 
 bool ScriptedUi::CancelRequested() {

@@ -73,6 +73,8 @@ class ScriptedUi : public UiPort {
   enum class QuestionKind { kYesNo, kYesNoWarning, kOkCancel, kYesNoCancel };
   std::vector<QuestionKind> questionKinds;
   int formsShown = 0;
+  // The dialogs running now: a dialog opened from another's button sees 2.
+  int dialogsOpen = 0;
   int polls = 0;
 
  private:
