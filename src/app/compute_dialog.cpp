@@ -24,6 +24,7 @@ class ComputeDialog final : public FormDialog {
     output_->setInsertPolicy(QComboBox::NoInsert);
     for (QComboBox* list : {source_, function_, output_})
       list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SetMinimumWidthInCharacters(this, 64);
     QBoxLayout* buttons = ButtonLayout();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(StaticText(QString::fromLatin1(ComputeForm::kHeading), this));

@@ -121,6 +121,10 @@ QBoxLayout* ListWithButtons(QWidget* list, QBoxLayout* buttons,
   return row;
 }
 
+void SetMinimumWidthInCharacters(QWidget* widget, int characters) {
+  widget->setMinimumWidth(widget->fontMetrics().averageCharWidth() * characters);
+}
+
 void SetTabOrder(const std::vector<QWidget*>& widgets) {
   QWidget* previous = nullptr;
   for (QWidget* widget : widgets) {

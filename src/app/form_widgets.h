@@ -48,6 +48,9 @@ std::vector<size_t> SelectedRows(const QListWidget* list);
 QBoxLayout* ListWithButtons(QWidget* list, QBoxLayout* buttons,
                             std::initializer_list<QPushButton*> moved);
 
+// At least `characters` average characters wide in the widget's font.
+void SetMinimumWidthInCharacters(QWidget* widget, int characters);
+
 // Tab order in the order given.
 void SetTabOrder(const std::vector<QWidget*>& widgets);
 

@@ -72,7 +72,7 @@ class FunctionEditDialog final : public FormDialog {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     QLabel* bodyText = BuddyLabel(QString::fromLatin1(FunctionEditForm::kBodyText), body_, this);
-    bodyText->setWordWrap(true);
+    bodyText->setWordWrap(false);  // its lines are broken already
     layout->addWidget(bodyText);
     layout->addWidget(body_, 1);
     layout->addLayout(ButtonLayout());
@@ -109,6 +109,7 @@ class CreateVariableDialog final : public FormDialog {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
+    SetMinimumWidthInCharacters(this, 44);
   }
 
  protected:
@@ -138,6 +139,7 @@ class EditVariableDialog final : public FormDialog {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
+    SetMinimumWidthInCharacters(this, 44);
     value_->setFocus();
     value_->selectAll();
   }

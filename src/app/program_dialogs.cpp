@@ -26,6 +26,7 @@ class ProgramMessageDialog final : public FormDialog {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
     layout->addLayout(ButtonLayout());
+    SetMinimumWidthInCharacters(this, 40);
   }
 };
 
@@ -45,6 +46,7 @@ class ProgramInputDialog final : public FormDialog {
     layout->addLayout(fields);
     if (!form.prompt.empty()) layout->addWidget(StaticText(ProgramText(form.prompt), this));
     layout->addLayout(ButtonLayout());
+    SetMinimumWidthInCharacters(this, 40);
     if (fields_[0]) {
       fields_[0]->setFocus();
       fields_[0]->selectAll();

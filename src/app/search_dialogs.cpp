@@ -24,6 +24,7 @@ class FunctionFieldsDialog : public FormDialog {
   FunctionFieldsDialog(Dialog& dialog, QWidget* parent, const char* functionLabel)
       : FormDialog(dialog, parent), function_(new QComboBox(this)), fields_(new QFormLayout) {
     function_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SetMinimumWidthInCharacters(function_, 24);
     buttons_ = ButtonLayout();
     fields_->addRow(BuddyLabel(Latin(functionLabel), function_, this),
                     ListWithButtons(function_, buttons_,
@@ -148,6 +149,7 @@ class OutputOptionsDialog final : public FormDialog {
       connect(save_, &QCheckBox::toggled, lists[i], &QWidget::setEnabled);
       connect(save_, &QCheckBox::toggled, labels[i], &QWidget::setEnabled);
     }
+    SetMinimumWidthInCharacters(this, 48);
     save_->setChecked(true);
     save_->setChecked(form.save);
     layout->addLayout(ButtonLayout());

@@ -33,6 +33,7 @@ class UnitChooserDialog final : public FormDialog {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
+    SetMinimumWidthInCharacters(this, 44);  // the title shows whole
   }
 
  protected:
