@@ -17,7 +17,9 @@
 namespace tq::app {
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+  // An '&' in a label with a buddy marks a mnemonic: the texts have none,
+  // and one in a program's label is shown as typed.
+  auto* label = new QLabel(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")), parent);
   label->setBuddy(buddy);
   label->setTextFormat(Qt::PlainText);
   buddy->setAccessibleName(text);

@@ -3,6 +3,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "app/dialog_window.h"
 #include "app/form_widgets.h"
@@ -23,8 +26,19 @@ class ProgramMessageDialog final : public FormDialog {
       : FormDialog(dialog, parent) {
     QLabel* text = StaticText(ProgramText(form.text), this);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long text scrolls inside a dialog that fits on the screen.
+    auto* area = new QScrollArea(this);
+    area->setWidget(text);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    const QFontMetrics metrics(text->font());
+    const QSize wanted = text->sizeHint();
+    area->setMinimumSize(
+        std::min(wanted.width(), metrics.averageCharWidth() * 80) +
+            area->verticalScrollBar()->sizeHint().width(),
+        std::min(wanted.height(), metrics.height() * 20));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text, 1);
+    layout->addWidget(area, 1);
     layout->addLayout(ButtonLayout());
     SetMinimumWidthInCharacters(this, 40);
   }

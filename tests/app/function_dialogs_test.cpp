@@ -178,6 +178,25 @@ TEST_F(FunctionDialogsTest, ProgramInputRefusesTextThenContinues) {
   EXPECT_EQ(FindObjectAs<VariableObject>("b", OBJMASK_VARIABLE)->value, 5.0);
 }
 
+// A long message scrolls inside a dialog that fits on the screen.
+TEST_F(FunctionDialogsTest, ALongProgramMessageScrolls) {
+  std::string text;
+  for (int line = 0; line < 200; ++line) text += "line " + std::to_string(line) + "\\n";
+  AddFunction("p", "output \"" + text + "\"");
+  OnNextModal([this](QWidget* functions) {
+    ChooseRows(ListOf(functions), {0});
+    Click(functions, "Execute");
+    OnNextModal([this](QWidget* message) {
+      EXPECT_LT(message->height(), message->fontMetrics().height() * 30);
+      EXPECT_TRUE(LabelTexts(message).first().startsWith("line 0\nline 1\n"));
+      Click(message, "Continue");
+      OnNextModal([](QWidget* again) { Click(again, "Close"); });
+    });
+  });
+  Run(C::kCalcFunctions);
+  EXPECT_NE(Output().find("line 199\r\n"), std::string::npos);
+}
+
 // Variables: created, edited (a value that is no number refused), deleted.
 TEST_F(FunctionDialogsTest, VariablesCreateEditAndDelete) {
   AddVariable("b", 2);
