@@ -292,8 +292,6 @@ void MainWindow::RunFrontEnd(ShellCommand command) {
     case C::kEditCopy: output_->copy(); break;
     case C::kEditPaste: output_->paste(); break;
     case C::kCalcCalculator: ShowCalculatorWindow(*this); break;
-    case C::kCalcVariables: RunVariablesDialog(*this); break;
-    case C::kCalcFunctions: RunFunctionsDialog(*this); break;
     case C::kNumericalGraphics: RunChartDialog(*this); break;
     case C::kViewToolbar: toolBar_->setVisible(!toolBar_->isVisible()); break;
     case C::kViewStatusBar:

@@ -11,8 +11,5 @@ void ShowCalculatorWindow(MainWindow& mainWindow);
 // Numerical "Graphics" and the task bar's "Graphics": the Chart Dialog,
 // displaying charts in the chart window.
 bool RunChartDialog(MainWindow& mainWindow);
-// Calc "Functions..." and "Variables..." (and their task-bar buttons).
-bool RunFunctionsDialog(MainWindow& mainWindow);
-bool RunVariablesDialog(MainWindow& mainWindow);
 
 }  // namespace tq::app

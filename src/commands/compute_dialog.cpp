@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "commands/entry_names.h"
+#include "commands/function_commands.h"
 #include "commands/operation_dialog.h"
+#include "core/string_format.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
 #include "core/ui_port.h"
@@ -15,6 +17,19 @@ namespace tq {
 namespace {
 
 constexpr uint32_t kSources = OBJMASK_MATRIX | OBJMASK_VECTOR;
+
+// The function list's selection as the Edit button takes it.
+std::vector<std::string> SelectedFunction(const std::string& text) {
+  if (TrimBlanks(text).empty()) return {};
+  return {TrimBlanks(text)};
+}
+
+// The entry of function `name`, or the first entry.
+std::string FunctionEntry(const std::vector<std::string>& entries, const std::string& name) {
+  for (const std::string& entry : entries)
+    if (NamesEqualIgnoringCase(ReadEntryName(entry), name)) return entry;
+  return entries.empty() ? std::string() : entries.front();
+}
 
 ComputeForm MakeForm() {
   ComputeForm form;
@@ -30,6 +45,19 @@ ComputeForm MakeForm() {
   if (form.function.entries.empty())
     ShowMessage("Warning: \nThere are no functions in the list.\nYou must create new function f(x).");
   return form;
+}
+
+// "New" and "Edit": the function dialogs, then the list refilled with the
+// function created or edited selected and remembered for the next opening.
+void NewOrEditFunction(ComputeForm& form, ButtonId button) {
+  std::string name;
+  const bool done = button == ComputeForm::kNew
+                        ? CreateFunctionButton(&name)
+                        : EditFunctionButton(SelectedFunction(form.function.text), &name);
+  if (!done) return;
+  ComputeFunctionName() = name;
+  form.function.entries = ObjectListEntries(OBJMASK_FUNCTION);
+  form.function.text = FunctionEntry(form.function.entries, name);
 }
 
 DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
@@ -103,7 +131,13 @@ DialogResult Apply(const ComputeForm& form, bool& carriedOut) {
 bool ComputeForAllElementsDialog() {
   ComputeForm form = MakeForm();
   bool carriedOut = false;
-  RunDialog(form, [&](ButtonId) { return Apply(form, carriedOut); });
+  RunDialog(form, [&](ButtonId button) {
+    if (button == ComputeForm::kNew || button == ComputeForm::kEdit) {
+      NewOrEditFunction(form, button);
+      return kStayOpen;
+    }
+    return Apply(form, carriedOut);
+  });
   return carriedOut;
 }
 

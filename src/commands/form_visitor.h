@@ -13,8 +13,10 @@
   X(OperationForm)           \
   X(ComputeForm)             \
   X(FileNameForm)            \
+  X(FunctionsForm)           \
   X(FunctionEditForm)        \
   X(ExecuteMenuForm)         \
+  X(VariablesForm)           \
   X(CreateVariableForm)      \
   X(EditVariableForm)        \
   X(ProgramMessageForm)      \

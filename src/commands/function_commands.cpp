@@ -88,7 +88,7 @@ void ShowCompileError(const std::string& text, int32_t returnCode, const std::st
 
 std::vector<std::string> FunctionListEntries() { return ObjectListEntries(OBJMASK_FUNCTION); }
 
-bool CreateFunctionButton() {
+bool CreateFunctionButton(std::string* name) {
   FunctionEditForm form;
   form.creating = true;
   bool added = false;
@@ -107,15 +107,17 @@ bool CreateFunctionButton() {
     added = ReplaceObject(std::move(function)) != 0;
     return kCloseDialog;
   });
+  if (added && name) *name = form.name;
   return added;
 }
 
-bool EditFunctionButton(const std::vector<std::string>& selected) {
+bool EditFunctionButton(const std::vector<std::string>& selected, std::string* editedName) {
   std::string name =
       OneSelected(selected, "Multiple selection is not permitted.\nPlease select one function to edit.");
   if (name.empty()) return false;
   auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);
   if (!function) return false;
+  if (editedName) *editedName = function->name;
   FunctionEditForm form;
   form.creating = false;
   form.name = function->name;
@@ -155,12 +157,65 @@ bool CompileFunctionButton(const std::vector<std::string>& selected) {
   return true;
 }
 
-DialogResult ExecuteFunctionButton(const std::vector<std::string>& selected, bool& executed) {
+bool ExecuteFunctionButton(const std::vector<std::string>& selected) {
   std::string name = OneSelected(
       selected, "Multiple selection is not permitted.\nPlease select one function to execute.");
-  if (name.empty() || !CompileForExecution(name)) return kStayOpen;
-  executed = ExecuteCurrentFunction();
-  return executed ? kStayOpen : kCloseDialog;
+  return !name.empty() && CompileForExecution(name);
+}
+
+namespace {
+
+// The list refilled, with the function `name` selected when it is listed.
+void FillFunctionsForm(FunctionsForm& form, const std::string& name) {
+  form.entries = FunctionListEntries();
+  form.selected.clear();
+  for (size_t i = 0; i < form.entries.size() && !name.empty(); ++i)
+    if (NamesEqualIgnoringCase(ItemName(form.entries[i]), name)) form.selected.push_back(i);
+}
+
+std::vector<std::string> SelectedTexts(const std::vector<std::string>& entries,
+                                       const std::vector<size_t>& selected) {
+  std::vector<std::string> texts;
+  for (size_t index : selected)
+    if (index < entries.size()) texts.push_back(entries[index]);
+  return texts;
+}
+
+// One showing of the dialog; true when it closed for an execution.
+bool RunFunctionsForm() {
+  FunctionsForm form;
+  FillFunctionsForm(form, {});
+  bool execute = false;
+  RunDialog(form, [&](ButtonId button) {
+    const std::vector<std::string> selected = SelectedTexts(form.entries, form.selected);
+    std::string name;
+    switch (button) {
+      case FunctionsForm::kCreate:
+        if (CreateFunctionButton(&name)) FillFunctionsForm(form, name);
+        break;
+      case FunctionsForm::kEdit:
+        if (EditFunctionButton(selected, &name)) FillFunctionsForm(form, name);
+        break;
+      case FunctionsForm::kDelete:
+        if (DeleteFunctionsButton(selected)) FillFunctionsForm(form, {});
+        break;
+      case FunctionsForm::kCompile: CompileFunctionButton(selected); break;
+      case FunctionsForm::kExecute:
+        if (ExecuteFunctionButton(selected)) return CarriedOut(execute);
+        break;
+      case FunctionsForm::kClose: return kCloseDialog;
+    }
+    return kStayOpen;
+  });
+  return execute;
+}
+
+}  // namespace
+
+bool FunctionsDialogCommand() {
+  while (RunFunctionsForm())
+    if (!ExecuteCurrentFunction()) return false;
+  return true;
 }
 
 std::vector<std::string> ExecuteMenuItems() {

@@ -18,13 +18,19 @@ void ShowCompileError(const std::string& text, int32_t returnCode, const std::st
 std::vector<std::string> FunctionListEntries();
 
 // The buttons; `selected` holds the texts of the selected list items.
-bool CreateFunctionButton();
-bool EditFunctionButton(const std::vector<std::string>& selected);
+// Create and Edit leave the name of the function created or edited in
+// `name` when one is given.
+bool CreateFunctionButton(std::string* name = nullptr);
+bool EditFunctionButton(const std::vector<std::string>& selected, std::string* name = nullptr);
 bool DeleteFunctionsButton(const std::vector<std::string>& selected);
 bool CompileFunctionButton(const std::vector<std::string>& selected);
-// After a run the dialog stays open (with its list refreshed); after a run
-// that failed it closes. `executed` tells whether the run completed.
-DialogResult ExecuteFunctionButton(const std::vector<std::string>& selected, bool& executed);
+// True when the one selected function compiled ("Executing function" is
+// reported): the dialog closes and the caller runs ExecuteCurrentFunction.
+bool ExecuteFunctionButton(const std::vector<std::string>& selected);
+
+// "Functions and programs": the dialog until Close or Cancel, reopened
+// after each completed Execute; false when an execution failed or stopped.
+bool FunctionsDialogCommand();
 
 // The Execute function menu: item texts, and the command that shows it.
 std::vector<std::string> ExecuteMenuItems();

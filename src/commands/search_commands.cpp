@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "commands/entry_names.h"
+#include "commands/function_commands.h"
 #include "commands/operation_dialog.h"
 #include "core/object_list.h"
 #include "core/operation_status.h"
@@ -81,6 +82,17 @@ void FillFunctions(std::vector<std::string>& entries, std::string& text,
   }
   if (text.empty() && !entries.empty()) text = entries.front();
   if (entries.empty()) ShowMessage(kNoFunctions);
+}
+
+// "New" and "Edit" of a search or integral dialog: the function dialogs,
+// then the list refilled with the function created or edited shown.
+void NewOrEditFunction(ButtonId button, std::vector<std::string>& entries, std::string& text) {
+  std::string name;
+  std::vector<std::string> selected;
+  if (!TrimBlanks(text).empty()) selected.push_back(TrimBlanks(text));
+  const bool done = button == kNewFunction ? CreateFunctionButton(&name)
+                                           : EditFunctionButton(selected, &name);
+  if (done) FillFunctions(entries, text, name);
 }
 
 bool SearchDialogAccepted(const SearchForm& form) {
@@ -195,7 +207,11 @@ bool SearchCommand(SearchKind kind) {
   form.maxIterations = parameters.MaxIterations;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
   bool carriedOut = false;
-  RunDialog(form, [&](ButtonId) {
+  RunDialog(form, [&](ButtonId button) {
+    if (button == kNewFunction || button == kEditFunction) {
+      NewOrEditFunction(button, form.functions, form.function);
+      return kStayOpen;
+    }
     if (!SearchDialogAccepted(form)) return kStayOpen;
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
@@ -236,7 +252,11 @@ bool IntegralCommand() {
   form.relTolerance = parameters.RelTolerance;
   FillFunctions(form.functions, form.function, parameters.FunctionName);
   bool carriedOut = false;
-  RunDialog(form, [&](ButtonId) {
+  RunDialog(form, [&](ButtonId button) {
+    if (button == kNewFunction || button == kEditFunction) {
+      NewOrEditFunction(button, form.functions, form.function);
+      return kStayOpen;
+    }
     if (!(form.lower + 1e-100 < form.upper)) {
       ShowMessage(kUpperAboveLower);
       return kStayOpen;

@@ -12,9 +12,22 @@
 
 namespace tq {
 
-// The search dialog; also the integral dialog, which has no intervals or
-// iterations but two tolerances.
+// The buttons of the search and integral dialogs that open the function
+// dialogs while the dialog stays open.
+enum FunctionButton : ButtonId { kNewFunction = kFirstFormButton, kEditFunction };
+
+// The search dialog ("Find roots", "Find Minimums", "Find Maximums").
 struct SearchForm : Form {
+  static constexpr const char* kFunctionLabel = "Function f(x)";
+  static constexpr const char* kLowerLabel = "Lower limit of interval A";
+  static constexpr const char* kUpperLabel = "Upper limit of interval B";
+  static constexpr const char* kIntervalsLabel = "Number of initial intervals";
+  static constexpr const char* kToleranceLabel = "Error tolerance";
+  static constexpr const char* kIterationsLabel = "Maximum number of iterations";
+  SearchForm() {
+    buttons = {{kOkButton, "OK"}, {kCancelButton, "Cancel"}, {kNewFunction, "New"},
+               {kEditFunction, "Edit"}};
+  }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> functions;  // the function list's entries
   std::string function;                // the list's text
@@ -26,7 +39,16 @@ struct SearchForm : Form {
 };
 
 struct IntegralForm : Form {
-  IntegralForm() { title = "Calculate integral"; }
+  static constexpr const char* kFunctionLabel = "Function f(x)";
+  static constexpr const char* kLowerLabel = "Lower limit A";
+  static constexpr const char* kUpperLabel = "Upper limit B";
+  static constexpr const char* kAbsToleranceLabel = "Maximum absolute error tolerance";
+  static constexpr const char* kRelToleranceLabel = "Maximum relative error tolerance";
+  IntegralForm() {
+    title = "Calculate integral";
+    buttons = {{kOkButton, "OK"}, {kCancelButton, "Cancel"}, {kNewFunction, "New"},
+               {kEditFunction, "Edit"}};
+  }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> functions;
   std::string function;
@@ -38,6 +60,9 @@ struct IntegralForm : Form {
 
 // "Output options": whether and where to store the found points.
 struct OutputOptionsForm : Form {
+  static constexpr const char* kSaveLabel = "Save roots and function values in the output vectors";
+  static constexpr const char* kPointsLabel = "Select name for vector of roots R";
+  static constexpr const char* kValuesLabel = "Select name for vector of function values f(R)";
   OutputOptionsForm() { title = "Output options"; }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   bool save = true;

@@ -8,6 +8,7 @@
 #include "commands/shell_commands.h"
 #include "commands/statistics_menu_commands.h"
 #include "commands/unit_conversion.h"
+#include "commands/variable_commands.h"
 
 namespace tq {
 
@@ -170,8 +171,6 @@ bool IsFrontEndCommand(ShellCommand command) {
     case C::kEditPaste:
     case C::kCalcCalculator:
     case C::kCalcUnitsMenu:
-    case C::kCalcVariables:
-    case C::kCalcFunctions:
     case C::kNumericalGraphics:
     case C::kViewToolbar:
     case C::kViewStatusBar:
@@ -210,6 +209,8 @@ bool RunShellCommand(ShellCommand command) {
     case C::kUnitsDistance: return UnitConversionCommand(UnitFamily::kDistance);
     case C::kUnitsAngle: return UnitConversionCommand(UnitFamily::kAngle);
     case C::kUnitsTemperature: return UnitConversionCommand(UnitFamily::kTemperature);
+    case C::kCalcVariables: return VariablesDialogCommand();
+    case C::kCalcFunctions: return FunctionsDialogCommand();
     case C::kCalcCompute: return MenuComputeForAllElements();
     case C::kCalcExecute: return ExecuteFunctionMenuCommand();
     case C::kStatMoments: return MenuMoments();

@@ -121,16 +121,17 @@ bool UnitConversionCommand(UnitFamily family, double* last) {
   for (const char* unit : UnitNames(family)) chooser.units.emplace_back(unit);
   chooser.from = 0;
   chooser.to = family == UnitFamily::kTemperature ? 1 : 4;
-  Conversion conversion;
-  bool chosen = false;
+  bool converted = false;
   RunDialog(chooser, [&](ButtonId) {
     if (chooser.from >= int(chooser.units.size())) chooser.from = -1;
     if (chooser.to >= int(chooser.units.size())) chooser.to = -1;
-    chosen = ChooseConversion(family, chooser, conversion);
-    return chosen ? kCloseDialog : kStayOpen;
+    Conversion conversion;
+    if (!ChooseConversion(family, chooser, conversion)) return kStayOpen;
+    // The converter opens over the chooser, which closes after it.
+    converted = RunConverter(conversion, last);
+    return kCloseDialog;
   });
-  // The converter opens once the chooser has closed.
-  return chosen && RunConverter(conversion, last);
+  return converted;
 }
 
 bool CalculatorUnitsCommand(UnitFamily family) {

@@ -13,6 +13,8 @@ namespace tq {
 
 // The chooser: the two lists hold the family's units; -1 when none is chosen.
 struct UnitChooserForm : Form {
+  static constexpr const char* kFromLabel = "From";
+  static constexpr const char* kToLabel = "To";
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
   std::vector<std::string> units;
   int from = -1;

@@ -87,4 +87,38 @@ bool EditVariableCommand(const std::vector<std::string>& selected) {
   return true;
 }
 
+namespace {
+
+void RefreshVariableList(VariablesForm& form) {
+  form.entries = VariableListEntries();
+  form.selected.clear();
+  if (!form.entries.empty()) form.selected.push_back(0);
+}
+
+}  // namespace
+
+bool VariablesDialogCommand() {
+  VariablesForm form;
+  form.entries = VariableListEntries();
+  return RunDialog(form, [&](ButtonId button) {
+           std::vector<std::string> selected;
+           for (size_t index : form.selected)
+             if (index < form.entries.size()) selected.push_back(form.entries[index]);
+           switch (button) {
+             case VariablesForm::kCreate:
+               if (CreateVariableCommand()) RefreshVariableList(form);
+               break;
+             case VariablesForm::kEdit:
+               EditVariableCommand(selected);
+               if (selected.size() == 1) RefreshVariableList(form);
+               break;
+             case VariablesForm::kDelete:
+               if (DeleteVariablesCommand(selected)) RefreshVariableList(form);
+               break;
+             case VariablesForm::kClose: return kCloseDialog;
+           }
+           return kStayOpen;
+         }) == DialogResult::kClose;
+}
+
 }  // namespace tq

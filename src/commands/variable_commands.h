@@ -13,4 +13,8 @@ bool CreateVariableCommand();
 bool DeleteVariablesCommand(const std::vector<std::string>& selected);
 bool EditVariableCommand(const std::vector<std::string>& selected);
 
+// "Variables": the dialog until Close or Cancel; its list is refilled (the
+// first entry selected) after a variable was created, edited or deleted.
+bool VariablesDialogCommand();
+
 }  // namespace tq

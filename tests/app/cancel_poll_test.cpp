@@ -36,8 +36,7 @@ class CancelPollTest : public AppTest {
   bool ExecuteEndlessProgram() {
     bool ended = false;
     window->RunCommand("Execute", [&ended] {
-      bool executed = false;
-      ExecuteFunctionButton({"f"}, executed);
+      if (ExecuteFunctionButton({"f"})) ExecuteCurrentFunction();
       ended = true;
     });
     return ended;

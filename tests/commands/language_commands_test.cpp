@@ -177,9 +177,7 @@ TEST_F(LanguageCommandsTest, SelectionRulesAndCompileReports) {
   Function("g", "1\n2+");
   EXPECT_FALSE(CompileFunctionButton({}));
   EXPECT_FALSE(CompileFunctionButton({"f", "g"}));
-  bool executed = false;
-  EXPECT_EQ(ExecuteFunctionButton({"f", "g"}, executed), DialogResult::kStayOpen);
-  EXPECT_FALSE(executed);
+  EXPECT_FALSE(ExecuteFunctionButton({"f", "g"}));
   EXPECT_TRUE(CompileFunctionButton({"f:  description"}));
   EXPECT_FALSE(CompileFunctionButton({"g"}));
   ShowCompileError("", 1, "");
@@ -203,19 +201,14 @@ TEST_F(LanguageCommandsTest, ExecutingPrograms) {
   Function("s", "print \"B\"")->description = std::string(100, 'd');
   Function("t", "output \"hello\"\nprint \"after\"");
   Calculator().ans = 41;
-  // A completed run keeps the dialog open, a failed one closes it.
-  struct {
-    const char* name;
-    DialogResult result;
-    bool executed;
-  } rows[] = {{"p", DialogResult::kStayOpen, true},
-              {"q", DialogResult::kStayOpen, false},  // x needs a variable: not compiled
-              {"t", DialogResult::kClose, false}};
-  for (const auto& row : rows) {
-    bool executed = false;
-    EXPECT_EQ(ExecuteFunctionButton({row.name}, executed), row.result) << row.name;
-    EXPECT_EQ(executed, row.executed) << row.name;
-  }
+  // Execute closes the dialog for the run; a completed run opens it again,
+  // a failed one ends the command.
+  for (size_t index : {1, 0, 3})  // q: x needs a variable, not compiled, the dialog stays
+    ui.AnswerForm<FunctionsForm>([=](FunctionsForm& form) {
+      form.selected = {index};
+      return FunctionsForm::kExecute;
+    });
+  EXPECT_FALSE(FunctionsDialogCommand());  // t's program message is stopped
   EXPECT_EQ(ExecuteMenuItems(), (Lines{"p               ", "q               ",
                                        "s                 " + std::string(62, 'd'), "t               "}));
   ui.AnswerForm<ExecuteMenuForm>([](ExecuteMenuForm& form) {
@@ -302,6 +295,105 @@ TEST_F(LanguageCommandsTest, EditAndDeleteFunctionsAndVariables) {
   EXPECT_TRUE(DeleteVariablesCommand({"a = 7", "b = 2"}));
   EXPECT_TRUE(FunctionListEntries().empty());
   EXPECT_TRUE(VariableListEntries().empty());
+}
+
+TEST_F(LanguageCommandsTest, FunctionsDialogActsWhileOpenAndSelectsWhatItMade) {
+  Function("f", "1");
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    EXPECT_EQ(form.title, "Functions and programs");
+    EXPECT_EQ(form.entries, Lines{"f"});
+    EXPECT_TRUE(form.selected.empty());
+    return FunctionsForm::kEdit;
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm&) { return FunctionsForm::kCreate; });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
+    form.name = "g";
+    form.body = "x*2";
+    form.description = "twice";
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    EXPECT_EQ(form.entries, (Lines{"f", "g:  twice"}));
+    EXPECT_EQ(form.selected, std::vector<size_t>{1});
+    form.selected = {0};
+    return FunctionsForm::kEdit;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& form) {
+    EXPECT_FALSE(form.creating);
+    form.body = "a=1";
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    EXPECT_EQ(form.selected, std::vector<size_t>{0});
+    form.selected = {0, 1};
+    return FunctionsForm::kCompile;
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    form.selected = {0};
+    return FunctionsForm::kCompile;
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    form.selected = {0, 1};
+    return FunctionsForm::kDelete;
+  });
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm& form) {
+    EXPECT_TRUE(form.entries.empty());
+    EXPECT_TRUE(form.selected.empty());
+    return FunctionsForm::kClose;
+  });
+  EXPECT_TRUE(FunctionsDialogCommand());
+  EXPECT_EQ(ui.messages, (Lines{"No items selected in the list",
+                                "Multiple selection is not permitted.\nPlease select one function to compile.",
+                                "Function compiled successfully\n"}));
+  EXPECT_EQ(ui.output, "Deleted Object <f>\r\nDeleted Object <g>\r\n");
+  ui.AnswerForm<FunctionsForm>([](FunctionsForm&) {});  // Enter presses Edit
+  EXPECT_TRUE(FunctionsDialogCommand());                // then the dialog is cancelled
+  EXPECT_EQ(ui.messages.size(), 4u);
+}
+
+TEST_F(LanguageCommandsTest, VariablesDialogRefillsTheListAndSelectsTheFirst) {
+  Variable("b", 2);
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_EQ(form.title, "Variables");
+    EXPECT_EQ(form.entries, Lines{"b = 2"});
+    EXPECT_TRUE(form.selected.empty());
+    return VariablesForm::kCreate;
+  });
+  ui.AnswerForm<CreateVariableForm>([](CreateVariableForm& form) {
+    form.name = "a";
+    form.initial = 0.5;
+  });
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_EQ(form.entries, (Lines{"a = 0.5", "b = 2"}));
+    EXPECT_EQ(form.selected, std::vector<size_t>{0});
+    form.selected = {1};
+    return VariablesForm::kCreate;
+  });
+  ui.AnswerForm<CreateVariableForm>([](CreateVariableForm& form) { form.name = "1f"; });
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_EQ(form.selected, std::vector<size_t>{1});  // a rejected name leaves the list
+    return VariablesForm::kEdit;
+  });
+  ui.AnswerForm<EditVariableForm>([](EditVariableForm& form) {
+    EXPECT_EQ(form.name, "b");
+    form.value = 5;
+  });
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_EQ(form.entries, (Lines{"a = 0.5", "b = 5"}));
+    EXPECT_EQ(form.selected, std::vector<size_t>{0});
+    form.selected = {0, 1};
+    return VariablesForm::kEdit;
+  });
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_EQ(form.selected, (std::vector<size_t>{0, 1}));
+    return VariablesForm::kDelete;
+  });
+  ui.AnswerForm<VariablesForm>([](VariablesForm& form) {
+    EXPECT_TRUE(form.entries.empty());
+    return VariablesForm::kClose;
+  });
+  EXPECT_TRUE(VariablesDialogCommand());
+  EXPECT_EQ(ui.messages, (Lines{BadName("variable"),
+                                "Multiple selection is not permitted.\nPlease select one variable to edit."}));
+  EXPECT_EQ(ui.output, "Deleted Object <a>\r\nDeleted Object <b>\r\n");
 }
 
 }  // namespace

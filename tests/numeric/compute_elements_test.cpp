@@ -5,6 +5,7 @@
 #include "lang/element_compute.h"
 #include "support/numeric_dialogs.h"
 #include "support/workbench_test.h"
+#include "commands/language_forms.h"
 
 namespace tq::testing {
 namespace {
@@ -138,6 +139,50 @@ TEST_F(ComputeTest, EngineMessages) {
   Refused(ComputeFunctionForVector("v", "sq", ""), "Invalid destination vector name\n");
   EXPECT_EQ(ComputeFunctionForVector("v", "bad", "o"), -1);
   EXPECT_EQ(Message(), "Unable to compile function. Correct systax error and try again.\n");
+}
+
+// "New" and "Edit" act while the dialog stays open; the function made is
+// selected and remembered.
+TEST_F(ComputeTest, NewAndEditSelectTheFunctionTheyMade) {
+  Vector("v", {1, 2});
+  Function("a", "x");
+  ui.AnswerForm<ComputeForm>([](ComputeForm& f) {
+    EXPECT_EQ(f.title, "Compute Function for all elements");
+    EXPECT_EQ(f.ButtonText(kOkButton), "Compute");
+    EXPECT_EQ(f.function.text, "a");
+    return ComputeForm::kNew;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) {
+    f.name = "g";
+    f.body = "x*10";
+  });
+  ui.AnswerForm<ComputeForm>([](ComputeForm& f) {
+    EXPECT_EQ(f.function.entries, (std::vector<std::string>{"a", "g"}));
+    EXPECT_EQ(f.function.text, "g");
+    f.function.text = " ";
+    return ComputeForm::kEdit;
+  });
+  ui.AnswerForm<ComputeForm>([](ComputeForm& f) {
+    f.function.text = "g";
+    return ComputeForm::kEdit;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) {
+    EXPECT_FALSE(f.creating);
+    f.body = "x*100";
+    f.description = "hundred";
+  });
+  ui.AnswerForm<ComputeForm>([](ComputeForm& f) {
+    EXPECT_EQ(f.function.text, "g:  hundred");
+    f.output.text = "w";
+  });
+  EXPECT_TRUE(ComputeForAllElementsDialog());
+  EXPECT_EQ(ComputeFunctionName(), "g");
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"No items selected in the list"});
+  EXPECT_EQ(Get<VectorObject>("w")->at(2), 200.0);
+  // The next opening preselects it.
+  Get<FunctionObject>("g")->description.clear();
+  ui.AnswerForm<ComputeForm>([](ComputeForm& f) { EXPECT_EQ(f.function.text, "g"); });
+  EXPECT_FALSE(ComputeForAllElementsDialog());
 }
 
 }  // namespace

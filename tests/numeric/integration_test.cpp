@@ -5,6 +5,7 @@
 #include "numeric/integration.h"
 #include "support/numeric_dialogs.h"
 #include "support/workbench_test.h"
+#include "commands/language_forms.h"
 
 namespace tq::testing {
 namespace {
@@ -60,6 +61,34 @@ TEST(Quanc8Test, AgreesWithKnownIntegrals) {
   // A singularity exhausts the levels or the budget.
   auto steep = [](double x) { return 1.0 / std::sqrt(std::fabs(x - 0.3) + 1e-30); };
   EXPECT_NE(Quanc8(0, 1, 1e-20, 1e-14, steep).flag, 0.0);
+}
+
+// "New" and "Edit" act while the dialog stays open and select the function.
+TEST_F(IntegrationTest, NewAndEditSelectTheFunctionTheyMade) {
+  Function("a", "x");
+  ui.AnswerForm<IntegralForm>([](IntegralForm& f) {
+    f.function = "";
+    return kEditFunction;  // nothing chosen
+  });
+  ui.AnswerForm<IntegralForm>([](IntegralForm&) { return kNewFunction; });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) {
+    f.name = "sq";
+    f.body = "x";
+  });
+  ui.AnswerForm<IntegralForm>([](IntegralForm& f) {
+    EXPECT_EQ(f.function, "sq");
+    return kEditFunction;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) { f.body = "x*x"; });
+  ui.AnswerForm<IntegralForm>([](IntegralForm& f) {
+    EXPECT_EQ(f.functions, (std::vector<std::string>{"a", "sq"}));
+    EXPECT_EQ(f.function, "sq");
+    f.lower = 0;
+    f.upper = 3;
+  });
+  EXPECT_TRUE(IntegralCommand());
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"No items selected in the list"});
+  EXPECT_NE(ui.output.find("integral = 9\r\n"), std::string::npos);
 }
 
 }  // namespace

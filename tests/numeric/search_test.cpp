@@ -3,6 +3,7 @@
 #include "numeric/root_finding.h"
 #include "support/numeric_dialogs.h"
 #include "support/workbench_test.h"
+#include "commands/language_forms.h"
 
 namespace tq::testing {
 namespace {
@@ -151,6 +152,37 @@ TEST_F(ExtremumSearchTest, MinimaMaximaAndNone) {
   EXPECT_TRUE(SearchCommand(SearchKind::kMaximums));
   EXPECT_NE(ui.output.find("Completed\r\n0 minimums found\r\n"), std::string::npos);
   EXPECT_NE(ui.output.find("Completed\r\n0 maximums found\r\n"), std::string::npos);
+}
+
+// "New" and "Edit" act while the dialog stays open and select the function.
+TEST_F(RootSearchTest, NewAndEditSelectTheFunctionTheyMade) {
+  ui.AnswerForm<SearchForm>([](SearchForm& f) {
+    EXPECT_TRUE(f.functions.empty());
+    return kNewFunction;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) {
+    f.name = "lin";
+    f.body = "x-2";
+  });
+  ui.AnswerForm<SearchForm>([](SearchForm& f) {
+    EXPECT_EQ(f.functions, std::vector<std::string>{"lin"});
+    EXPECT_EQ(f.function, "lin");
+    return kEditFunction;
+  });
+  ui.AnswerForm<FunctionEditForm>([](FunctionEditForm& f) { f.body = "x-3"; });
+  ui.AnswerForm<SearchForm>([](SearchForm& f) {
+    EXPECT_EQ(f.function, "lin");
+    f.lower = 0;
+    f.upper = 10;
+    f.intervals = 7;
+  });
+  ui.AnswerForm<OutputOptionsForm>([](OutputOptionsForm&) {});
+  EXPECT_TRUE(SearchCommand(SearchKind::kRoots));
+  EXPECT_EQ(ui.messages, std::vector<std::string>{
+                             "Warning: \nThere are no functions in the list.\nYou must create new "
+                             "function f(x)."});
+  ASSERT_NE(Get<VectorObject>("vector_roots"), nullptr);
+  EXPECT_NEAR(Get<VectorObject>("vector_roots")->at(1), 3.0, 1e-9);
 }
 
 }  // namespace
