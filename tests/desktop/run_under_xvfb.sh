@@ -12,7 +12,7 @@ done
 
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 ${TQ_SCREEN:-1280x900}x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT
 read -r -t 20 display <"$fifo" || { echo "desktop test: Xvfb did not start" >&2; exit 1; }
