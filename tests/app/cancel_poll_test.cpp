@@ -9,6 +9,7 @@
 #include "app/qt_ui_port.h"
 #include "commands/function_commands.h"
 #include "core/object_list.h"
+#include "lang/element_compute.h"
 
 namespace tq::app::testing {
 namespace {
@@ -73,6 +74,31 @@ TEST_F(CancelPollTest, MenuShortcutsDoNotStartASecondCommand) {
   // Ctrl+N was taken as the stop request; File New did not run.
   EXPECT_NE(FindObject("f", OBJMASK_ANY), nullptr);
   EXPECT_EQ(messages.first(), "Do you want to stop calculation?");
+}
+
+// A compute for all elements polls the same port from its element loop.
+TEST_F(CancelPollTest, AKeyPressStopsAComputeForAllElements) {
+  auto source = std::make_unique<VectorObject>(2000000, 1.0);
+  source->name = "s";
+  AddObject(std::move(source));
+  auto slow = std::make_unique<FunctionObject>("i=0\nwhile (i<100)\ni=i+1\nend\nx");
+  slow->name = "g";
+  AddObject(std::move(slow));
+  QTimer::singleShot(300, [this] { QTest::keyClick(&window->output(), Qt::Key_Space); });
+  OnNextModal([this](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    messages << box->text();
+    box->button(QMessageBox::Yes)->click();
+  });
+  int32_t result = -1;
+  window->RunCommand("Compute", [&result] {
+    ElementFunctionCheck check;
+    check.withoutX = ElementFunctionCheck::WithoutX::kAccept;
+    result = ComputeFunctionForVector("s", "g", "out", &check);
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(messages, QStringList{"Do you want to stop calculation?"});
 }
 
 }  // namespace
