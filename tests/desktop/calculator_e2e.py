@@ -2,7 +2,6 @@
 evaluated with the Enter button leaves the answer in the accumulator and
 the report lines the console prints for the same expression."""
 
-import argparse
 import os
 import subprocess
 import sys
@@ -11,7 +10,7 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, console_output, find, is_showing,  # noqa: E402
-                            walk, wait_for)
+                            test_arguments, walk, wait_for)
 
 
 def text_of(node):
@@ -20,11 +19,7 @@ def text_of(node):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--bin", required=True)
-    parser.add_argument("--source", required=True)
-    parser.add_argument("--artifacts", required=True)
-    args = parser.parse_args()
+    args = test_arguments()
     cli = os.path.join(args.bin, "tallyquist-cli")
 
     with Program(os.path.join(args.bin, "tallyquist"), artifacts=args.artifacts) as program:

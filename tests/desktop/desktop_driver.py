@@ -3,6 +3,7 @@ as a screen reader or a user would: menus by their names, message boxes
 by their text, fields by their labels. Every wait polls with a timeout and
 says what it looked for and what it found."""
 
+import argparse
 import os
 import subprocess
 import tempfile
@@ -235,6 +236,15 @@ class Program:
         field.queryEditableText().setTextContents(path)
         self.press(dialog, button)
         wait_for(lambda: not is_showing(dialog), f"the dialog {title!r} to close")
+
+
+def test_arguments():
+    """--bin (the programs' folder), --source (the repository) and
+    --artifacts (where a failing step leaves its screenshot and tree)."""
+    parser = argparse.ArgumentParser()
+    for name in ("--bin", "--source", "--artifacts"):
+        parser.add_argument(name, required=True)
+    return parser.parse_args()
 
 
 def console_output(cli, *args):

@@ -2,14 +2,14 @@
 precondition messages, opening and merging, saving and clearing the output
 window, the save-changes question. Compares with the console program."""
 
-import argparse
 import os
 import shutil
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_driver import DesktopTestError, Program, console_output, find, walk  # noqa: E402
+from desktop_driver import (DesktopTestError, Program, console_output, find,  # noqa: E402
+                            test_arguments, walk)
 
 M1 = ("There are no matrices or vectors in the list. You must create matrix or vector before "
       "using this function.")
@@ -77,11 +77,7 @@ def check_preconditions(program):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--bin", required=True)
-    parser.add_argument("--source", required=True)
-    parser.add_argument("--artifacts", required=True)
-    args = parser.parse_args()
+    args = test_arguments()
     work = tempfile.mkdtemp(prefix="tq-desktop-")
     demo = os.path.join(work, "demo.mts")
     shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)

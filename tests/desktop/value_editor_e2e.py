@@ -1,7 +1,6 @@
 """The vector editor driven as a user would: a cell of a 3-element vector
 edited with F2, then Display shows the new value as the console does."""
 
-import argparse
 import os
 import shutil
 import subprocess
@@ -12,7 +11,8 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_driver import Program, console_output, find, is_showing, walk, wait_for  # noqa: E402
+from desktop_driver import (Program, console_output, find, is_showing, test_arguments,  # noqa: E402
+                            walk, wait_for)
 
 
 def click(node):
@@ -31,11 +31,7 @@ def choose_from_list(program, title, entry, button):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--bin", required=True)
-    parser.add_argument("--source", required=True)
-    parser.add_argument("--artifacts", required=True)
-    args = parser.parse_args()
+    args = test_arguments()
     work = tempfile.mkdtemp(prefix="tq-desktop-")
     demo = os.path.join(work, "demo.mts")
     shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)
