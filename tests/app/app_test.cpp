@@ -3,14 +3,40 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "app/output_window.h"
 #include "commands/session.h"
+#include "core/object_list.h"
 
 namespace tq::app::testing {
+
+QStringList ButtonTexts(QWidget* window) {
+  QStringList texts;
+  for (QPushButton* button : window->findChildren<QPushButton*>()) texts << button->text();
+  return texts;
+}
+
+QStringList LabelTexts(QWidget* window) {
+  QStringList texts;
+  for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+  return texts;
+}
+
+void AddFunction(const std::string& name, const std::string& body) {
+  auto function = std::make_unique<FunctionObject>(body);
+  function->name = name;
+  AddObject(std::move(function));
+}
+
+void AddVariable(const std::string& name, double value) {
+  auto variable = std::make_unique<VariableObject>(value);
+  variable->name = name;
+  AddObject(std::move(variable));
+}
 
 void AppTest::SetUp() {
   ResetSession();

@@ -20,6 +20,13 @@ class QPushButton;
 
 namespace tq::app::testing {
 
+// The texts of a window's push buttons and labels, in creation order.
+QStringList ButtonTexts(QWidget* window);
+QStringList LabelTexts(QWidget* window);
+// Adds a function or a variable to the workspace.
+void AddFunction(const std::string& name, const std::string& body);
+void AddVariable(const std::string& name, double value);
+
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -15,29 +15,9 @@ namespace {
 
 using C = ShellCommand;
 
-QStringList ButtonTexts(QWidget* dialog) {
-  QStringList texts;
-  for (QPushButton* button : dialog->findChildren<QPushButton*>()) texts << button->text();
-  return texts;
-}
 
-QStringList LabelTexts(QWidget* dialog) {
-  QStringList texts;
-  for (QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
-  return texts;
-}
 
-void AddFunction(const std::string& name, const std::string& body) {
-  auto function = std::make_unique<FunctionObject>(body);
-  function->name = name;
-  AddObject(std::move(function));
-}
 
-void AddVariable(const std::string& name, double value) {
-  auto variable = std::make_unique<VariableObject>(value);
-  variable->name = name;
-  AddObject(std::move(variable));
-}
 
 const std::string* BodyOf(const std::string& name) {
   auto* function = FindObjectAs<FunctionObject>(name, OBJMASK_FUNCTION);

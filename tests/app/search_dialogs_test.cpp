@@ -14,17 +14,7 @@ namespace {
 
 using C = ShellCommand;
 
-QStringList ButtonTexts(QWidget* dialog) {
-  QStringList texts;
-  for (QPushButton* button : dialog->findChildren<QPushButton*>()) texts << button->text();
-  return texts;
-}
 
-void AddFunction(const std::string& name, const std::string& body) {
-  auto function = std::make_unique<FunctionObject>(body);
-  function->name = name;
-  AddObject(std::move(function));
-}
 
 // Types a new body into the open "Edit function" dialog (and a name when
 // creating).

@@ -29,11 +29,6 @@ QString OutputLabel(const QString& statistic) {
          "objects from the drop-down list.";
 }
 
-QStringList LabelTexts(QWidget* dialog) {
-  QStringList texts;
-  for (QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
-  return texts;
-}
 
 // Clicks the text of a radio button, as a user picks a choice.
 void ClickChoiceText(QWidget* dialog, const QString& text) {
