@@ -125,6 +125,7 @@ class Pool {
     for (int w = 0; w < helpers; ++w) {
       Worker& worker = *workers_[size_t(w)];
       worker.job = &job;
+      worker.spin.store(job.spin, std::memory_order_relaxed);
       worker.post.store(generation_, std::memory_order_release);
       worker.post.notify_one();
     }
@@ -145,6 +146,11 @@ class Pool {
     std::thread thread;
     std::atomic<uint32_t> post{0};  // the generation of the last job posted
     Job* job = nullptr;
+    // Whether the last job posted asks its workers to spin before they
+    // sleep. Kept apart from the job, which a worker may read only once it
+    // has joined: a worker woken too late for its job must still spin for
+    // the next one, or a run of short splits would each find it asleep.
+    std::atomic<bool> spin{false};
   };
 
   // The open job: its generation (high half), closed, and the workers in it.
@@ -180,10 +186,10 @@ class Pool {
         worker->post.wait(seen, std::memory_order_acquire);
       seen = now;
       if (shutdown_.load(std::memory_order_acquire)) return;
+      spinning = worker->spin.load(std::memory_order_relaxed);
       if (!Join(now)) continue;
       // Joined: the job stays until this worker leaves it.
       Job* job = worker->job;
-      spinning = job->spin;
       WriteControlWord(job->controlWord);
       RunTasks(*job, {nullptr, nullptr});
       job->flags.fetch_or(ReadSseFlags(), std::memory_order_relaxed);

@@ -65,26 +65,30 @@ constexpr size_t kParallelStepUpdates = 200000;
 // Above this many floating-point operations the user may stop between steps.
 constexpr double kPolledOperations = 1e8;
 
-// A step's rows go in a few bands per thread, taken in turn, so that a
-// thread the system runs late leaves its share to the others; a band keeps
-// at least kBandRows rows.
-constexpr size_t kBandsPerThread = 4;
+// A step's rows go in one band per thread. The caller takes the first band
+// and a worker the next, so each thread keeps updating the same rows, which
+// stay in its core's cache from step to step: the elimination streams the
+// whole matrix every step, and bands that change threads would move it
+// between caches. A worker the system runs late leaves its band to the caller.
+constexpr size_t kBandsPerThread = 1;
 constexpr size_t kBandRows = 16;
 constexpr size_t kMaxBandsPerStep = kBandsPerThread * kMaxComputeThreads;
 
 // Every step updates the same number of elements, so the steps time each
 // other. A loaded machine can make the split steps slower than steps on the
 // calling thread alone (a worker stopped in its band holds the others at the
-// end of the step): every kSteps steps one step runs alone and the next split,
-// and the rest of the kSteps run the faster way. Results do not depend on it.
+// end of the step): every kSteps steps two steps run alone and the next two
+// split, the second of each timed (the first moves the rows into the caches
+// of the threads that will update them), and the rest of the kSteps run the
+// faster way. Results do not depend on it.
 class StepChooser {
  public:
   explicit StepChooser(int threads) : threads_(threads) {}
   // The threads of step i (from 1).
   int ThreadsFor(int32_t i) const {
     const int32_t phase = (i - 1) % kSteps;
-    if (threads_ == 1 || phase == 0) return 1;
-    if (phase == 1) return threads_;
+    if (threads_ == 1 || phase < 2) return 1;
+    if (phase < 4) return threads_;
     return splitFaster_ ? threads_ : 1;
   }
   void Start() { start_ = std::chrono::steady_clock::now(); }
@@ -92,8 +96,8 @@ class StepChooser {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     const int32_t phase = (i - 1) % kSteps;
-    if (phase == 0) alone_ = seconds;
-    if (phase == 1) splitFaster_ = seconds < alone_;
+    if (phase == 1) alone_ = seconds;
+    if (phase == 3) splitFaster_ = seconds < alone_;
   }
 
  private:
