@@ -28,7 +28,9 @@ TEST_F(AppTest, WindowKeepsWhatTheLengthRulesKeepAcrossManyDrops) {
 }
 
 TEST_F(AppTest, ALineLongerThanAQuarterOfTheLimitIsCut) {
-  window->output().AppendReport(std::string(9000, 'x') + "\r\n");
+  std::string line(9000, 'x');
+  line += "\r\n";
+  window->output().AppendReport(line);
   EXPECT_EQ(window->output().ReportText(), std::string(kOutputTextLimit / 4, 'x'));
 }
 
