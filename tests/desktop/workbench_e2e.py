@@ -181,8 +181,25 @@ class Session:
                 keys("Right")
             type_text(value)
             keys("Return")
+        # The keys and the Close button come by different roads: every value
+        # is in its cell before Close is pressed.
+        for i, value in enumerate(values):
+            cell = table.getAccessibleAt(i // columns, i % columns + 1)
+            wait_for(lambda: cell.name.strip() == value, f"{value!r} in cell {i + 1}",
+                     found=lambda: repr(cell.name))
         program.press(editor, "Close")
         closed(editor, "the value editor")
+
+    def display(self, entry):
+        program = self.program
+        program.choose("Matrix", "Display Matrix or Vector")
+        chooser = program.dialog("Display Matrix or Vector")
+        item = find(chooser, "list item", entry)
+        click(item)
+        wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), f"{entry!r} selected")
+        press(program, chooser, "Display")
+        closed(chooser, "the Display dialog")
+        self.expect(":display " + entry.split()[0], what=f"displaying {entry!r}")
 
     def operation(self, menu, item, title, sources, output):
         program = self.program
@@ -237,11 +254,14 @@ def main():
         session.operation("Matrix", "Multiply Matrices and Vectors",
                           "Multiply Matrices and Vectors", ["A", "B"], "AB")
         session.expect(":multiply A B AB", what="multiplying A and B")
+        session.display("AB  matrix 3x3")
         session.operation("Matrix", "Inverse Matrix", "Inverse Matrix", ["A"], "Ainv")
         session.expect(":inverse A Ainv", what="inverting A")
+        session.display("Ainv  matrix 3x3")
         session.operation("Matrix", "System of linear equations",
                           "Solve system of linear equations", ["A", "rhs"], "xs")
         session.expect(":solve A rhs xs", what="solving A x = rhs")
+        session.display("xs  vector (3)")
 
         session.operation("Stat", "Student's t-test", "Student's t-test", ["x", "y"], "tt")
         options = program.dialog("Student's t-test options")
@@ -297,6 +317,7 @@ def main():
         press(program, compute, "Compute")
         closed(compute, "the compute dialog")
         session.expect(":compute A f fA", what="computing f for all elements of A")
+        session.display("fA  matrix 3x3")
 
         program.choose("Calc", "Temperature units conversion")
         chooser = program.dialog("Temperature units conversion")
