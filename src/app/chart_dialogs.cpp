@@ -4,12 +4,15 @@
 // when it closes.
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/chart_fields.h"
 #include "app/dialog_window.h"
+#include "app/form_controls.h"
 #include "commands/chart_forms.h"
 
 namespace tq::app {
@@ -27,7 +30,7 @@ class ChartChoiceDialog final : public FormDialog {
     charts_->setMinimumContentsLength(32);
     charts_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* list = new QVBoxLayout;
-    list->addWidget(FieldLabel(form.listLabel, charts_));
+    list->addWidget(BuddyLabel(QText(form.listLabel), charts_));
     list->addWidget(charts_);
     list->addStretch();
     auto* layout = new QHBoxLayout(this);
@@ -64,10 +67,10 @@ class ChartParametersDialog final : public FormDialog {
     yLabel_ = new QLineEdit(Text(form.yLabel), this);
     name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 40);
     auto* fields = new QFormLayout;
-    fields->addRow(FieldLabel(form.nameLabel, name_), name_);
-    fields->addRow(FieldLabel(form.titleLabel, chartTitle_), chartTitle_);
-    fields->addRow(FieldLabel(form.xLabelLabel, xLabel_), xLabel_);
-    fields->addRow(FieldLabel(form.yLabelLabel, yLabel_), yLabel_);
+    fields->addRow(BuddyLabel(QText(form.nameLabel), name_), name_);
+    fields->addRow(BuddyLabel(QText(form.titleLabel), chartTitle_), chartTitle_);
+    fields->addRow(BuddyLabel(QText(form.xLabelLabel), xLabel_), xLabel_);
+    fields->addRow(BuddyLabel(QText(form.yLabelLabel), yLabel_), yLabel_);
 
     series_ = new QListWidget(this);
     series_->setMinimumHeight(series_->fontMetrics().height() * 6);
@@ -85,7 +88,7 @@ class ChartParametersDialog final : public FormDialog {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(FieldLabel(form.seriesListLabel, series_));
+    layout->addWidget(BuddyLabel(QText(form.seriesListLabel), series_));
     layout->addLayout(seriesRow, 1);
     layout->addLayout(buttons);
     // Tab goes from the list to the buttons beside it, then to OK and Cancel.
@@ -146,9 +149,9 @@ class ChartOptionsDialog final : public FormDialog {
                                                             {form.yMaxLabel, form.yMax}};
     auto* fields = new QFormLayout;
     for (const auto& [label, value] : ranges) {
-      auto* field = new NumberField(value, label, this);
-      fields->addRow(FieldLabel(label, field), field);
-      range_.push_back(field);
+      QLineEdit* field = NumberField(value);
+      fields->addRow(BuddyLabel(QText(label), field), field);
+      range_.push_back({field, label});
     }
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
@@ -158,13 +161,13 @@ class ChartOptionsDialog final : public FormDialog {
 
  private:
   void EnableRange(bool autoRange) {
-    for (NumberField* field : range_) field->setEnabled(!autoRange);
+    for (const RangeField& range : range_) range.field->setEnabled(!autoRange);
   }
   bool ReadControls() override {
     double values[4] = {form_.xMin, form_.xMax, form_.yMin, form_.yMax};
     if (!checks_[0]->isChecked())
       for (size_t i = 0; i < 4; ++i)
-        if (!range_[i]->Read(values[i])) return false;
+        if (!ReadNumber(range_[i].field, range_[i].label, values[i])) return false;
     bool* flags[] = {&form_.autoRange,  &form_.showTitle, &form_.showXLabel,
                      &form_.showYLabel, &form_.gridlines, &form_.polar};
     for (size_t i = 0; i < checks_.size(); ++i) *flags[i] = checks_[i]->isChecked();
@@ -177,7 +180,11 @@ class ChartOptionsDialog final : public FormDialog {
 
   ChartOptionsForm& form_;
   std::vector<QCheckBox*> checks_;
-  std::vector<NumberField*> range_;
+  struct RangeField {
+    QLineEdit* field;
+    std::string label;
+  };
+  std::vector<RangeField> range_;
 };
 
 }  // namespace

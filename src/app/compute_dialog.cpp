@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/dialog_window.h"
-#include "app/form_widgets.h"
+#include "app/form_controls.h"
 #include "commands/compute_dialog.h"
 
 namespace tq::app {
@@ -27,14 +27,14 @@ class ComputeDialog final : public FormDialog {
     SetMinimumWidthInCharacters(this, 64);
     QBoxLayout* buttons = ButtonLayout();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(StaticText(QString::fromLatin1(ComputeForm::kHeading), this));
-    layout->addWidget(BuddyLabel(QText(form.source.label), source_, this));
+    layout->addWidget(StaticText(QString::fromLatin1(ComputeForm::kHeading)));
+    layout->addWidget(BuddyLabel(QText(form.source.label), source_));
     layout->addWidget(source_);
-    layout->addWidget(StaticText(QString::fromLatin1(ComputeForm::kIndexNote), this));
-    layout->addWidget(BuddyLabel(QText(form.function.label), function_, this));
+    layout->addWidget(StaticText(QString::fromLatin1(ComputeForm::kIndexNote)));
+    layout->addWidget(BuddyLabel(QText(form.function.label), function_));
     layout->addLayout(ListWithButtons(function_, buttons,
                                       {Button(ComputeForm::kNew), Button(ComputeForm::kEdit)}));
-    layout->addWidget(BuddyLabel(QText(form.output.label), output_, this));
+    layout->addWidget(BuddyLabel(QText(form.output.label), output_));
     layout->addWidget(output_);
     layout->addStretch();
     layout->addLayout(buttons);

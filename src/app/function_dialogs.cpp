@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "app/dialog_window.h"
-#include "app/form_widgets.h"
+#include "app/form_controls.h"
 #include "commands/language_forms.h"
 
 namespace tq::app {
@@ -29,7 +29,7 @@ class SelectionListDialog final : public FormDialog {
     const QFontMetrics metrics(list_->font());
     list_->setMinimumSize(metrics.averageCharWidth() * 40, metrics.height() * 12);
     auto* column = new QVBoxLayout;
-    column->addWidget(BuddyLabel(QString::fromLatin1(F::kListLabel), list_, this));
+    column->addWidget(BuddyLabel(QString::fromLatin1(F::kListLabel), list_));
     column->addWidget(list_);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(column, 1);
@@ -65,13 +65,13 @@ class FunctionEditDialog final : public FormDialog {
     const QFontMetrics metrics(body_->font());
     body_->setMinimumSize(metrics.averageCharWidth() * 60, metrics.height() * 12);
     auto* fields = new QFormLayout;
-    fields->addRow(BuddyLabel(QString::fromLatin1(FunctionEditForm::kNameLabel), name_, this), name_);
+    fields->addRow(BuddyLabel(QString::fromLatin1(FunctionEditForm::kNameLabel), name_), name_);
     fields->addRow(
-        BuddyLabel(QString::fromLatin1(FunctionEditForm::kDescriptionLabel), description_, this),
+        BuddyLabel(QString::fromLatin1(FunctionEditForm::kDescriptionLabel), description_),
         description_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    QLabel* bodyText = BuddyLabel(QString::fromLatin1(FunctionEditForm::kBodyText), body_, this);
+    QLabel* bodyText = BuddyLabel(QString::fromLatin1(FunctionEditForm::kBodyText), body_);
     bodyText->setWordWrap(false);  // its lines are broken already
     layout->addWidget(bodyText);
     layout->addWidget(body_, 1);
@@ -101,10 +101,10 @@ class CreateVariableDialog final : public FormDialog {
       : FormDialog(dialog, parent),
         form_(form),
         name_(new QLineEdit(QText(form.name), this)),
-        value_(NumberField(form.initial, this)) {
+        value_(NumberField(form.initial)) {
     auto* fields = new QFormLayout;
-    fields->addRow(BuddyLabel(QString::fromLatin1(CreateVariableForm::kNameLabel), name_, this), name_);
-    fields->addRow(BuddyLabel(QString::fromLatin1(CreateVariableForm::kValueLabel), value_, this),
+    fields->addRow(BuddyLabel(QString::fromLatin1(CreateVariableForm::kNameLabel), name_), name_);
+    fields->addRow(BuddyLabel(QString::fromLatin1(CreateVariableForm::kValueLabel), value_),
                    value_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -129,12 +129,12 @@ class CreateVariableDialog final : public FormDialog {
 class EditVariableDialog final : public FormDialog {
  public:
   EditVariableDialog(EditVariableForm& form, Dialog& dialog, QWidget* parent)
-      : FormDialog(dialog, parent), form_(form), value_(NumberField(form.value, this)) {
+      : FormDialog(dialog, parent), form_(form), value_(NumberField(form.value)) {
     auto* name = new QLineEdit(QText(form.name), this);
     name->setReadOnly(true);
     auto* fields = new QFormLayout;
-    fields->addRow(BuddyLabel(QString::fromLatin1(EditVariableForm::kNameLabel), name, this), name);
-    fields->addRow(BuddyLabel(QString::fromLatin1(EditVariableForm::kValueLabel), value_, this),
+    fields->addRow(BuddyLabel(QString::fromLatin1(EditVariableForm::kNameLabel), name), name);
+    fields->addRow(BuddyLabel(QString::fromLatin1(EditVariableForm::kValueLabel), value_),
                    value_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

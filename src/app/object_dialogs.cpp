@@ -62,14 +62,7 @@ class CreateObjectDialog final : public FormDialog {
     if (matrix ? !ReadSize(*columns_, form_.columns) || !ReadSize(*rows_, form_.rows)
                : !ReadSize(*elements_, form_.elements))
       return false;
-    bool number = false;
-    const double initial = QLocale::c().toDouble(initial_->text().trimmed(), &number);
-    if (!number) {
-      ShowMessage(NotANumberMessage(CreateObjectForm::kInitialLabel));
-      initial_->setFocus();
-      return false;
-    }
-    form_.initial = initial;
+    if (!ReadNumber(initial_, CreateObjectForm::kInitialLabel, form_.initial)) return false;
     form_.name = name_->text().toStdString();
     return true;
   }
@@ -85,7 +78,7 @@ class CreateObjectDialog final : public FormDialog {
       edit->setValidator(
           new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), edit));
     }
-    fields_->addRow(BuddyLabel(label, edit), edit);
+    fields_->addRow(BuddyLabel(QText(label), edit), edit);
     return edit;
   }
 
@@ -130,7 +123,7 @@ class ObjectChoiceDialog final : public FormDialog {
                                                    : QAbstractItemView::SingleSelection);
     list_->setMinimumWidth(list_->fontMetrics().averageCharWidth() * 36);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuddyLabel(form.prompt, list_));
+    layout->addWidget(BuddyLabel(QText(form.prompt), list_));
     layout->addWidget(list_, 1);
     layout->addLayout(ButtonLayout());
     FormChanged();
@@ -162,16 +155,16 @@ class OperationDialog final : public FormDialog {
  public:
   OperationDialog(OperationForm& form, Dialog& dialog, QWidget* parent)
       : FormDialog(dialog, parent), form_(form) {
-    SetWidthInCharacters(*this, 64);
+    SetMinimumWidthInCharacters(this, 64);
     auto* layout = new QVBoxLayout(this);
-    if (!form.explanation.empty()) layout->addWidget(StaticText(form.explanation));
+    if (!form.explanation.empty()) layout->addWidget(StaticText(QText(form.explanation)));
     for (const NameList& source : form.sources) {
-      QComboBox* box = NameListBox(source, false, this);
-      AddLabelled(*layout, BuddyLabel(source.label, box), box);
+      QComboBox* box = NameListBox(source, false);
+      AddLabelled(*layout, BuddyLabel(QText(source.label), box), box);
       sources_.append(box);
     }
-    output_ = NameListBox(form.output, true, this);
-    AddLabelled(*layout, BuddyLabel(form.output.label, output_), output_);
+    output_ = NameListBox(form.output, true);
+    AddLabelled(*layout, BuddyLabel(QText(form.output.label), output_), output_);
     layout->addLayout(ButtonLayout());
     FitHeightToWidth(*this);
   }
@@ -179,15 +172,15 @@ class OperationDialog final : public FormDialog {
  protected:
   bool ReadControls() override {
     for (qsizetype i = 0; i < sources_.size(); ++i)
-      ReadNameList(*sources_[i], form_.sources[size_t(i)]);
-    ReadNameList(*output_, form_.output);
+      form_.sources[size_t(i)].text = sources_[i]->currentText().toStdString();
+    form_.output.text = output_->currentText().toStdString();
     return true;
   }
 
   void FormChanged() override {
     for (qsizetype i = 0; i < sources_.size(); ++i)
-      ShowNameList(*sources_[i], form_.sources[size_t(i)]);
-    ShowNameList(*output_, form_.output);
+      FillCombo(sources_[i], form_.sources[size_t(i)].entries, form_.sources[size_t(i)].text);
+    FillCombo(output_, form_.output.entries, form_.output.text);
   }
 
  private:

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/dialog_window.h"
-#include "app/form_widgets.h"
+#include "app/form_controls.h"
 #include "commands/language_forms.h"
 
 namespace tq::app {
@@ -24,7 +24,7 @@ class ProgramMessageDialog final : public FormDialog {
  public:
   ProgramMessageDialog(ProgramMessageForm& form, Dialog& dialog, QWidget* parent)
       : FormDialog(dialog, parent) {
-    QLabel* text = StaticText(ProgramText(form.text), this);
+    QLabel* text = StaticText(ProgramText(form.text));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long text scrolls inside a dialog that fits on the screen.
     auto* area = new QScrollArea(this);
@@ -54,11 +54,11 @@ class ProgramInputDialog final : public FormDialog {
     fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
     const int count = std::min(form.fieldCount, int(ProgramInputForm::kMaxFields));
     for (int i = 0; i < count; ++i) {
-      fields_[i] = NumberField(form.values[i], this);
-      fields->addRow(BuddyLabel(ProgramText(form.labels[i]), fields_[i], this), fields_[i]);
+      fields_[i] = NumberField(form.values[i]);
+      fields->addRow(BuddyLabel(ProgramText(form.labels[i]), fields_[i]), fields_[i]);
     }
     layout->addLayout(fields);
-    if (!form.prompt.empty()) layout->addWidget(StaticText(ProgramText(form.prompt), this));
+    if (!form.prompt.empty()) layout->addWidget(StaticText(ProgramText(form.prompt)));
     layout->addLayout(ButtonLayout());
     SetMinimumWidthInCharacters(this, 40);
     if (fields_[0]) {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/dialog_window.h"
-#include "app/form_widgets.h"
+#include "app/form_controls.h"
 #include "commands/search_commands.h"
 
 namespace tq::app {
@@ -26,15 +26,15 @@ class FunctionFieldsDialog : public FormDialog {
     function_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     SetMinimumWidthInCharacters(function_, 24);
     buttons_ = ButtonLayout();
-    fields_->addRow(BuddyLabel(Latin(functionLabel), function_, this),
+    fields_->addRow(BuddyLabel(Latin(functionLabel), function_),
                     ListWithButtons(function_, buttons_,
                                     {Button(kNewFunction), Button(kEditFunction)}));
   }
   QLineEdit* AddNumber(const char* label, double value) {
-    return AddRow(label, NumberField(value, this));
+    return AddRow(label, NumberField(value));
   }
   QLineEdit* AddInteger(const char* label, int32_t value) {
-    return AddRow(label, IntegerField(value, this));
+    return AddRow(label, IntegerField(value));
   }
   // Lays the dialog out once its fields are added.
   void Finish() {
@@ -52,7 +52,7 @@ class FunctionFieldsDialog : public FormDialog {
 
  private:
   QLineEdit* AddRow(const char* label, QLineEdit* field) {
-    fields_->addRow(BuddyLabel(Latin(label), field, this), field);
+    fields_->addRow(BuddyLabel(Latin(label), field), field);
     fields.push_back(field);
     return field;
   }
@@ -142,7 +142,7 @@ class OutputOptionsDialog final : public FormDialog {
     for (int i = 0; i < 2; ++i) {
       lists[i]->setEditable(true);
       lists[i]->setInsertPolicy(QComboBox::NoInsert);
-      labels[i] = BuddyLabel(Latin(texts[i]), lists[i], this);
+      labels[i] = BuddyLabel(Latin(texts[i]), lists[i]);
       layout->addWidget(labels[i]);
       layout->addWidget(lists[i]);
       FillCombo(lists[i], form.vectors, *names[i]);

@@ -2,11 +2,14 @@
 // and range, and its drawing options.
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/chart_fields.h"
 #include "app/dialog_window.h"
+#include "app/form_controls.h"
 #include "commands/chart_forms.h"
 
 namespace tq::app {
@@ -52,9 +55,9 @@ class SeriesDialog final : public FormDialog {
         sources_.push_back(nullptr);
         continue;
       }
-      QComboBox* box = NameComboBox(list->entries, list->text, this);
-      box->setMinimumContentsLength(24);
-      fields->addRow(FieldLabel(list->label, box), box);
+      QComboBox* box = ComboBox(true);
+      FillCombo(box, list->entries, list->text);
+      fields->addRow(BuddyLabel(QText(list->label), box), box);
       sources_.push_back(box);
     }
     if (!form.pointsLabel.empty()) {
@@ -63,22 +66,24 @@ class SeriesDialog final : public FormDialog {
       points_ = AddNumber(fields, form.pointsLabel, form.points);
     }
     label_ = new QLineEdit(QString::fromStdString(form.label), this);
-    fields->addRow(FieldLabel(form.labelLabel, label_), label_);
+    fields->addRow(BuddyLabel(QText(form.labelLabel), label_), label_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
   }
 
  private:
-  NumberField* AddNumber(QFormLayout* fields, const std::string& label, double value) {
-    auto* field = new NumberField(value, label, this);
-    fields->addRow(FieldLabel(label, field), field);
+  QLineEdit* AddNumber(QFormLayout* fields, const std::string& label, double value) {
+    QLineEdit* field = NumberField(value);
+    fields->addRow(BuddyLabel(QText(label), field), field);
     return field;
   }
   bool ReadControls() override {
     double rangeMin = form_.rangeMin, rangeMax = form_.rangeMax, points = form_.points;
     if (points_ &&
-        !(rangeMin_->Read(rangeMin) && rangeMax_->Read(rangeMax) && points_->Read(points)))
+        !(ReadNumber(rangeMin_, form_.rangeMinLabel, rangeMin) &&
+          ReadNumber(rangeMax_, form_.rangeMaxLabel, rangeMax) &&
+          ReadNumber(points_, form_.pointsLabel, points)))
       return false;
     NameList* lists[] = {&form_.source1, &form_.source2};
     for (size_t i = 0; i < 2; ++i)
@@ -92,9 +97,9 @@ class SeriesDialog final : public FormDialog {
 
   SeriesForm& form_;
   std::vector<QComboBox*> sources_;
-  NumberField* rangeMin_ = nullptr;
-  NumberField* rangeMax_ = nullptr;
-  NumberField* points_ = nullptr;
+  QLineEdit* rangeMin_ = nullptr;
+  QLineEdit* rangeMax_ = nullptr;
+  QLineEdit* points_ = nullptr;
   QLineEdit* label_;
 };
 
@@ -110,8 +115,8 @@ class DrawingOptionsDialog final : public FormDialog {
         {form.markerShapeLabel, form.markerShapes, form.markerShape},
         {form.markerSizeLabel, form.markerSizes, form.markerSize}};
     for (const auto& [label, choices, current] : lists) {
-      QComboBox* box = ChoiceComboBox(choices, current, this);
-      fields->addRow(FieldLabel(label, box), box);
+      QComboBox* box = ChoiceComboBox(choices, current);
+      fields->addRow(BuddyLabel(QText(label), box), box);
       boxes_.push_back(box);
     }
     auto* layout = new QVBoxLayout(this);

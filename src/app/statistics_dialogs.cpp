@@ -22,7 +22,7 @@ class TTestOptionsDialog final : public FormDialog {
  public:
   TTestOptionsDialog(TTestOptionsForm& form, Dialog& dialog, QWidget* parent)
       : FormDialog(dialog, parent), form_(form) {
-    SetWidthInCharacters(*this, 64);
+    SetMinimumWidthInCharacters(this, 64);
     auto* layout = new QVBoxLayout(this);
     int id = 0;
     for (const char* choice : TTestOptionsForm::kChoices) AddChoice(*layout, types_, choice, id++);
@@ -48,7 +48,7 @@ class ChiSquareOptionsDialog final : public FormDialog {
  public:
   ChiSquareOptionsDialog(ChiSquareOptionsForm& form, Dialog& dialog, QWidget* parent)
       : FormDialog(dialog, parent), form_(form) {
-    SetWidthInCharacters(*this, 64);
+    SetMinimumWidthInCharacters(this, 64);
     auto* layout = new QVBoxLayout(this);
     int id = 0;
     for (const char* choice : ChiSquareOptionsForm::kChoices)
@@ -60,12 +60,12 @@ class ChiSquareOptionsDialog final : public FormDialog {
       constraints_->addItem(QString::number(count));
     constraints_->setCurrentIndex(form.constraints);
     auto* constraintsRow = new QHBoxLayout;
-    constraintsRow->addWidget(BuddyLabel(ChiSquareOptionsForm::kConstraintsLabel, constraints_));
+    constraintsRow->addWidget(BuddyLabel(QText(ChiSquareOptionsForm::kConstraintsLabel), constraints_));
     constraintsRow->addWidget(constraints_);
     constraintsRow->addStretch();
     layout->addLayout(constraintsRow);
 
-    layout->addWidget(StaticText(ChiSquareOptionsForm::kNote));
+    layout->addWidget(StaticText(QText(ChiSquareOptionsForm::kNote)));
     layout->addLayout(ButtonLayout());
     FitHeightToWidth(*this);
   }
@@ -95,8 +95,8 @@ class RegressionOutputDialog final : public FormDialog {
     save_->setChecked(form.saveExtras);
     layout->addWidget(save_);
     for (NameList* list : Lists()) {
-      QComboBox* box = NameListBox(*list, true, this);
-      QLabel* label = BuddyLabel(list->label, box);
+      QComboBox* box = NameListBox(*list, true);
+      QLabel* label = BuddyLabel(QText(list->label), box);
       layout->addWidget(label);
       layout->addWidget(box);
       names_.append(box);
@@ -111,7 +111,8 @@ class RegressionOutputDialog final : public FormDialog {
   bool ReadControls() override {
     form_.saveExtras = save_->isChecked();
     const auto lists = Lists();
-    for (size_t i = 0; i < lists.size(); ++i) ReadNameList(*names_[qsizetype(i)], *lists[i]);
+    for (size_t i = 0; i < lists.size(); ++i)
+      lists[i]->text = names_[qsizetype(i)]->currentText().toStdString();
     return true;
   }
 

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 #include "app/dialog_window.h"
-#include "app/form_widgets.h"
+#include "app/form_controls.h"
 #include "commands/unit_conversion.h"
 
 namespace tq::app {
@@ -28,7 +28,7 @@ class UnitChooserDialog final : public FormDialog {
     for (int i = 0; i < 2; ++i) {
       for (const std::string& unit : form.units) lists[i]->addItem(QText(unit));
       lists[i]->setCurrentIndex(chosen[i] < lists[i]->count() ? chosen[i] : -1);
-      fields->addRow(BuddyLabel(QString::fromLatin1(labels[i]), lists[i], this), lists[i]);
+      fields->addRow(BuddyLabel(QString::fromLatin1(labels[i]), lists[i]), lists[i]);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -73,16 +73,17 @@ class UnitConverterDialog final : public FormDialog {
   UnitConverterDialog(UnitConverterForm& form, Dialog& dialog, QWidget* parent)
       : FormDialog(dialog, parent),
         form_(form),
-        from_(NumberField(form.from, this)),
-        to_(NumberField(form.to, this)) {
+        from_(NumberField(form.from)),
+        to_(NumberField(form.to)) {
+    FormChanged();
     to_->setReadOnly(true);
     to_->installEventFilter(new OutputOnlyFilter(to_));
     auto* fields = new QFormLayout;
     fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    fields->addRow(BuddyLabel(QText(form.fromLabel), from_, this), from_);
-    fields->addRow(BuddyLabel(QText(form.toLabel), to_, this), to_);
+    fields->addRow(BuddyLabel(QText(form.fromLabel), from_), from_);
+    fields->addRow(BuddyLabel(QText(form.toLabel), to_), to_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(StaticText(QText(form.explanation), this));
+    layout->addWidget(StaticText(QText(form.explanation)));
     layout->addLayout(fields);
     layout->addLayout(ButtonLayout());
     from_->setFocus();
@@ -91,9 +92,11 @@ class UnitConverterDialog final : public FormDialog {
 
  protected:
   bool ReadControls() override { return ReadNumber(from_, form_.fromLabel, form_.from); }
+  // A converted value shows with the fifteen significant digits a text
+  // field has always shown a double with.
   void FormChanged() override {
-    ShowNumber(from_, form_.from);
-    ShowNumber(to_, form_.to);
+    ShowNumber(from_, form_.from, 15);
+    ShowNumber(to_, form_.to, 15);
   }
 
  private:

@@ -13,12 +13,6 @@
 
 namespace tq {
 
-// The refusal of a number field whose text is not a number; `label` names
-// the field.
-inline std::string NotANumberMessage(const std::string& label) {
-  return "Please enter a number in " + label + ".";
-}
-
 // "Create Matrix or Vector".
 struct CreateObjectForm : Form {
   CreateObjectForm() { title = "Create Matrix or Vector"; }
