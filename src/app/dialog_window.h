@@ -65,6 +65,9 @@ class FormDialog : public QDialog, public DialogWindow {
   Dialog& dialog_;
   QList<QPushButton*> buttons_;
   DialogResult result_ = DialogResult::kCancelled;
+  // The action of a button that hid the dialog kept it open: show it again
+  // with the same controls.
+  bool reappear_ = false;
 };
 
 }  // namespace tq::app

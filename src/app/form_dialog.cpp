@@ -41,6 +41,10 @@ void FormDialog::Press(ButtonId id) {
     return;
   }
   if (!ReadControls()) return;
+  // Hiding a dialog ends its exec(); Run() shows it again when the action
+  // keeps it open.
+  const bool hidden = form().HidesWhileActing(id);
+  if (hidden) hide();
   switch (dialog_.Apply(id)) {
     case DialogResult::kClose:
       result_ = DialogResult::kClose;
@@ -52,6 +56,7 @@ void FormDialog::Press(ButtonId id) {
       break;
     case DialogResult::kStayOpen:
       FormChanged();
+      reappear_ = hidden;
       break;
   }
 }
@@ -63,7 +68,10 @@ void FormDialog::reject() {
 
 DialogResult FormDialog::Run() {
   result_ = DialogResult::kCancelled;
-  exec();
+  do {
+    reappear_ = false;
+    exec();
+  } while (reappear_);
   return result_;
 }
 

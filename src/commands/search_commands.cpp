@@ -95,18 +95,26 @@ void NewOrEditFunction(ButtonId button, std::vector<std::string>& entries, std::
   if (done) FillFunctions(entries, text, name);
 }
 
-bool SearchDialogAccepted(const SearchForm& form) {
-  const char* failure = nullptr;
-  if (!(form.lower + 1e-100 < form.upper))
-    failure = kUpperAboveLower;
-  else if (form.intervals < 2)
-    failure = "Error:\nNumber of intervals must be greater or equal 2.";
-  else if (!(form.tolerance >= 1e-100))
-    failure = kToleranceTooSmall;
-  else if (form.maxIterations < 100)
-    failure = "Error:\nMaximum number of iterations must be greater than 100";
-  else if (form.maxIterations > 1000000)
-    failure = "Error:\nMaximum number of iterations must be lesser than 1000000";
+// The message refusing the search dialog's entries; null when they pass.
+const char* SearchEntriesFailure(const SearchForm& form) {
+  if (!(form.lower + 1e-100 < form.upper)) return kUpperAboveLower;
+  if (form.intervals < 2) return "Error:\nNumber of intervals must be greater or equal 2.";
+  if (!(form.tolerance >= 1e-100)) return kToleranceTooSmall;
+  if (form.maxIterations < 100)
+    return "Error:\nMaximum number of iterations must be greater than 100";
+  if (form.maxIterations > 1000000)
+    return "Error:\nMaximum number of iterations must be lesser than 1000000";
+  return nullptr;
+}
+
+const char* IntegralEntriesFailure(const IntegralForm& form) {
+  if (!(form.lower + 1e-100 < form.upper)) return kUpperAboveLower;
+  if (!(form.absTolerance >= 1e-100)) return kToleranceTooSmall;
+  return nullptr;
+}
+
+// Shows the failure, if any; true when the entries pass.
+bool EntriesAccepted(const char* failure) {
   if (failure) ShowMessage(failure);
   return !failure;
 }
@@ -195,6 +203,14 @@ void ReportSummary(SearchKind kind, const SearchTexts& texts) {
 
 }  // namespace
 
+bool SearchForm::HidesWhileActing(ButtonId id) const {
+  return id == kOkButton && !SearchEntriesFailure(*this);
+}
+
+bool IntegralForm::HidesWhileActing(ButtonId id) const {
+  return id == kOkButton && !IntegralEntriesFailure(*this);
+}
+
 bool SearchCommand(SearchKind kind) {
   const SearchTexts& texts = TextsOf(kind);
   SearchParameters& parameters = ParametersOf(kind);
@@ -212,7 +228,7 @@ bool SearchCommand(SearchKind kind) {
       NewOrEditFunction(button, form.functions, form.function);
       return kStayOpen;
     }
-    if (!SearchDialogAccepted(form)) return kStayOpen;
+    if (!EntriesAccepted(SearchEntriesFailure(form))) return kStayOpen;
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.Intervals = form.intervals;
@@ -257,14 +273,7 @@ bool IntegralCommand() {
       NewOrEditFunction(button, form.functions, form.function);
       return kStayOpen;
     }
-    if (!(form.lower + 1e-100 < form.upper)) {
-      ShowMessage(kUpperAboveLower);
-      return kStayOpen;
-    }
-    if (!(form.absTolerance >= 1e-100)) {
-      ShowMessage(kToleranceTooSmall);
-      return kStayOpen;
-    }
+    if (!EntriesAccepted(IntegralEntriesFailure(form))) return kStayOpen;
     parameters.Lower = form.lower;
     parameters.Upper = form.upper;
     parameters.AbsTolerance = form.absTolerance;

@@ -29,6 +29,9 @@ struct SearchForm : Form {
                {kEditFunction, "Edit"}};
   }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  // OK, once the entries pass their checks: the output options and the
+  // search follow with the dialog closed.
+  bool HidesWhileActing(ButtonId id) const override;
   std::vector<std::string> functions;  // the function list's entries
   std::string function;                // the list's text
   double lower = 0.0;
@@ -50,6 +53,9 @@ struct IntegralForm : Form {
                {kEditFunction, "Edit"}};
   }
   void Accept(FormVisitor& visitor) override { visitor.Visit(*this); }
+  // OK, once the entries pass their checks: the integral is computed with
+  // the dialog closed.
+  bool HidesWhileActing(ButtonId id) const override;
   std::vector<std::string> functions;
   std::string function;
   double lower = 0.0;

@@ -39,6 +39,11 @@ struct Form {
   const std::string& ButtonText(ButtonId id) const;
   // Renames button `id` (the action button of a shared form).
   void SetButtonText(ButtonId id, std::string text);
+  // Whether the dialog goes out of sight while button `id`'s action runs,
+  // the entries just read being in the form: a dialog that hands over to
+  // further dialogs and a computation, and comes back with those entries
+  // when the action keeps it open.
+  virtual bool HidesWhileActing(ButtonId) const { return false; }
 
   std::string title;
   std::vector<FormButton> buttons;

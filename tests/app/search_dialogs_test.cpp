@@ -165,5 +165,69 @@ TEST_F(SearchDialogsTest, IntegralRefusesASmallToleranceThenIntegrates) {
   EXPECT_NE(Output().find("on the interval from 0 to 3\r\nintegral = 9\r\n"), std::string::npos);
 }
 
+// OK hands over to the output options with the search dialog out of sight;
+// their Cancel brings back the same dialog with the entries just typed.
+TEST_F(SearchDialogsTest, SearchDialogHiddenUnderOutputOptionsThenBackWithItsEntries) {
+  AddFunction("lin", "x-2");
+  QWidget* first = nullptr;
+  OnNextModal([this, &first](QWidget* search) {
+    first = search;
+    TypeInto(search, "Lower limit of interval A", "-7.5");
+    TypeInto(search, "Number of initial intervals", "50");
+    OnNextModal([this, &first](QWidget* options) {
+      EXPECT_EQ(options->windowTitle(), "Output options");
+      EXPECT_FALSE(first->isVisible());
+      OnNextModal([&first](QWidget* again) {
+        EXPECT_EQ(again, first);
+        EXPECT_TRUE(again->isVisible());
+        EXPECT_EQ(Control<QLineEdit>(again, "Lower limit of interval A")->text(), "-7.5");
+        EXPECT_EQ(Control<QLineEdit>(again, "Number of initial intervals")->text(), "50");
+        Click(again, "Cancel");
+      });
+      Click(options, "Cancel");
+    });
+    Click(search, "OK");
+  });
+  Run(C::kNumericalMaximums);
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(Output(), "");
+}
+
+// The entry checks refuse with the integral dialog in sight; a refused
+// function is shown with it out of sight, and it comes back as typed.
+TEST_F(SearchDialogsTest, IntegralDialogHiddenWhileItsFunctionIsRefused) {
+  AddFunction("c", "2*3");
+  QWidget* first = nullptr;
+  OnNextModal([this, &first](QWidget* integral) {
+    first = integral;
+    TypeInto(integral, "Upper limit B", "-200");
+    OnNextModal([this, integral](QWidget* box) {
+      EXPECT_TRUE(integral->isVisible());
+      messages << qobject_cast<QMessageBox*>(box)->text();
+      Click(box, "OK");
+    });
+    Click(integral, "OK");
+    TypeInto(integral, "Upper limit B", "2.5");
+    OnNextModal([this, &first](QWidget* box) {
+      EXPECT_FALSE(first->isVisible());
+      messages << qobject_cast<QMessageBox*>(box)->text();
+      OnNextModal([](QWidget* again) {
+        EXPECT_TRUE(again->isVisible());
+        EXPECT_EQ(Control<QLineEdit>(again, "Upper limit B")->text(), "2.5");
+        Click(again, "Cancel");
+      });
+      Click(box, "OK");
+    });
+    Click(integral, "OK");
+  });
+  Run(C::kNumericalIntegral);
+  EXPECT_EQ(messages,
+            (QStringList{"Error:\nValue of upper limit of interval must be  greater than value of "
+                         "lower limit.",
+                         "Incorrect function argument:\nFunction c(x) must depend on variable "
+                         "x.\nPlease correct error and try again."}));
+  EXPECT_EQ(Output(), "");
+}
+
 }  // namespace
 }  // namespace tq::app::testing

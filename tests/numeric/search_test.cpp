@@ -185,5 +185,52 @@ TEST_F(RootSearchTest, NewAndEditSelectTheFunctionTheyMade) {
   EXPECT_NEAR(Get<VectorObject>("vector_roots")->at(1), 3.0, 1e-9);
 }
 
+// OK takes the dialog out of sight only once its entries pass the checks
+// (their refusals show over the dialog); New and Edit keep it in sight.
+TEST(SearchDialogSight, OkHidesOnlyEntriesThatPass) {
+  const struct {
+    void (*change)(SearchForm&);
+    bool hides;
+  } searchRows[] = {
+      {[](SearchForm&) {}, true},
+      {[](SearchForm& f) { f.upper = f.lower; }, false},
+      {[](SearchForm& f) { f.intervals = 2; }, true},
+      {[](SearchForm& f) { f.intervals = 1; }, false},
+      {[](SearchForm& f) { f.tolerance = 1e-100; }, true},
+      {[](SearchForm& f) { f.tolerance = 9e-101; }, false},
+      {[](SearchForm& f) { f.maxIterations = 100; }, true},
+      {[](SearchForm& f) { f.maxIterations = 99; }, false},
+      {[](SearchForm& f) { f.maxIterations = 1000000; }, true},
+      {[](SearchForm& f) { f.maxIterations = 1000001; }, false},
+  };
+  for (const auto& row : searchRows) {
+    SearchForm form;
+    form.lower = -100;
+    form.upper = 100;
+    form.intervals = 1000;
+    form.tolerance = 1e-12;
+    form.maxIterations = 10000;
+    row.change(form);
+    EXPECT_EQ(form.HidesWhileActing(kOkButton), row.hides)
+        << form.lower << " " << form.upper << " " << form.intervals << " " << form.tolerance
+        << " " << form.maxIterations;
+    EXPECT_FALSE(form.HidesWhileActing(kNewFunction));
+    EXPECT_FALSE(form.HidesWhileActing(kEditFunction));
+  }
+  IntegralForm integral;
+  integral.lower = -5;
+  integral.upper = 5;
+  integral.absTolerance = 1e-100;
+  EXPECT_TRUE(integral.HidesWhileActing(kOkButton));
+  EXPECT_FALSE(integral.HidesWhileActing(kNewFunction));
+  integral.absTolerance = 9e-101;
+  EXPECT_FALSE(integral.HidesWhileActing(kOkButton));
+  integral.absTolerance = 1e-20;
+  integral.upper = integral.lower;
+  EXPECT_FALSE(integral.HidesWhileActing(kOkButton));
+  // The output options stay in sight under their refusals.
+  EXPECT_FALSE(OutputOptionsForm{}.HidesWhileActing(kOkButton));
+}
+
 }  // namespace
 }  // namespace tq::testing
