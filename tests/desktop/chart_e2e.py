@@ -81,6 +81,10 @@ def choose_in_combo(window, label, entry):
     wait_for(lambda: combo.name == entry, f"{entry!r} in {label!r}", found=lambda: repr(combo.name))
 
 
+def list_items(window):
+    return [n.name for n in walk(window) if n.getRoleName() == "list item"]
+
+
 def close(program, window, button, what):
     program.press(window, button)
     wait_for(lambda: not is_showing(window), f"{what} to close")
@@ -104,8 +108,8 @@ def new_series(program, chart_parameters, label, kind, sources, color):
     options = program.dialog("Drawing options")
     choose_in_combo(options, "Line color", color)
     close(program, options, "OK", "Drawing options")
-    wait_for(lambda: find(chart_parameters, "list item", label, timeout=0.1),
-             f"{label!r} in the list of data series")
+    wait_for(lambda: label in list_items(chart_parameters), f"{label!r} in the list of data series",
+             found=lambda: repr(list_items(chart_parameters)))
 
 
 def extents(node):
@@ -179,11 +183,18 @@ def main():
         program.press(chooser, "Display Chart")
         window = program.dialog("Display Chart")
         area = find(window, "filler", "Chart", showing=True)
-        size, pixels = screenshot_pixels(extents(window), os.path.join(args.artifacts, "window.png"))
-        for label, _, _, color in SERIES:
-            found = count_color(pixels, colors[color])
-            check(found >= 100, f"{found} pixels of {label}'s {color} {colors[color]} in the "
-                  f"{size[0]}x{size[1]} screenshot of the chart window (wanted 100 or more)")
+        # Both lines on the screen once the window has painted them.
+        seen = {}
+
+        def both_lines_shown():
+            size, pixels = screenshot_pixels(extents(window),
+                                             os.path.join(args.artifacts, "window.png"))
+            seen.update({f"{label}'s {color} {colors[color]}": count_color(pixels, colors[color])
+                         for label, _, _, color in SERIES}, size=size)
+            return all(count >= 100 for key, count in seen.items() if key != "size")
+
+        wait_for(both_lines_shown, "100 or more pixels of each series' line colour in a "
+                 "screenshot of the chart window", timeout=10, found=lambda: repr(seen))
 
         # Saved as an image: the chart area's size, as the console draws it.
         area_size = extents(area)[2:]
@@ -193,6 +204,7 @@ def main():
         close(program, window, "Close window", "the chart window")
         close(program, chooser, "Cancel", "Chart Dialog")
 
+        check("*" in program.frame.name, f"no modified mark in {program.frame.name!r}")
         program.choose("File", "Save\tCtrl+S")
         wait_for(lambda: "*" not in program.frame.name, "the workspace saved (no * in the title)",
                  found=lambda: repr(program.frame.name))
