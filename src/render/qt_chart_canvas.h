@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QPolygonF>
+#include <vector>
 
 #include "chart/chart_canvas.h"
 
@@ -36,6 +38,8 @@ class QtChartCanvas : public ChartCanvas {
  private:
   QPointF ToDevice(DevicePoint p) const;
   void ApplyPen();
+  void Stamp(std::span<const DevicePoint> vertices);
+  void MakeStamp(std::span<const DevicePoint> vertices);
 
   QPainter& painter_;
   bool metric_;
@@ -43,6 +47,13 @@ class QtChartCanvas : public ChartCanvas {
   QPointF origin_;
   Pen pen_;
   QPolygonF line_;  // consecutive LineTo points, drawn as one polyline
+  QPolygonF polygon_;
+  // Polygons are copied from an image of the last one drawn with the same
+  // pen and brush, where that lands on the same pixels.
+  bool stamps_ = false;
+  QImage stamp_;
+  QPoint stampOrigin_;                   // the image's top left relative to the first vertex
+  std::vector<DevicePoint> stampShape_;  // the vertices relative to the first
   QPointF current_;
 };
 
