@@ -25,17 +25,22 @@ QFont ChartFont() {
   return font;
 }
 
-// Whether a polygon drawn into an image and that image copied to the
-// painter lands on the same device pixels: a raster target moved by whole
-// pixels, no scaling, plain source-over painting.
-bool StampsLandOnPixels(const QPainter& painter) {
+// The scale at which a polygon drawn into an image and that image copied to
+// the painter lands on the same device pixels, or 0 when it does not: a
+// raster target moved by whole pixels and scaled by a whole number (a screen
+// at 100% or 200%), plain source-over painting.
+int StampScale(const QPainter& painter) {
   const QPaintEngine* engine = painter.paintEngine();
   const QTransform transform = painter.deviceTransform();
-  return engine && engine->type() == QPaintEngine::Raster &&
-         transform.type() <= QTransform::TxTranslate &&
-         transform.dx() == std::floor(transform.dx()) &&
-         transform.dy() == std::floor(transform.dy()) && painter.opacity() == 1.0 &&
-         painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+  const double scale = transform.m11();
+  const bool whole = transform.type() <= QTransform::TxScale && scale >= 1.0 &&
+                     scale == std::floor(scale) && transform.m22() == scale &&
+                     transform.dx() == std::floor(transform.dx()) &&
+                     transform.dy() == std::floor(transform.dy());
+  const bool plain = engine && engine->type() == QPaintEngine::Raster &&
+                     painter.opacity() == 1.0 &&
+                     painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+  return whole && plain ? int(scale) : 0;
 }
 
 }  // namespace
@@ -46,7 +51,7 @@ QtChartCanvas::QtChartCanvas(QPainter& painter) : painter_(painter), metric_(fal
   painter_.setFont(font);
   painter_.setRenderHint(QPainter::Antialiasing, true);
   ApplyPen();
-  stamps_ = StampsLandOnPixels(painter_);
+  stampScale_ = StampScale(painter_);
 }
 
 QtChartCanvas::QtChartCanvas(QPainter& painter, double deviceUnitsPerUnit, QPointF origin)
@@ -80,8 +85,33 @@ void QtChartCanvas::ApplyPen() {
 }
 
 void QtChartCanvas::Flush() {
-  if (line_.size() >= 2 && pen_.style != PenStyle::kInvisible) painter_.drawPolyline(line_);
+  if (line_.size() >= 2 && pen_.style != PenStyle::kInvisible) {
+    if (stampScale_ >= 2 && pen_.style == PenStyle::kSolid)
+      DrawWideLineInPieces();
+    else
+      painter_.drawPolyline(line_);
+  }
   line_.clear();
+}
+
+// Qt fills a wide line's outline as one shape, and the time that takes grows
+// with the number of edges each row of pixels crosses: a line of 20000
+// points on a screen scaled to 200% took a tenth of a second. In pieces of
+// kPiece segments it takes a hundredth; a round dot at each joint between two
+// pieces makes the round join the whole line has there. (A one-pixel line is
+// drawn segment by segment anyway; dashes would start again at each piece.)
+void QtChartCanvas::DrawWideLineInPieces() {
+  constexpr qsizetype kPiece = 64;
+  const qsizetype count = line_.size();
+  for (qsizetype from = 0; from + 1 < count; from += kPiece)
+    painter_.drawPolyline(line_.constData() + from, int(std::min(kPiece + 1, count - from)));
+  if (count <= kPiece + 1) return;
+  QPen dot = painter_.pen();
+  const QPen pen = dot;
+  dot.setCapStyle(Qt::RoundCap);
+  painter_.setPen(dot);
+  for (qsizetype joint = kPiece; joint + 1 < count; joint += kPiece) painter_.drawPoint(line_[joint]);
+  painter_.setPen(pen);
 }
 
 void QtChartCanvas::SetPen(const Pen& pen) {
@@ -119,7 +149,7 @@ void QtChartCanvas::Polygon(std::span<const DevicePoint> vertices) {
   bool degenerate = true;
   for (const DevicePoint& v : vertices) degenerate = degenerate && v == vertices[0];
   if (degenerate) return;
-  if (stamps_) {
+  if (stampScale_) {
     Stamp(vertices);
     return;
   }
@@ -158,8 +188,12 @@ void QtChartCanvas::MakeStamp(std::span<const DevicePoint> vertices) {
   // leaves room to spare.
   constexpr int32_t kMargin = 2;
   stampOrigin_ = QPoint(left - kMargin, top - kMargin);
-  stamp_ = QImage(right - left + 1 + 2 * kMargin, bottom - top + 1 + 2 * kMargin,
+  // On a scaled screen the image holds the device pixels, and is copied at
+  // the painter's scale, one pixel to one.
+  stamp_ = QImage((right - left + 1 + 2 * kMargin) * stampScale_,
+                  (bottom - top + 1 + 2 * kMargin) * stampScale_,
                   QImage::Format_ARGB32_Premultiplied);
+  stamp_.setDevicePixelRatio(stampScale_);
   stamp_.fill(Qt::transparent);
   polygon_.resize(qsizetype(vertices.size()));
   for (size_t i = 0; i < vertices.size(); ++i)

@@ -38,6 +38,7 @@ class QtChartCanvas : public ChartCanvas {
  private:
   QPointF ToDevice(DevicePoint p) const;
   void ApplyPen();
+  void DrawWideLineInPieces();
   void Stamp(std::span<const DevicePoint> vertices);
   void MakeStamp(std::span<const DevicePoint> vertices);
 
@@ -50,7 +51,7 @@ class QtChartCanvas : public ChartCanvas {
   QPolygonF polygon_;
   // Polygons are copied from an image of the last one drawn with the same
   // pen and brush, where that lands on the same pixels.
-  bool stamps_ = false;
+  int stampScale_ = 0;  // the painter's whole-number scale, 0 for none
   QImage stamp_;
   QPoint stampOrigin_;                   // the image's top left relative to the first vertex
   std::vector<DevicePoint> stampShape_;  // the vertices relative to the first
