@@ -43,6 +43,8 @@ constexpr int kMinDrawnSide = 11;
 constexpr double kWheelZoom = 1.25;
 // The smallest window whose area still follows its size.
 constexpr int kMinWindowSide = 101;
+// The row of buttons ends this far above the window's bottom edge.
+constexpr int kRowBottom = 4;
 // A dragged rectangle smaller than this is taken for a click.
 constexpr int kMinZoomRect = 4;
 
@@ -213,19 +215,20 @@ ChartWindow::ChartWindow(ChartObject& chart, QWidget* parent)
     : QDialog(parent),
       chart_(chart),
       area_(new ChartArea(chart, this)),
+      buttonRow_(new QWidget(this)),
       printer_(QPrinter::HighResolution) {
   setWindowTitle(Text(kTexts.title));
   setModal(true);
   setSizeGripEnabled(true);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
-  auto* close = new QPushButton(Text(kTexts.close), this);
-  auto* print = new QPushButton(Text(kTexts.print), this);
-  auto* preview = new QPushButton(Text(kTexts.printPreview), this);
-  auto* save = new QPushButton(Text(kTexts.saveImage), this);
-  auto* copy = new QPushButton(Text(kTexts.copy), this);
-  auto* legend = new QCheckBox(Text(kTexts.legend), this);
-  auto* reset = new QPushButton(Text(kTexts.resetView), this);
+  auto* close = new QPushButton(Text(kTexts.close), buttonRow_);
+  auto* print = new QPushButton(Text(kTexts.print), buttonRow_);
+  auto* preview = new QPushButton(Text(kTexts.printPreview), buttonRow_);
+  auto* save = new QPushButton(Text(kTexts.saveImage), buttonRow_);
+  auto* copy = new QPushButton(Text(kTexts.copy), buttonRow_);
+  auto* legend = new QCheckBox(Text(kTexts.legend), buttonRow_);
+  auto* reset = new QPushButton(Text(kTexts.resetView), buttonRow_);
   for (QPushButton* button : {print, preview, save, copy, reset}) button->setAutoDefault(false);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -239,20 +242,21 @@ ChartWindow::ChartWindow(ChartObject& chart, QWidget* parent)
   // The area keeps 10 units to the window's edges and ends 32 units above
   // its bottom, where the buttons stand 4 units above the edge; "Close
   // window" starts at 12 and "Print" follows 8 units right of it.
-  auto* buttons = new QHBoxLayout;
+  auto* buttons = new QHBoxLayout(buttonRow_);
   buttons->setContentsMargins(2, 0, 0, 0);
   buttons->setSpacing(8);
   for (QWidget* widget :
        std::initializer_list<QWidget*>{close, print, preview, save, copy, legend, reset})
     buttons->addWidget(widget);
   buttons->addStretch();
+  // The row of buttons stands under the area, placed by resizeEvent: the
+  // window may be made narrower than the row, and then the area keeps
+  // following it and the buttons at the end are cut off whole, not squeezed
+  // over their texts. The layout keeps the room for it.
+  const int gap = std::max(2, 28 - close->sizeHint().height());
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(10, 10, 10, 4);
-  layout->setSpacing(std::max(2, 28 - close->sizeHint().height()));
+  layout->setContentsMargins(10, 10, 10, kRowBottom + gap + buttonRow_->sizeHint().height());
   layout->addWidget(area_, 1);
-  layout->addLayout(buttons);
-  // The window may be made narrower than the row of buttons: the area
-  // keeps following it and the buttons at the end are cut off.
   layout->setSizeConstraint(QLayout::SetNoConstraint);
   setMinimumSize(kMinWindowSide, kMinWindowSide);
 
@@ -263,6 +267,15 @@ ChartWindow::ChartWindow(ChartObject& chart, QWidget* parent)
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size() * 0.9);
   resize(size);
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  const QMargins margins = layout()->contentsMargins();
+  const QSize row = buttonRow_->sizeHint();
+  buttonRow_->setGeometry(margins.left(), height() - kRowBottom - row.height(),
+                          std::max(width() - margins.left() - margins.right(), row.width()),
+                          row.height());
 }
 
 void ChartWindow::Print() {

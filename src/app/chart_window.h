@@ -58,6 +58,9 @@ class ChartWindow final : public QDialog {
   ChartArea* area() const { return area_; }
   QPrinter& printer() { return printer_; }
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void Print();
   void PrintPreview();
@@ -66,6 +69,7 @@ class ChartWindow final : public QDialog {
 
   ChartObject& chart_;
   ChartArea* area_;
+  QWidget* buttonRow_;
   QPrinter printer_;
 };
 
