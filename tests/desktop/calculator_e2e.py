@@ -11,11 +11,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, console_output, find, is_showing,  # noqa: E402
                             test_arguments, walk, wait_for)
-
-
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, text.characterCount)
+from desktop_driver import text_of  # noqa: E402
 
 
 def main():

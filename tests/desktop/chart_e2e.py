@@ -15,6 +15,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, activate, describe, find,  # noqa: E402
                             is_showing, test_arguments, walk, wait_for)
+from desktop_driver import check, click, extents, screen_box  # noqa: E402
 
 # The two series: a label, the kind chosen in "Dialog data type", the
 # sources typed into its lists, and the line colour chosen in "Drawing options".
@@ -24,11 +25,6 @@ SERIES = [
     ("damped", "Range of X values and a function to calculate Y values",
      {"Function to calculate vertical coordinate": "f"}, "blue"),
 ]
-
-
-def check(condition, message):
-    if not condition:
-        raise DesktopTestError(message)
 
 
 def series_colors(source):
@@ -60,12 +56,6 @@ def set_combo_text(window, label, text):
     check(field is not None, f"{label!r} is not an editable list:\n" + "\n".join(describe(combo)))
     field.queryEditableText().setTextContents(text)
     wait_for(lambda: combo.name == text, f"{text!r} in {label!r}", found=lambda: repr(combo.name))
-
-
-def click(node):
-    x, y, w, h = screen_box(extents(node))
-    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
-                   check=True)
 
 
 def choose_in_combo(window, label, entry):
@@ -110,18 +100,6 @@ def new_series(program, chart_parameters, label, kind, sources, color):
     close(program, options, "OK", "Drawing options")
     wait_for(lambda: label in list_items(chart_parameters), f"{label!r} in the list of data series",
              found=lambda: repr(list_items(chart_parameters)))
-
-
-def extents(node):
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
-
-
-def screen_box(box):
-    """AT-SPI gives the program's own units; the screen has QT_SCALE_FACTOR
-    pixels to each."""
-    scale = float(os.environ.get("QT_SCALE_FACTOR") or 1)
-    return tuple(round(v * scale) for v in box)
 
 
 def screenshot_pixels(box, path):

@@ -96,6 +96,37 @@ def _quiet(call, *args):
         pass
 
 
+def check(condition, message):
+    if not condition:
+        raise DesktopTestError(message)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def extents(node):
+    """The node's box (x, y, width, height) in the program's own units."""
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def screen_box(box):
+    """AT-SPI gives the program's own units; the screen has QT_SCALE_FACTOR
+    pixels to each."""
+    scale = float(os.environ.get("QT_SCALE_FACTOR") or 1)
+    return tuple(round(v * scale) for v in box)
+
+
+def click(node):
+    """A mouse click in the middle of the node, where AT-SPI cannot act
+    (a list item to make current, a drop-down list to open)."""
+    x, y, w, h = screen_box(extents(node))
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
+                   check=True)
+
+
 class Program:
     """The program under test, started with accessibility on."""
 

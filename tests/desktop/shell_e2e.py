@@ -8,8 +8,9 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_driver import (DesktopTestError, Program, console_output, find,  # noqa: E402
+from desktop_driver import (Program, console_output, find,  # noqa: E402
                             test_arguments, walk)
+from desktop_driver import check  # noqa: E402
 
 M1 = ("There are no matrices or vectors in the list. You must create matrix or vector before "
       "using this function.")
@@ -43,11 +44,6 @@ MENUS = {
 }
 TASK_BAR = ["Matrices", "Linear algebra", "Calculator", "Statistics", "Units conversion",
             "Graphics", "Functions", "Variables", "Numerical methods"]
-
-
-def check(condition, message):
-    if not condition:
-        raise DesktopTestError(message)
 
 
 def check_menus_and_task_bar(program):

@@ -13,12 +13,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (Program, console_output, find, is_showing, test_arguments,  # noqa: E402
                             walk, wait_for)
-
-
-def click(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(extents.x + extents.width // 2),
-                    str(extents.y + extents.height // 2), "click", "1"], check=True)
+from desktop_driver import click  # noqa: E402
 
 
 def choose_from_list(program, title, entry, button):

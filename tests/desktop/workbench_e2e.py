@@ -16,6 +16,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, console_output, describe, find,  # noqa: E402
                             is_showing, test_arguments, walk, wait_for)
+from desktop_driver import check, click, text_of  # noqa: E402
 
 A = ["4", "-2", "1", "3", "6", "-4", "2", "1", "8"]
 B = ["1", "2", "3", "0", "1", "4", "5", "6", "0"]
@@ -28,12 +29,6 @@ def keys(*names):
 
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
-
-
-def click(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(extents.x + extents.width // 2),
-                    str(extents.y + extents.height // 2), "click", "1"], check=True)
 
 
 def showing(root, role):
@@ -52,11 +47,6 @@ def fill(dialog, label, text):
     edit.queryEditableText().setTextContents(text)
     wait_for(lambda: text_of(edit) == text, f"{text!r} in {label!r}",
              found=lambda: repr(text_of(edit)))
-
-
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, text.characterCount)
 
 
 def combos(dialog, count):
@@ -89,11 +79,6 @@ def type_name(combo, name):
     edit = next(n for n in walk(combo) if n.getRoleName() == "text")
     edit.queryEditableText().setTextContents(name)
     wait_for(lambda: text_of(edit) == name, f"{name!r} typed", found=lambda: repr(text_of(edit)))
-
-
-def check(condition, message):
-    if not condition:
-        raise DesktopTestError(message)
 
 
 def buttons(dialog):
