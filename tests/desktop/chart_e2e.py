@@ -4,18 +4,16 @@ the console's :plot draws for the saved workspace at the same size."""
 
 import os
 import re
-import shutil
 import struct
 import subprocess
 import sys
-import tempfile
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, activate, describe, find,  # noqa: E402
                             is_showing, test_arguments, walk, wait_for)
-from desktop_driver import check, click, extents, screen_box  # noqa: E402
+from desktop_driver import check, click, demo_copy, extents, screen_box  # noqa: E402
 
 # The two series: a label, the kind chosen in "Dialog data type", the
 # sources typed into its lists, and the line colour chosen in "Drawing options".
@@ -139,9 +137,7 @@ def png_size(path):
 def main():
     args = test_arguments()
     colors = series_colors(args.source)
-    work = tempfile.mkdtemp(prefix="tq-desktop-")
-    demo = os.path.join(work, "demo.mts")
-    shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)
+    work, demo = demo_copy(args.source)
     saved = os.path.join(work, "saved.png")
     cli = os.path.join(args.bin, "tallyquist-cli")
     os.makedirs(args.artifacts, exist_ok=True)

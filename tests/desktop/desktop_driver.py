@@ -5,6 +5,7 @@ says what it looked for and what it found."""
 
 import argparse
 import os
+import shutil
 import subprocess
 import tempfile
 import threading
@@ -117,6 +118,23 @@ def screen_box(box):
     pixels to each."""
     scale = float(os.environ.get("QT_SCALE_FACTOR") or 1)
     return tuple(round(v * scale) for v in box)
+
+
+def demo_copy(source):
+    """A copy of the demo workspace in a new scratch folder: (folder, path)."""
+    work = tempfile.mkdtemp(prefix="tq-desktop-")
+    demo = os.path.join(work, "demo.mts")
+    shutil.copy(os.path.join(source, "examples", "demo.mts"), demo)
+    return work, demo
+
+
+def select_item(dialog, entry):
+    """Clicks the list item `entry` of `dialog` (AT-SPI selection does not
+    make it current) and waits until it is selected."""
+    item = find(dialog, "list item", entry)
+    click(item)
+    wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), f"{entry!r} selected")
+    return item
 
 
 def click(node):

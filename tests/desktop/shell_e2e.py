@@ -3,14 +3,12 @@ precondition messages, opening and merging, saving and clearing the output
 window, the save-changes question. Compares with the console program."""
 
 import os
-import shutil
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (Program, console_output, find,  # noqa: E402
                             test_arguments, walk)
-from desktop_driver import check  # noqa: E402
+from desktop_driver import check, demo_copy  # noqa: E402
 
 M1 = ("There are no matrices or vectors in the list. You must create matrix or vector before "
       "using this function.")
@@ -74,9 +72,7 @@ def check_preconditions(program):
 
 def main():
     args = test_arguments()
-    work = tempfile.mkdtemp(prefix="tq-desktop-")
-    demo = os.path.join(work, "demo.mts")
-    shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)
+    work, demo = demo_copy(args.source)
     window_text = os.path.join(work, "window.txt")
     cli = os.path.join(args.bin, "tallyquist-cli")
 

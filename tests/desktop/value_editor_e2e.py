@@ -2,34 +2,26 @@
 edited with F2, then Display shows the new value as the console does."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-import pyatspi
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_driver import (Program, console_output, find, is_showing, test_arguments,  # noqa: E402
+from desktop_driver import (Program, console_output, is_showing, test_arguments,  # noqa: E402
                             walk, wait_for)
-from desktop_driver import click  # noqa: E402
+from desktop_driver import click, demo_copy, select_item  # noqa: E402
 
 
 def choose_from_list(program, title, entry, button):
     dialog = program.dialog(title)
-    item = find(dialog, "list item", entry)
-    click(item)
-    wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), f"{entry!r} selected")
+    select_item(dialog, entry)
     program.press(dialog, button)
     return dialog
 
 
 def main():
     args = test_arguments()
-    work = tempfile.mkdtemp(prefix="tq-desktop-")
-    demo = os.path.join(work, "demo.mts")
-    shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)
+    work, demo = demo_copy(args.source)
     cli = os.path.join(args.bin, "tallyquist-cli")
 
     with Program(os.path.join(args.bin, "tallyquist"), [demo], artifacts=args.artifacts) as program:

@@ -6,17 +6,15 @@ a unit conversion. After each step the output window must hold exactly
 what the console program prints for the same commands."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_driver import (DesktopTestError, Program, console_output, describe, find,  # noqa: E402
                             is_showing, test_arguments, walk, wait_for)
-from desktop_driver import check, click, text_of  # noqa: E402
+from desktop_driver import check, click, demo_copy, select_item, text_of  # noqa: E402
 
 A = ["4", "-2", "1", "3", "6", "-4", "2", "1", "8"]
 B = ["1", "2", "3", "0", "1", "4", "5", "6", "0"]
@@ -150,9 +148,7 @@ class Session:
         program = self.program
         program.choose("Matrix", "Edit Matrix or Vector")
         chooser = program.dialog("Edit Matrix or Vector")
-        item = find(chooser, "list item", entry)
-        click(item)
-        wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), f"{entry!r} selected")
+        select_item(chooser, entry)
         press(program, chooser, "Edit")
         editor = program.dialog(title)
         table = find(editor, "table", showing=True).queryTable()
@@ -179,9 +175,7 @@ class Session:
         program = self.program
         program.choose("Matrix", "Display Matrix or Vector")
         chooser = program.dialog("Display Matrix or Vector")
-        item = find(chooser, "list item", entry)
-        click(item)
-        wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), f"{entry!r} selected")
+        select_item(chooser, entry)
         press(program, chooser, "Display")
         closed(chooser, "the Display dialog")
         self.expect(":display " + entry.split()[0], what=f"displaying {entry!r}")
@@ -216,9 +210,7 @@ class Session:
 
 def main():
     args = test_arguments()
-    work = tempfile.mkdtemp(prefix="tq-desktop-")
-    demo = os.path.join(work, "demo.mts")
-    shutil.copy(os.path.join(args.source, "examples", "demo.mts"), demo)
+    work, demo = demo_copy(args.source)
     cli = os.path.join(args.bin, "tallyquist-cli")
 
     with Program(os.path.join(args.bin, "tallyquist"), [demo], artifacts=args.artifacts) as program:
@@ -255,9 +247,7 @@ def main():
 
         program.choose("Stat", "Linear Regression")
         chooser = program.dialog("Linear regression multiple variables")
-        item = find(chooser, "list item", "x  vector (6)")
-        click(item)
-        wait_for(lambda: item.getState().contains(pyatspi.STATE_SELECTED), "x selected")
+        select_item(chooser, "x  vector (6)")
         press(program, chooser, "OK")
         fitting = program.dialog("Linear regression multiple")
         lists = combos(fitting, 2)
